@@ -1,0 +1,54 @@
+#include "common/console.h"
+
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+namespace vesmar {
+
+void Console::shell(const char* command) {
+  out.flush();
+  std::cout.flush();
+  run_command(command);
+}
+
+void Console::print(std::string_view text) { out << text; }
+
+void run_in_system_shell(const char* command) {
+  int ignored = std::system(command);
+  (void)ignored;
+}
+
+namespace {
+
+template <class T>
+std::optional<T> read_extracted(Console& console) {
+  console.out.flush();
+  T value{};
+  if (console.in >> value) return value;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> read_word_answer(Console& console) {
+  return read_extracted<std::string>(console);
+}
+
+std::optional<double> read_double_answer(Console& console) {
+  return read_extracted<double>(console);
+}
+
+std::optional<int> read_int_answer(Console& console) { return read_extracted<int>(console); }
+
+LineAnswer read_line_answer(Console& console) {
+  console.out.flush();
+  LineAnswer answer;
+  if (!std::getline(console.in, answer.text)) {
+    answer.text.clear();
+    answer.at_end = true;
+  }
+  return answer;
+}
+
+}  // namespace vesmar

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "common/failure.h"
+
+namespace vesmar {
+
+// Streams a file as lines, reading it in large blocks.
+//
+// The lines are the pieces of the file between line feeds. Each comes without
+// its line feed and with nothing else removed (a carriage return stays). So a
+// file holding k line feeds gives k + 1 lines: a file that ends with a line
+// feed gives a last, empty line, and an empty file gives one empty line. This
+// is what a loop "while not at end of file: read a line, use it" sees; readers
+// that want only the lines a text editor shows pass over the last line when
+// `terminated()` is false and the line is empty.
+//
+// next() returns:
+//   Line       a line is in `line`, valid until the next call;
+//   EndOfFile  every line has been returned;
+//   ReadError  the file could not be read on (error_number() tells why);
+//              the lines returned before it stand.
+// Memory is one block plus the longest line.
+class LineReader {
+ public:
+  enum class Next { Line, EndOfFile, ReadError };
+
+  // Takes ownership of an open descriptor; `name` is used in messages.
+  LineReader(int fd, std::string name);
+  ~LineReader();
+  LineReader(LineReader&& other) noexcept;
+  LineReader& operator=(LineReader&&) = delete;
+  LineReader(const LineReader&) = delete;
+
+  // Opens `path` (a folder cannot be opened) and reads it.
+  static Result<LineReader> open(const std::string& path);
+
+  Next next(std::string_view& line) {
+    for (;;) {
+      const char* newline = static_cast<const char*>(std::memchr(begin_, '\n', end_ - begin_));
+      if (newline != nullptr) {
+        line = std::string_view(begin_, newline - begin_);
+        begin_ = newline + 1;
+        terminated_ = true;
+        return Next::Line;
+      }
+      if (at_end_) {
+        if (finished_) return Next::EndOfFile;
+        finished_ = true;
+        line = std::string_view(begin_, end_ - begin_);
+        begin_ = end_;
+        terminated_ = false;
+        return Next::Line;
+      }
+      if (!refill()) return Next::ReadError;
+    }
+  }
+
+  // Whether the line last returned ended with a line feed.
+  bool terminated() const { return terminated_; }
+  int error_number() const { return error_number_; }
+  const std::string& name() const { return name_; }
+  // A failure naming the file and the read error.
+  Failure read_failure() const;
+
+  // The bytes of the current block that no line has taken yet, for readers
+  // that parse a block directly; consume(n) takes n of them.
+  const char* unread_begin() const { return begin_; }
+  const char* unread_end() const { return end_; }
+  void consume_to(const char* position) { begin_ = position; }
+  // Reads more input behind the unread bytes (keeping them). False on a read
+  // error; at_end() tells whether the file has ended.
+  bool refill();
+  bool at_end() const { return at_end_; }
+
+ private:
+  int fd_;
+  std::string name_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t capacity_;
+  const char* begin_;
+  const char* end_;
+  bool at_end_ = false;
+  bool finished_ = false;
+  bool terminated_ = false;
+  int error_number_ = 0;
+};
+
+}  // namespace vesmar

@@ -1,0 +1,132 @@
+#include "common/output_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <vector>
+
+namespace vesmar {
+
+namespace {
+
+constexpr std::size_t kBufferSize = std::size_t{1} << 20;
+
+// The folder part of a path, with its slash ("" for a bare name).
+std::string folder_of(const std::string& path) {
+  std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string base_name_of(const std::string& path) {
+  std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The permissions a file created with open(..., 0666) would get.
+mode_t default_file_mode() {
+  mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+OutputFile::OutputFile(int fd, std::string path, std::string temporary_path)
+    : fd_(fd),
+      path_(std::move(path)),
+      temporary_path_(std::move(temporary_path)),
+      buffer_(new char[kBufferSize]),
+      capacity_(kBufferSize) {}
+
+Result<std::unique_ptr<OutputFile>> OutputFile::create(const std::string& path, Mode mode) {
+  if (mode == Mode::InPlace) {
+    int fd;
+    do {
+      fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+      int error_number = errno;
+      return Failure{"cannot create " + path + ": " + error_text(error_number), 1};
+    }
+    return std::unique_ptr<OutputFile>(new OutputFile(fd, path, ""));
+  }
+  // A hidden name beside the report, so that the rename stays in one folder.
+  std::string pattern = folder_of(path) + "." + base_name_of(path) + ".XXXXXX";
+  std::vector<char> name(pattern.begin(), pattern.end());
+  name.push_back('\0');
+  int fd = ::mkostemp(name.data(), O_CLOEXEC);
+  if (fd < 0) {
+    int error_number = errno;
+    return Failure{"cannot create " + path + ": " + error_text(error_number), 1};
+  }
+  ::fchmod(fd, default_file_mode());
+  return std::unique_ptr<OutputFile>(new OutputFile(fd, path, std::string(name.data())));
+}
+
+OutputFile::~OutputFile() {
+  if (fd_ >= 0) ::close(fd_);
+  if (!committed_ && !temporary_path_.empty()) ::unlink(temporary_path_.c_str());
+}
+
+void OutputFile::fill(char c, std::size_t count) {
+  while (count > 0) {
+    if (used_ == capacity_) flush_buffer();
+    std::size_t run = std::min(count, capacity_ - used_);
+    std::memset(buffer_.get() + used_, c, run);
+    used_ += run;
+    count -= run;
+  }
+}
+
+void OutputFile::write_slow(std::string_view bytes) {
+  flush_buffer();
+  if (bytes.size() >= capacity_) {
+    write_through(bytes.data(), bytes.size());
+  } else {
+    std::memcpy(buffer_.get(), bytes.data(), bytes.size());
+    used_ = bytes.size();
+  }
+}
+
+void OutputFile::flush_buffer() {
+  write_through(buffer_.get(), used_);
+  used_ = 0;
+}
+
+void OutputFile::write_through(const char* data, std::size_t size) {
+  while (size > 0 && error_number_ == 0) {
+    ssize_t done = ::write(fd_, data, size);
+    if (done < 0) {
+      if (errno == EINTR) continue;
+      error_number_ = errno;
+    } else {
+      data += done;
+      size -= static_cast<std::size_t>(done);
+    }
+  }
+}
+
+Failure OutputFile::failure(std::string_view action, int error_number) const {
+  return Failure{std::string(action) + " " + path_ + ": " + error_text(error_number), 1};
+}
+
+Status OutputFile::commit() {
+  flush_buffer();
+  if (error_number_ != 0) return failure("cannot write", error_number_);
+  int fd = fd_;
+  fd_ = -1;
+  if (::close(fd) != 0) return failure("cannot write", errno);
+  if (!temporary_path_.empty()) {
+    if (::rename(temporary_path_.c_str(), path_.c_str()) != 0) {
+      return failure("cannot replace", errno);
+    }
+  }
+  committed_ = true;
+  return std::nullopt;
+}
+
+}  // namespace vesmar

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "common/failure.h"
+
+namespace vesmar {
+
+// A text file written through one large buffer, with every write checked.
+//
+// Two ways to create it:
+//   Replace  the bytes go to a temporary file in the same folder, which
+//            commit() renames over `path` once it is complete, flushed and
+//            closed. Until then an older file at `path` stays untouched, and a
+//            file that is dropped without commit() removes its temporary.
+//   InPlace  `path` itself is created or emptied at once (a symbolic link at
+//            `path` is followed), and what was written stays if the run fails.
+//
+// write() keeps the first error and drops later writes; commit() reports it,
+// naming the path and the reason.
+class OutputFile {
+ public:
+  enum class Mode { Replace, InPlace };
+
+  static Result<std::unique_ptr<OutputFile>> create(const std::string& path, Mode mode);
+  ~OutputFile();
+  OutputFile(const OutputFile&) = delete;
+  OutputFile& operator=(const OutputFile&) = delete;
+
+  void write(std::string_view bytes) {
+    if (bytes.size() <= capacity_ - used_) {
+      std::memcpy(buffer_.get() + used_, bytes.data(), bytes.size());
+      used_ += bytes.size();
+    } else {
+      write_slow(bytes);
+    }
+  }
+  void put(char c) {
+    if (used_ == capacity_) flush_buffer();
+    buffer_[used_++] = c;
+  }
+  // Writes `count` copies of `c`.
+  void fill(char c, std::size_t count);
+
+  // True once a write has failed; later writes are dropped.
+  bool failed() const { return error_number_ != 0; }
+  // Flushes, closes and (Replace) renames into place. Success only if every
+  // byte reached the file.
+  Status commit();
+
+  const std::string& path() const { return path_; }
+
+ private:
+  OutputFile(int fd, std::string path, std::string temporary_path);
+  void write_slow(std::string_view bytes);
+  void flush_buffer();
+  void write_through(const char* data, std::size_t size);
+  Failure failure(std::string_view action, int error_number) const;
+
+  int fd_;
+  std::string path_;
+  std::string temporary_path_;  // empty in InPlace mode
+  std::unique_ptr<char[]> buffer_;
+  std::size_t capacity_;
+  std::size_t used_ = 0;
+  int error_number_ = 0;
+  bool committed_ = false;
+};
+
+}  // namespace vesmar

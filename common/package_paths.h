@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vesmar {
+
+// Every path the programs use is relative to the working directory (the folder
+// that holds the user's Desktop): the package folder "Desktop/vesmar/", one of
+// its sub-folders and a file name, or "Desktop/" and a file of the user's own.
+// No program creates a folder.
+inline constexpr std::string_view kDesktopFolder = "Desktop/";
+inline constexpr std::string_view kPackageFolder = "Desktop/vesmar/";
+inline constexpr std::string_view kSequenceReadsFolder = "Desktop/vesmar/Sequence_reads/";
+inline constexpr std::string_view kGenomeSequencesFolder = "Desktop/vesmar/Genome_sequences/";
+inline constexpr std::string_view kAlignmentResultsFolder = "Desktop/vesmar/Alignment_results/";
+inline constexpr std::string_view kFeatureLocationsFolder = "Desktop/vesmar/Feature_locations/";
+inline constexpr std::string_view kSnpResultsFolder = "Desktop/vesmar/SNP_results/";
+inline constexpr std::string_view kDeletionResultsFolder = "Desktop/vesmar/Deletion_results/";
+
+// `folder` followed by `file_name`.
+std::string path_in(std::string_view folder, std::string_view file_name);
+
+}  // namespace vesmar

@@ -1,0 +1,108 @@
+#include "common/line_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/testing/program_run.h"
+
+namespace vesmar {
+namespace {
+
+struct ReadLines {
+  std::vector<std::string> lines;
+  std::vector<bool> terminated;
+  LineReader::Next last;
+};
+
+ReadLines read_all(const std::string& path) {
+  Result<LineReader> reader = LineReader::open(path);
+  EXPECT_TRUE(reader.ok());
+  ReadLines result;
+  std::string_view line;
+  while ((result.last = reader.value().next(line)) == LineReader::Next::Line) {
+    result.lines.emplace_back(line);
+    result.terminated.push_back(reader.value().terminated());
+  }
+  return result;
+}
+
+TEST(LineReader, GivesThePiecesBetweenLineFeeds) {
+  testing::ScratchFolder folder;
+  struct Case {
+    std::string content;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"", {""}},
+      {"a", {"a"}},
+      {"a\n", {"a", ""}},
+      {"a\nb", {"a", "b"}},
+      {"a\r\nb\r\n", {"a\r", "b\r", ""}},
+      {"\n\n", {"", "", ""}},
+  };
+  for (const Case& c : cases) {
+    folder.write("f", c.content);
+    ReadLines got = read_all(folder.path("f"));
+    EXPECT_EQ(got.lines, c.lines) << "content: " << c.content;
+    EXPECT_EQ(got.last, LineReader::Next::EndOfFile);
+    ASSERT_FALSE(got.terminated.empty());
+    EXPECT_FALSE(got.terminated.back());
+  }
+}
+
+TEST(LineReader, EveryTruncatedPrefixKeepsTheWholeLinesBeforeIt) {
+  testing::ScratchFolder folder;
+  const std::string record = "12\n3\nacgtacgtacgtacgtacgtacgta\nacgtacgtacgtacgtacgtacgtt\n";
+  for (std::size_t cut = 0; cut <= record.size(); ++cut) {
+    const std::string content = record.substr(0, cut);
+    folder.write("f", content);
+    ReadLines got = read_all(folder.path("f"));
+    std::string joined;
+    for (std::size_t i = 0; i < got.lines.size(); ++i) {
+      if (i > 0) joined += '\n';
+      joined += got.lines[i];
+    }
+    EXPECT_EQ(joined, content);
+  }
+}
+
+TEST(LineReader, LinesLongerThanABlockArriveWhole) {
+  testing::ScratchFolder folder;
+  const std::string long_line(3 * 1024 * 1024 + 7, 'g');
+  std::string content;
+  for (int i = 0; i < 3; ++i) content += std::to_string(i) + "\n" + long_line + "\n";
+  folder.write("f", content);
+  ReadLines got = read_all(folder.path("f"));
+  ASSERT_EQ(got.lines.size(), 7u);
+  EXPECT_EQ(got.lines[0], "0");
+  EXPECT_EQ(got.lines[1], long_line);
+  EXPECT_EQ(got.lines[4], "2");
+  EXPECT_EQ(got.lines[5], long_line);
+  EXPECT_EQ(got.lines[6], "");
+}
+
+TEST(LineReader, ManyShortLinesAcrossBlockBoundaries) {
+  testing::ScratchFolder folder;
+  std::string content;
+  for (int i = 0; i < 400000; ++i) content += std::to_string(i % 1000) + "\n";
+  folder.write("f", content);
+  ReadLines got = read_all(folder.path("f"));
+  ASSERT_EQ(got.lines.size(), 400001u);
+  for (int i = 0; i < 400000; ++i) ASSERT_EQ(got.lines[i], std::to_string(i % 1000));
+}
+
+TEST(LineReader, AFolderOrAMissingFileCannotBeOpened) {
+  testing::ScratchFolder folder;
+  Result<LineReader> missing = LineReader::open(folder.path("nothing"));
+  ASSERT_FALSE(missing.ok());
+  EXPECT_NE(missing.failure().message.find("nothing"), std::string::npos);
+  EXPECT_EQ(missing.failure().exit_status, 2);
+  Result<LineReader> desktop = LineReader::open(folder.path("Desktop"));
+  ASSERT_FALSE(desktop.ok());
+  EXPECT_EQ(desktop.failure().exit_status, 21);
+}
+
+}  // namespace
+}  // namespace vesmar

@@ -1,0 +1,83 @@
+#include "common/output_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "common/testing/program_run.h"
+
+namespace vesmar {
+namespace {
+
+TEST(OutputFile, ReplaceShowsTheNewFileOnlyAfterCommit) {
+  testing::ScratchFolder folder;
+  folder.write("report.txt", "old report\n");
+  auto created = OutputFile::create(folder.path("report.txt"), OutputFile::Mode::Replace);
+  ASSERT_TRUE(created.ok());
+  OutputFile& file = *created.value();
+  file.write("new ");
+  file.fill('g', 3);
+  file.put('\n');
+  EXPECT_EQ(folder.read("report.txt"), "old report\n");
+  EXPECT_EQ(file.commit(), std::nullopt);
+  EXPECT_EQ(folder.read("report.txt"), "new ggg\n");
+  EXPECT_EQ(folder.list(""), (std::vector<std::string>{"Desktop", "bin", "report.txt"}));
+}
+
+TEST(OutputFile, ADroppedReplacementLeavesTheOldFileAndNoTemporary) {
+  testing::ScratchFolder folder;
+  folder.write("report.txt", "old report\n");
+  {
+    auto created = OutputFile::create(folder.path("report.txt"), OutputFile::Mode::Replace);
+    ASSERT_TRUE(created.ok());
+    created.value()->write("half a repo");
+  }
+  EXPECT_EQ(folder.read("report.txt"), "old report\n");
+  EXPECT_EQ(folder.list(""), (std::vector<std::string>{"Desktop", "bin", "report.txt"}));
+}
+
+TEST(OutputFile, LargeWritesArriveInOrder) {
+  testing::ScratchFolder folder;
+  auto created = OutputFile::create(folder.path("big"), OutputFile::Mode::InPlace);
+  ASSERT_TRUE(created.ok());
+  std::string expected;
+  for (int i = 0; i < 300; ++i) {
+    std::string piece(std::size_t(i) * 97 + 1, char('a' + i % 26));
+    if (i % 50 == 0) piece.assign(std::size_t{3} << 20, 'x');
+    created.value()->write(piece);
+    expected += piece;
+  }
+  EXPECT_EQ(created.value()->commit(), std::nullopt);
+  EXPECT_EQ(folder.read("big"), expected);
+}
+
+TEST(OutputFile, AMissingFolderFailsAtCreationNamingThePath) {
+  testing::ScratchFolder folder;
+  for (auto mode : {OutputFile::Mode::Replace, OutputFile::Mode::InPlace}) {
+    auto created = OutputFile::create(folder.path("no_such_folder/report.txt"), mode);
+    ASSERT_FALSE(created.ok());
+    EXPECT_NE(created.failure().message.find("no_such_folder/report.txt: No such file or directory"),
+              std::string::npos)
+        << created.failure().message;
+  }
+}
+
+TEST(OutputFile, AFullDeviceFailsTheCommit) {
+  auto created = OutputFile::create("/dev/full", OutputFile::Mode::InPlace);
+  ASSERT_TRUE(created.ok());
+  created.value()->write("a few bytes that never arrive\n");
+  Status status = created.value()->commit();
+  ASSERT_TRUE(status.has_value());
+  EXPECT_EQ(status->message, "cannot write /dev/full: No space left on device");
+}
+
+TEST(OutputFile, AFullDeviceIsSeenWhileWriting) {
+  auto created = OutputFile::create("/dev/full", OutputFile::Mode::InPlace);
+  ASSERT_TRUE(created.ok());
+  created.value()->write(std::string(std::size_t{4} << 20, 'a'));
+  EXPECT_TRUE(created.value()->failed());
+  EXPECT_TRUE(created.value()->commit().has_value());
+}
+
+}  // namespace
+}  // namespace vesmar
