@@ -1,0 +1,84 @@
+#include "point_scan/exon_tables.h"
+
+#include "common/line_reader.h"
+#include "common/number_reader.h"
+#include "common/package_paths.h"
+
+namespace vesmar {
+
+namespace {
+
+// Reads every line of the file at `path` with `use_line(line)`.
+template <class UseLine>
+Status for_each_line(const std::string& path, UseLine use_line) {
+  Result<LineReader> opened = LineReader::open(path);
+  if (!opened.ok()) return Failure{opened.failure().message, 1};
+  LineReader& reader = opened.value();
+  std::string_view line;
+  LineReader::Next next;
+  while ((next = reader.next(line)) == LineReader::Next::Line) use_line(line);
+  if (next == LineReader::Next::ReadError) return reader.read_failure();
+  return std::nullopt;
+}
+
+}  // namespace
+
+Result<GeneticCode> load_genetic_code(const std::string& path) {
+  GeneticCode code;
+  Status status = for_each_line(path, [&](std::string_view line) {
+    if (line.size() < 3) return;
+    code[std::string(line.substr(0, 3))] = std::string(line.substr(3, 3));
+  });
+  if (status) return *status;
+  return code;
+}
+
+Result<ExonSequences> load_exon_sequences(const std::string& path) {
+  ExonSequences sequences;
+  std::string name;
+  bool name_line = true;
+  Status status = for_each_line(path, [&](std::string_view line) {
+    if (name_line) {
+      name.assign(line);
+    } else {
+      sequences[name] = std::string(line);
+    }
+    name_line = !name_line;
+  });
+  if (status) return *status;
+  return sequences;
+}
+
+Result<ExonFrames> load_exon_frames(const std::string& path) {
+  ExonFrames frames;
+  std::string name;
+  int index = 0;
+  Status status = for_each_line(path, [&](std::string_view line) {
+    switch (index) {
+      case 0: name.assign(line); break;
+      case 1: frames[name].five_prime_skip = read_atoi(line); break;
+      case 2: frames[name].three_prime_skip = read_atoi(line); break;
+      case 3: frames[name].start_frame = read_atoi(line); break;
+    }
+    index = (index + 1) % 4;
+  });
+  if (status) return *status;
+  return frames;
+}
+
+Result<ExonTables> load_exon_tables() {
+  ExonTables tables;
+  Result<GeneticCode> code = load_genetic_code(path_in(kFeatureLocationsFolder, "genetic_code.txt"));
+  if (!code.ok()) return code.failure();
+  tables.genetic_code = std::move(code.value());
+  Result<ExonSequences> sequences =
+      load_exon_sequences(path_in(kFeatureLocationsFolder, "exon_sequences.txt"));
+  if (!sequences.ok()) return sequences.failure();
+  tables.sequences = std::move(sequences.value());
+  Result<ExonFrames> frames = load_exon_frames(path_in(kFeatureLocationsFolder, "exon_frames.txt"));
+  if (!frames.ok()) return frames.failure();
+  tables.frames = std::move(frames.value());
+  return tables;
+}
+
+}  // namespace vesmar

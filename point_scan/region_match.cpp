@@ -1,0 +1,45 @@
+#include "point_scan/region_match.h"
+
+#include <algorithm>
+
+namespace vesmar {
+
+std::optional<std::size_t> first_region_reaching(const std::vector<Region>& regions,
+                                                 std::int64_t position) {
+  for (std::size_t i = 0; i < regions.size(); ++i) {
+    if (region_reaches(regions[i], position)) return i;
+  }
+  return std::nullopt;
+}
+
+RegionMatcher::RegionMatcher(const std::vector<Region>& regions) {
+  reach_.reserve(regions.size());
+  for (const Region& region : regions) {
+    reach_.push_back({std::int64_t{region.start} - 9, std::int64_t{region.end} + 9});
+  }
+  by_first_.resize(regions.size());
+  for (std::size_t i = 0; i < by_first_.size(); ++i) by_first_[i] = static_cast<std::uint32_t>(i);
+  std::stable_sort(by_first_.begin(), by_first_.end(), [&](std::uint32_t a, std::uint32_t b) {
+    return reach_[a].first < reach_[b].first;
+  });
+}
+
+void RegionMatcher::restart() {
+  next_ = 0;
+  active_ = {};
+}
+
+std::optional<std::size_t> RegionMatcher::match(std::int64_t position) {
+  if (position < last_position_) restart();
+  last_position_ = position;
+  while (next_ < by_first_.size() && reach_[by_first_[next_]].first <= position) {
+    active_.push(by_first_[next_++]);
+  }
+  // Positions only grow, so a region whose reach ended before this one is
+  // done for good; the lowest index left reaches the position.
+  while (!active_.empty() && reach_[active_.top()].last < position) active_.pop();
+  if (active_.empty()) return std::nullopt;
+  return active_.top();
+}
+
+}  // namespace vesmar

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <queue>
+#include <vector>
+
+#include "point_scan/region_table.h"
+
+namespace vesmar {
+
+// A region reaches from ten positions before its first base to eight after
+// its last: start - 10 < position < end + 10.
+inline bool region_reaches(const Region& region, std::int64_t position) {
+  return std::int64_t{region.start} - 10 < position && position < std::int64_t{region.end} + 10;
+}
+
+// The first region in file order that reaches `position`, by a plain scan.
+std::optional<std::size_t> first_region_reaching(const std::vector<Region>& regions,
+                                                 std::int64_t position);
+
+// Gives the same answer as first_region_reaching, without scanning every
+// region for every position: positions asked in increasing order (as the hits
+// come) are answered by one sweep over the regions sorted by their reach, with
+// the regions that reach the current position in a heap ordered by file
+// index. A position lower than the one before starts the sweep afresh.
+class RegionMatcher {
+ public:
+  explicit RegionMatcher(const std::vector<Region>& regions);
+  std::optional<std::size_t> match(std::int64_t position);
+
+ private:
+  void restart();
+
+  struct Reach {
+    std::int64_t first;  // first position reached
+    std::int64_t last;   // last position reached
+  };
+  std::vector<Reach> reach_;               // by file index
+  std::vector<std::uint32_t> by_first_;    // file indexes sorted by first position
+  std::size_t next_ = 0;                   // next entry of by_first_ to enter the heap
+  std::priority_queue<std::uint32_t, std::vector<std::uint32_t>, std::greater<>> active_;
+  std::int64_t last_position_ = INT64_MIN;
+};
+
+}  // namespace vesmar
