@@ -52,3 +52,18 @@ LineAnswer read_line_answer(Console& console) {
 }
 
 }  // namespace vesmar
+
+#include "common/failure.h"
+
+namespace vesmar {
+
+Failure unanswered(const Console& console, std::string_view prompt) {
+  std::string question(prompt);
+  while (!question.empty() && question.back() == ' ') question.pop_back();
+  if (console.in.eof()) {
+    return Failure{"standard input ended before the question \"" + question + "\" was answered", 1};
+  }
+  return Failure{"the answer to the question \"" + question + "\" is not a number", 1};
+}
+
+}  // namespace vesmar

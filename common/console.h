@@ -3,6 +3,9 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
+
+#include "common/failure.h"
 
 namespace vesmar {
 
@@ -39,5 +42,14 @@ struct LineAnswer {
   bool at_end = false;
 };
 LineAnswer read_line_answer(Console& console);
+
+}  // namespace vesmar
+
+namespace vesmar {
+
+// The failure for a question left without a usable answer: standard input
+// ended before it was answered, or (for a numeric question) the answer was not
+// a number. `prompt` names the question.
+Failure unanswered(const Console& console, std::string_view prompt);
 
 }  // namespace vesmar
