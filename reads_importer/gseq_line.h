@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace vesmar {
+
+// The read of one gseq line, or nothing when the line is not a usable record.
+//
+// A gseq line is split into fields at runs of white space (blank, tab,
+// carriage return, line feed, form feed; not vertical tab). White space at the
+// very start gives an empty first field; white space at the end makes no
+// field; an empty line has no fields. A record is used only when it has
+// exactly 11 fields and field 11, read as a leading decimal number, is 1 (so
+// "1", "01", "1.0" and "1e0" pass). The read is field 9.
+std::optional<std::string_view> gseq_read(std::string_view line);
+
+}  // namespace vesmar

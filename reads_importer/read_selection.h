@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "reads_importer/read_format.h"
+
+namespace vesmar {
+
+// What the conversion carries from line to line and from file to file: the
+// chosen format and, for FASTQ, the position `hh` within the current
+// four-line record. `hh` starts at 0 once per run and is never reset between
+// input files, so a file whose line count is not a multiple of four shifts
+// which lines of the next file are taken as reads.
+struct ConversionState {
+  ReadFormat format;
+  int hh = 0;
+};
+
+// The read that `line` holds, before normalisation, or nothing:
+//   gseq   field 9 of a line with 11 fields whose field 11 is 1;
+//   fastq  the second line of every four, counted, never examined;
+//   fasta  every line without a ">" anywhere in it, the empty line too.
+std::optional<std::string_view> read_in_line(ConversionState& state, std::string_view line);
+
+}  // namespace vesmar

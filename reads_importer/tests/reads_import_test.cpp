@@ -1,0 +1,33 @@
+#include "reads_importer/reads_import.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "common/testing/program_run.h"
+
+namespace vesmar {
+namespace {
+
+void no_shell(const char*) {}
+
+TEST(ImportReads, AFileThatVanishedAfterItsNameWasAcceptedIsAnnouncedAndPassedOver) {
+  testing::ScratchFolder folder;
+  folder.write("a.fa", "ACGT\n");
+  const ImportPlan plan{folder.path("reads.txt"), ReadFormat::fasta,
+                        {folder.path("gone.fa"), folder.path("a.fa")}};
+  std::istringstream in;
+  std::ostringstream out;
+  std::ostringstream warnings;
+  Console console{in, out, no_shell};
+  const Status status = import_reads(plan, console, warnings);
+  EXPECT_EQ(out.str(), "Reading " + folder.path("gone.fa") + "\nReading " + folder.path("a.fa") + "\nDone.\n");
+  EXPECT_EQ(warnings.str(), "Reads_importer: warning: cannot open " + folder.path("gone.fa") +
+                                ": No such file or directory; it gives no reads\n");
+  ASSERT_TRUE(status.has_value());
+  EXPECT_EQ(status->exit_status, 1);
+  EXPECT_EQ(folder.read("reads.txt"), "acgt\n");
+}
+
+}  // namespace
+}  // namespace vesmar
