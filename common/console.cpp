@@ -24,6 +24,13 @@ namespace {
 template <class T>
 std::optional<T> read_extracted(Console& console) {
   console.out.flush();
+  // Skipping the white space first tells an input that has ended from an
+  // answer that is not a number.
+  console.in >> std::ws;
+  if (console.in.eof()) {
+    console.input_ended = true;
+    return std::nullopt;
+  }
   T value{};
   if (console.in >> value) return value;
   return std::nullopt;
@@ -47,6 +54,7 @@ LineAnswer read_line_answer(Console& console) {
   if (!std::getline(console.in, answer.text)) {
     answer.text.clear();
     answer.at_end = true;
+    console.input_ended = true;
   }
   return answer;
 }
@@ -60,7 +68,7 @@ namespace vesmar {
 Failure unanswered(const Console& console, std::string_view prompt) {
   std::string question(prompt);
   while (!question.empty() && question.back() == ' ') question.pop_back();
-  if (console.in.eof()) {
+  if (console.input_ended) {
     return Failure{"standard input ended before the question \"" + question + "\" was answered", 1};
   }
   return Failure{"the answer to the question \"" + question + "\" is not a number", 1};

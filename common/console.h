@@ -17,6 +17,8 @@ struct Console {
   std::ostream& out;
   // Runs a shell command through the system's shell; its result is ignored.
   void (*run_command)(const char* command);
+  // Set once an answer was awaited and standard input had ended.
+  bool input_ended = false;
 
   void shell(const char* command);
   void print(std::string_view text);

@@ -1,0 +1,123 @@
+#include "point_scan/alignment_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "common/testing/program_run.h"
+#include "point_scan/hit_test.h"
+
+namespace vesmar {
+namespace {
+
+struct SeenRecord {
+  std::int64_t position;
+  std::int32_t wt_reads;
+  std::int32_t mut_reads;
+  std::string read_window;
+  std::string reference_window;
+  bool operator==(const SeenRecord&) const = default;
+};
+
+std::vector<SeenRecord> records_of(const std::string& content) {
+  testing::ScratchFolder folder;
+  folder.write("run.txt", content);
+  Result<LineReader> reader = LineReader::open(folder.path("run.txt"));
+  EXPECT_TRUE(reader.ok());
+  std::vector<SeenRecord> seen;
+  Status status = read_alignment_records(reader.value(), [&](const AlignmentRecord& r) {
+    seen.push_back({r.position, r.wt_reads, r.mut_reads, std::string(r.read_window),
+                    std::string(r.reference_window)});
+  });
+  EXPECT_EQ(status, std::nullopt);
+  return seen;
+}
+
+const std::string kWindowA = "acgtacgtacgtaacgtacgtacgt";
+const std::string kWindowB = "acgtacgtacgtcacgtacgtacgt";
+
+TEST(PointReader, FramesRecordsByTheirMutantCount) {
+  // Three records: 0 and 0; 3 and 1 with two windows; 2 and 0.
+  const std::string file = "0\n0\n3\n1\n" + kWindowA + "\n" + kWindowB + "\n2\n0\n";
+  const std::vector<SeenRecord> expected = {
+      {1, 0, 0, "", ""}, {2, 3, 1, kWindowA, kWindowB}, {3, 2, 0, "", ""}};
+  EXPECT_EQ(records_of(file), expected);
+  EXPECT_EQ(records_of(file.substr(0, file.size() - 1)), expected) << "without the final line feed";
+}
+
+std::vector<std::string> split_lines(const std::string& text) {
+  std::vector<std::string> lines(1);
+  for (char c : text) {
+    if (c == '\n') {
+      lines.emplace_back();
+    } else {
+      lines.back() += c;
+    }
+  }
+  return lines;
+}
+
+TEST(PointReader, ARecordCutShortKeepsWhatWasRead) {
+  const std::string record = "5\n1\n" + kWindowA + "\n" + kWindowB + "\n";
+  for (std::size_t cut = 0; cut <= record.size(); ++cut) {
+    const std::string cut_record = record.substr(0, cut);
+    std::vector<SeenRecord> expected = {{1, 7, 0, "", ""}};
+    // The record counts once its second line has begun (an empty second line
+    // reads as 0); its windows are the lines that were read.
+    const std::vector<std::string> lines = split_lines(cut_record);
+    if (lines.size() >= 2) {
+      const std::int32_t mut = lines[1].empty() ? 0 : 1;
+      expected.push_back({2, 5, mut, mut && lines.size() > 2 ? lines[2] : "",
+                          mut && lines.size() > 3 ? lines[3] : ""});
+    }
+    EXPECT_EQ(records_of("7\n0\n" + cut_record), expected) << "cut after " << cut << " bytes";
+  }
+}
+
+TEST(PointReader, CountsReadAsAtoi) {
+  const std::vector<SeenRecord> expected = {{1, 12, 0, "", ""}, {2, 0, 0, "", ""}, {3, 3, 0, "", ""}};
+  EXPECT_EQ(records_of("12\r\n0\nabc\n\n 3x\n-0\n"), expected);
+}
+
+TEST(HitTest, UsesTheRatioAsLeastMutantReadsPerWtRead) {
+  const HitThresholds thresholds{3.0, 2};
+  EXPECT_TRUE(is_hit(1, 3, thresholds));
+  EXPECT_FALSE(is_hit(1, 2, thresholds));
+  EXPECT_TRUE(is_hit(0, 2, thresholds));
+  EXPECT_FALSE(is_hit(0, 1, thresholds));
+  EXPECT_TRUE(is_hit(4, 12, thresholds));
+  EXPECT_FALSE(is_hit(4, 11, thresholds));
+  EXPECT_TRUE(is_hit(2, 5, HitThresholds{2.5, 0}));
+  EXPECT_TRUE(is_hit(7, 0, HitThresholds{0.0, 0}));
+  EXPECT_FALSE(is_hit(0, 5, HitThresholds{1e308 * 10, 0})) << "infinity times zero is not a number";
+}
+
+struct CountLog {
+  std::vector<std::pair<char, std::int32_t>> counts;
+  void first_count(std::int32_t c) { counts.emplace_back('w', c); }
+  void second_count(std::int32_t c) { counts.emplace_back('m', c); }
+};
+
+CountLog counts_of(const std::string& content) {
+  testing::ScratchFolder folder;
+  folder.write("run.txt", content);
+  Result<LineReader> reader = LineReader::open(folder.path("run.txt"));
+  CountLog log;
+  EXPECT_EQ(read_count_pairs(reader.value(), log), std::nullopt);
+  return log;
+}
+
+TEST(CountPairReader, TellsCountsFromWindowsByLengthAlone) {
+  using Counts = std::vector<std::pair<char, std::int32_t>>;
+  EXPECT_EQ(counts_of("0\n0\n3\n1\n" + kWindowA + "\n" + kWindowB + "\n2\n0\n").counts,
+            (Counts{{'w', 0}, {'m', 0}, {'w', 3}, {'m', 1}, {'w', 2}, {'m', 0}, {'w', 0}}));
+  // Seven characters are a window; six are a count, whatever they hold.
+  EXPECT_EQ(counts_of("1000000\n999999\nacgtac\n12\r\n").counts,
+            (Counts{{'w', 999999}, {'m', 0}, {'w', 12}, {'m', 0}}));
+  EXPECT_EQ(counts_of("").counts, (Counts{{'w', 0}}));
+}
+
+}  // namespace
+}  // namespace vesmar

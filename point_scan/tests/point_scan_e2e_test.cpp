@@ -1,0 +1,236 @@
+// Point_scan as its users meet it: the built program in a scratch folder,
+// answers on standard input, the report compared byte for byte.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "common/testing/program_run.h"
+
+namespace vesmar {
+namespace {
+
+using testing::ProgramRun;
+using testing::ScratchFolder;
+
+const std::string kBanner =
+    "            Point_scan\n"
+    "            __________\n"
+    "\n"
+    "This program checks for single nucleotide polymorphisms (SNPs)\n"
+    "in exons, introns, or intergenic regions of the genome.  See\n"
+    "Read_me file for more details.  All suspected SNPs should be\n"
+    "confirmed directly.\n"
+    "\n"
+    "The output of this program will be deposited in a file named\n"
+    "'yourfirstname_snp_cexons.txt' in the 'SNP_results' folder.  File\n"
+    "names for intron or intergenic searches replace 'cexons' with 'cintrons'\n"
+    "or 'cintergenic', respectively.\n"
+    "\n";
+const std::string kRatio = "Specify maximum Mutant-to-WT reads ratio (an integer, typically 3): ";
+const std::string kMinimum = "Specify minimum number of mutant reads to call a SNP (typically 2): ";
+const std::string kName = "Your first name: ";
+const std::string kAlignment = "Alignment_results file name: ";
+const std::string kRegion = "Search mutations in exons (e), introns (i), or intergenic regions (n)? ";
+const std::string kProgress =
+    "Calculating file length...\nReading exon data...\nChecking wt/mut scores...\n"
+    "Checking hits in exon range\n";
+const std::string kQuestions = kRatio + kMinimum + kName + kAlignment + kRegion;
+const std::string kSuccess = "[clear]\n" + kBanner + kQuestions + kProgress + "[PAUSE]\n";
+
+const std::string kTitle =
+    "\n      Point_scan output file \n      -----------------------\n\n"
+    "Exon, intron, or intergenic positions on strands marked '1' are relative to the 5' end of the "
+    "reference exon\n"
+    "Exon, intron, or intergenic positions on strands marked '-1', are relative to the 3' end of the "
+    "reference exon\n\n";
+const std::string kExonHeading =
+    kTitle +
+    "Number      Exon                Chrom.      Strand      Position    Chrom. Pos.         "
+    "Codon change              Alignment           WT Reads    Mut Reads  \n" +
+    std::string(159, '-') + "\n";
+const std::string kIntronHeading =
+    kTitle +
+    "Number      Exon                Chrom.      Strand      Position    Chrom. Pos.         "
+    "Alignment           WT Reads    Mut Reads  \n" +
+    std::string(132, '-') + "\n";
+const std::string k88(88, ' ');
+const std::string k114(114, ' ');
+
+// Positions: 1 (5,0); 2 (0,0); 3 (3,3) no hit at ratio 3; 4 (1,4) a hit at
+// the first window column; 5 (0,2) a hit at column 12; 6 (9,1) no hit.
+const std::string kAlignmentFile =
+    "5\n0\n"
+    "0\n0\n"
+    "3\n3\nacgtacgtacgtaacgtacgtacgt\nacgtacgtacgtcacgtacgtacgt\n"
+    "1\n4\ntcgtacgtacgtaacgtacgtacgt\nacgtacgtacgtaacgtacgtacgt\n"
+    "0\n2\nacgtacgtacgtgacgtacgtacgt\nacgtacgtacgtaacgtacgtacgt\n"
+    "9\n1\nacgtacgtacgtgacgtacgtacgt\nacgtacgtacgtaacgtacgtacgt\n";
+
+std::string genetic_code() {
+  const char* bases = "tcag";
+  const char* acids[] = {"Phe", "Phe", "Leu", "Leu", "Ser", "Ser", "Ser", "Ser", "Tyr", "Tyr", "Stp",
+                         "Stp", "Cys", "Cys", "Stp", "Trp", "Leu", "Leu", "Leu", "Leu", "Pro", "Pro",
+                         "Pro", "Pro", "His", "His", "Gln", "Gln", "Arg", "Arg", "Arg", "Arg", "Ile",
+                         "Ile", "Ile", "Met", "Thr", "Thr", "Thr", "Thr", "Asn", "Asn", "Lys", "Lys",
+                         "Ser", "Ser", "Arg", "Arg", "Val", "Val", "Val", "Val", "Ala", "Ala", "Ala",
+                         "Ala", "Asp", "Asp", "Glu", "Glu", "Gly", "Gly", "Gly", "Gly"};
+  std::string text;
+  int i = 0;
+  for (int a = 0; a < 4; ++a)
+    for (int b = 0; b < 4; ++b)
+      for (int c = 0; c < 4; ++c) text += std::string{bases[a], bases[b], bases[c]} + acids[i++] + "\n";
+  return text;
+}
+
+class PointScanRun : public ::testing::Test {
+ protected:
+  PointScanRun() {
+    folder.write("Desktop/vesmar/Alignment_results/run1.txt", kAlignmentFile);
+    // Exon 1 covers positions 1 to 10 forward; exon 2 covers 4 to 6 on the
+    // reverse strand but comes later in the file, so it never wins.
+    folder.write("Desktop/vesmar/Feature_locations/cexons.txt",
+                 "gene1.exon1\n0\n9\nI\n1\ngene1.exon2\n3\n5\nI\n-1\n");
+    folder.write("Desktop/vesmar/Feature_locations/exon_sequences.txt",
+                 "gene1.exon1\nacgtacgtac\ngene1.exon2\nggg\n");
+    folder.write("Desktop/vesmar/Feature_locations/exon_frames.txt", "gene1.exon1\n0\n0\n1\n");
+    folder.write("Desktop/vesmar/Feature_locations/genetic_code.txt", genetic_code());
+    folder.write("Desktop/vesmar/Feature_locations/cintrons.txt",
+                 "gene1.intron1\n-10\n-5\nIII\n1\n");
+    folder.write("Desktop/vesmar/Feature_locations/cintergenic.txt", "far\n1000\n2000\nY\n1\n");
+  }
+
+  ProgramRun run(std::string_view answers) { return run_program(POINT_SCAN_BINARY, folder, answers); }
+
+  ScratchFolder folder;
+};
+
+TEST_F(PointScanRun, ExonModeReport) {
+  ProgramRun result = run("3\n2\nAnna\nrun1.txt\ne\n");
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.out, kSuccess);
+  EXPECT_EQ(folder.read("Desktop/vesmar/SNP_results/Anna_snp_cexons.txt"),
+            kExonHeading +
+                "1           gene1.exon1         I           1           3           4                   "
+                "tac(Tyr)->tac(Tyr)        tcgtacgtacgtaacgtacgtacgt       1           4                  \n" +
+                k114 + "*||||||||||||\n" + k114 + "acgtacgtacgtaacgtacgtacgt\n" +
+                "2           gene1.exon1         I           1           4           5                   "
+                "tac(Tyr)->tgc(Cys)        acgtacgtacgtgacgtacgtacgt       0           2                  \n" +
+                k114 + "||||||||||||*\n" + k114 + "acgtacgtacgtaacgtacgtacgt\n");
+}
+
+TEST_F(PointScanRun, IntronModeHasNoCodonColumn) {
+  // Five answers on one line; the exon tables are never opened in this mode.
+  folder.remove("Desktop/vesmar/Feature_locations/exon_frames.txt");
+  ProgramRun result = run("3 2 Anna run1.txt i\n");
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out, kSuccess);
+  EXPECT_EQ(folder.read("Desktop/vesmar/SNP_results/Anna_snp_cintrons.txt"),
+            kIntronHeading +
+                "1           gene1.intron1       III         1           13          -30351796           "
+                "tcgtacgtacgtaacgtacgtacgt       1           4                  \n" +
+                k88 + "*||||||||||||\n" + k88 + "acgtacgtacgtaacgtacgtacgt\n");
+}
+
+TEST_F(PointScanRun, NoReachedHitsLeavesTheHeadingOnly) {
+  ProgramRun result = run("0 0 Bob run1.txt n\n");
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(folder.read("Desktop/vesmar/SNP_results/Bob_snp_cintergenic.txt"), kIntronHeading);
+}
+
+TEST_F(PointScanRun, QuestionsComeBackSilentlyUntilAnswered) {
+  // A missing file, a folder, then the file; the regions x, E, then n.
+  ProgramRun result = run("3\n2\nAnna\nmissing.txt\n.\nrun1.txt\nx\nE\nn\n");
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out, "[clear]\n" + kBanner + kRatio + kMinimum + kName + kAlignment + kAlignment +
+                            kAlignment + kRegion + kRegion + kRegion + kProgress + "[PAUSE]\n");
+  EXPECT_TRUE(folder.exists("Desktop/vesmar/SNP_results/Anna_snp_cintergenic.txt"));
+}
+
+TEST_F(PointScanRun, AnswersAreWords) {
+  // "Anna Smith": Smith is taken as the file name, which does not exist.
+  ProgramRun result = run("3 2 Anna Smith\n\n\nrun1.txt e\n");
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out, "[clear]\n" + kBanner + kQuestions.substr(0, kQuestions.size() - kRegion.size()) +
+                            kAlignment + kRegion + kProgress + "[PAUSE]\n");
+  EXPECT_TRUE(folder.exists("Desktop/vesmar/SNP_results/Anna_snp_cexons.txt"));
+}
+
+TEST_F(PointScanRun, IntegerQuestionLeavesTheFractionForTheNextAnswer) {
+  // 2.5 to the integer question gives 2, and ".5" becomes the first name.
+  ProgramRun result = run("2.5\n2.5\nrun1.txt\ni\n");
+  EXPECT_EQ(result.status, 0);
+  EXPECT_TRUE(folder.exists("Desktop/vesmar/SNP_results/.5_snp_cintrons.txt"));
+}
+
+struct FailedRun {
+  std::string answers;
+  std::string expected_out;  // after the banner
+  std::string error;
+};
+
+TEST_F(PointScanRun, UnansweredQuestionsStopTheRun) {
+  const FailedRun cases[] = {
+      {"", kRatio, "standard input ended before the question \"Specify maximum Mutant-to-WT reads "
+                   "ratio (an integer, typically 3):\" was answered"},
+      {"abc\n", kRatio, "the answer to the question \"Specify maximum Mutant-to-WT reads ratio (an "
+                        "integer, typically 3):\" is not a number"},
+      {"1e 2", kRatio, "is not a number"},
+      {"3 99999999999", kRatio + kMinimum, "the answer to the question \"Specify minimum number of "
+                                           "mutant reads to call a SNP (typically 2):\" is not a number"},
+      {"3 2", kRatio + kMinimum + kName, "\"Your first name:\" was answered"},
+      {"3 2 Anna nothing.txt", kRatio + kMinimum + kName + kAlignment + kAlignment,
+       "\"Alignment_results file name:\" was answered"},
+      {"3 2 Anna run1.txt exons", kQuestions + kRegion,
+       "\"Search mutations in exons (e), introns (i), or intergenic regions (n)?\" was answered"},
+  };
+  for (const FailedRun& c : cases) {
+    ProgramRun result = run(c.answers);
+    EXPECT_EQ(result.status, 1) << c.answers;
+    EXPECT_EQ(result.out, "[clear]\n" + kBanner + c.expected_out) << c.answers;
+    EXPECT_NE(result.err.find(c.error), std::string::npos) << c.answers << ": " << result.err;
+    EXPECT_TRUE(result.err.starts_with("Point_scan: ")) << result.err;
+    EXPECT_TRUE(folder.list("Desktop/vesmar/SNP_results").empty());
+  }
+}
+
+TEST_F(PointScanRun, MissingInputFilesStopTheRunAndKeepTheOldReport) {
+  folder.write("Desktop/vesmar/SNP_results/Anna_snp_cexons.txt", "an older report\n");
+  const std::string files[] = {"genetic_code.txt", "exon_sequences.txt", "exon_frames.txt", "cexons.txt"};
+  for (const std::string& file : files) {
+    const std::string path = "Desktop/vesmar/Feature_locations/" + file;
+    const std::string content = folder.read(path);
+    folder.remove(path);
+    ProgramRun result = run("3 2 Anna run1.txt e\n");
+    EXPECT_EQ(result.status, 1) << file;
+    EXPECT_EQ(result.err, "Point_scan: cannot open " + path + ": No such file or directory\n");
+    EXPECT_EQ(result.out.find("[PAUSE]"), std::string::npos);
+    EXPECT_EQ(folder.read("Desktop/vesmar/SNP_results/Anna_snp_cexons.txt"), "an older report\n");
+    EXPECT_EQ(folder.list("Desktop/vesmar/SNP_results").size(), 1u);
+    folder.write(path, content);
+  }
+}
+
+TEST_F(PointScanRun, AReportThatCannotBeCreatedIsAFailure) {
+  folder.remove("Desktop/vesmar/SNP_results");
+  ProgramRun result = run("3 2 Anna run1.txt e\n");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "[clear]\n" + kBanner + kQuestions + kProgress);
+  EXPECT_EQ(result.err,
+            "Point_scan: cannot create Desktop/vesmar/SNP_results/Anna_snp_cexons.txt: No such file "
+            "or directory\n");
+}
+
+TEST_F(PointScanRun, HelpAndVersionAnswerWithoutADialogue) {
+  ProgramRun help = run_program(POINT_SCAN_BINARY, folder, "", {"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("Read_me"), std::string::npos);
+  EXPECT_EQ(help.out.find("[clear]"), std::string::npos);
+  ProgramRun version = run_program(POINT_SCAN_BINARY, folder, "", {"--version"});
+  EXPECT_EQ(version.out, "Point_scan 1.0.0\n");
+  ProgramRun other = run_program(POINT_SCAN_BINARY, folder, "3 2 Anna run1.txt e\n", {"-x"});
+  EXPECT_EQ(other.out, kSuccess) << "other arguments are ignored";
+}
+
+}  // namespace
+}  // namespace vesmar
