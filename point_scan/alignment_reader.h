@@ -84,7 +84,8 @@ Status read_alignment_records(LineReader& reader, UseRecord&& use_record) {
 // are passed over, by their length alone; every other line is a count line.
 // Count lines alternate: first_count(wt_reads), then second_count(mut_reads),
 // each complete pair one genome position. A lone first count at the end (the
-// empty line after a final line feed among them) reaches first_count only.
+// empty line after a final line feed among them) reaches first_count only;
+// that empty line never completes a pair.
 inline constexpr std::size_t kLongestCountLine = 6;
 
 template <class Counts>
@@ -94,6 +95,7 @@ Status read_count_pairs(LineReader& reader, Counts& counts) {
   LineReader::Next next;
   while ((next = reader.next(line)) == LineReader::Next::Line) {
     if (line.size() > kLongestCountLine) continue;
+    if (second && line.empty() && !reader.terminated()) break;
     const std::int32_t count = read_atoi(line);
     if (second) {
       counts.second_count(count);
