@@ -1,0 +1,15 @@
+#include "gap_scan/gap_detector.h"
+
+#include "point_scan/alignment_reader.h"
+
+namespace vesmar {
+
+Result<GapTable> detect_gaps(LineReader& reader) {
+  GapTable table;
+  GapDetector detector(table);
+  if (Status read = read_count_pairs(reader, detector)) return *read;
+  detector.finish();
+  return table;
+}
+
+}  // namespace vesmar

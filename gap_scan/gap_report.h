@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/failure.h"
+#include "gap_scan/gap_table.h"
+#include "point_scan/region_table.h"
+
+namespace vesmar {
+
+// The report's heading: title, the note on strands, the column names and a
+// rule of hyphens, nine lines in all.
+std::string_view gap_report_heading();
+
+// One report row for a gap in a region. Start and End are relative to the
+// region's start and carry their sign; the two "Gen. Pos." columns are
+// chromosome positions and are left out, with their blanks, when the region's
+// chromosome text names none of the six chromosomes.
+void append_gap_row(std::string& line, std::int64_t row_number, const GapEntry& gap,
+                    const Region& region);
+
+// Writes the heading and a row for every gap-region pair of the region walk
+// into a new report at `path`, which replaces an older one only once it is
+// complete. Fails, naming the path and the reason, when it cannot be written.
+Status write_gap_report(const std::string& path, const GapTable& gaps,
+                        const std::vector<Region>& regions);
+
+}  // namespace vesmar

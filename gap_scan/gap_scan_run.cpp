@@ -1,0 +1,43 @@
+#include "gap_scan/gap_scan_run.h"
+
+#include "common/line_reader.h"
+#include "common/package_paths.h"
+#include "gap_scan/gap_detector.h"
+#include "gap_scan/gap_report.h"
+#include "gap_scan/gap_scan_dialogue.h"
+#include "point_scan/region_table.h"
+
+namespace vesmar {
+
+Status run_gap_scan(Console& console) {
+  console.shell("clear");
+  console.print(gap_scan_banner());
+  Result<GapScanSettings> asked = ask_gap_scan_settings(console);
+  if (!asked.ok()) return asked.failure();
+  const GapScanSettings& settings = asked.value();
+
+  // The same message for introns and intergenic regions.
+  console.print("Reading exon data...\n");
+  Result<RegionTable> regions =
+      load_region_table(path_in(kFeatureLocationsFolder, settings.region_file_name));
+  if (!regions.ok()) return regions.failure();
+
+  console.print("Mapping deletions...\n");
+  Result<LineReader> alignment = LineReader::open(settings.alignment_path);
+  if (!alignment.ok()) return Failure{alignment.failure().message, 1};
+  Result<GapTable> gaps = detect_gaps(alignment.value());
+  if (!gaps.ok()) return gaps.failure();
+
+  // The same message in every region mode. The report is created only now,
+  // when every input has been read.
+  console.print("Assigning deletions to exons...\n");
+  if (Status written = write_gap_report(settings.report_path, gaps.value(), regions.value().regions)) {
+    return written;
+  }
+
+  console.print("Done\n");
+  console.shell("PAUSE");
+  return std::nullopt;
+}
+
+}  // namespace vesmar

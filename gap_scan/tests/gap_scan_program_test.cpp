@@ -1,0 +1,275 @@
+// Runs the built Gap_region_scan in a scratch package folder and checks what
+// it prints, the report it writes and how it ends.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/testing/program_run.h"
+#include "gap_scan/gap_report.h"
+
+namespace vesmar {
+namespace {
+
+using testing::ProgramRun;
+using testing::ScratchFolder;
+
+const std::string kBinary = GAP_REGION_SCAN_BINARY;
+
+const std::string kBanner =
+    "\t\tGap_region_scan\n"
+    "\t\t---------------\n"
+    "This program identifies regions of the genome that have not been found\n"
+    "in sequence reads, and assigns them to exons, introns, or intergenic\n"
+    "regions, as specified by the user.  These sequence gaps may indicate\n"
+    "deletions, insertions, multiple close SNPs (within about 30 bp), or simply\n"
+    "poor sequence coverage.  See Read_me file for details.  All suspected\n"
+    "mutations should be confirmed directly.\n"
+    "\n"
+    "The output of this program will be deposited in a file named\n"
+    "'yourfirstname_del_cexons.txt' in the 'Deletion_results' folder.  File\n"
+    "names for intron or intergenic searches replace 'cexons' with 'cintrons'\n"
+    "or 'cintergenic', respectively.\n"
+    "\n";
+const std::string kRegion = "Search for deletions in exons (e), introns (i), or intergenic regions (n)? ";
+const std::string kName = "Your first name: ";
+const std::string kAlignment = "Alignment_results file name: ";
+const std::string kProgress =
+    "Reading exon data...\nMapping deletions...\nAssigning deletions to exons...\nDone\n";
+
+// What a whole run prints, given what its questions printed.
+std::string run_output(const std::string& questions) {
+  return "[clear]\n" + kBanner + questions + kProgress + "[PAUSE]\n";
+}
+
+const std::string kHeading(gap_report_heading());
+
+using Counts = std::vector<std::pair<int, int>>;
+
+// An alignment results file as the aligner writes it: two count lines per
+// position, and two window lines after a position with mutant reads.
+std::string alignment_file(const Counts& positions) {
+  std::string file;
+  for (auto [wt_reads, mut_reads] : positions) {
+    file += std::to_string(wt_reads) + "\n" + std::to_string(mut_reads) + "\n";
+    if (mut_reads != 0) file += "acgtacgtacgtacgtacgtacgta\nacgtacgtacgtccgtacgtacgta\n";
+  }
+  return file;
+}
+
+Counts repeated(std::pair<int, int> counts, int times) { return Counts(times, counts); }
+
+Counts joined(std::initializer_list<Counts> parts) {
+  Counts all;
+  for (const Counts& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+// Genome positions 1006 to 1008 uncovered, the rest covered by WT reads.
+const std::string kGapAt1006 =
+    alignment_file(joined({repeated({5, 0}, 1005), repeated({0, 0}, 3), {{5, 0}}}));
+const std::string kExonFile = "F56A8.1exon2\n1000\n2000\nI\n1\n";
+const std::string kExonReport =
+    kHeading +
+    "1           F56A8.1exon2        I           1           +6          +9          "
+    "1005                1008                3           \n";
+
+// Positions 1 to 11: a gap closed by a mutant, a mutant, a gap between two
+// mutants, an insertion, WT reads, and a gap that the end of the file closes.
+const std::string kFlanksAndInsertion = alignment_file(
+    {{5, 0}, {0, 0}, {0, 0}, {0, 2}, {0, 1}, {0, 0}, {0, 2}, {0, 1}, {6, 0}, {0, 0}, {0, 0}});
+// The second region's chromosome text ends in a carriage return, so it is none
+// of the six chromosomes.
+const std::string kIntronFile = "intron1\n1\n6\nI\n1\nintron2\n8\n12\nX\r\n-1\n";
+const std::string kIntronReport =
+    kHeading +
+    "1           intron1             I           1           +1          +3          "
+    "1                   3                   2           Flanked by 1 Mutant read\n"
+    "2           intron1             I           1           +5          +6          "
+    "5                   6                   1           Flanked by 2 Mutant reads\n"
+    "3           intron2             X\r          -1          +0          +0          "
+    "0           Insertion? \n"
+    "4           intron2             X\r          -1          +2          +4          "
+    "2           \n";
+
+struct RunCase {
+  const char* what;
+  std::string answers;
+  std::string region_file;     // in Feature_locations/
+  std::string region_content;
+  std::string alignment;       // content of Alignment_results/aln.txt
+  std::string expected_questions;
+  std::string report;          // in Deletion_results/
+  std::string expected_report;
+};
+
+TEST(GapRegionScanProgram, WritesTheReport) {
+  const RunCase cases[] = {
+      {"exons", "e\nann\naln.txt\n", "cexons.txt", kExonFile, kGapAt1006,
+       kRegion + kName + kAlignment, "ann_del_cexons.txt", kExonReport},
+      {"introns: flanks, insertion, unknown chromosome, gap at the end", "i\nann\naln.txt\n",
+       "cintrons.txt", kIntronFile, kFlanksAndInsertion, kRegion + kName + kAlignment,
+       "ann_del_cintrons.txt", kIntronReport},
+      {"intergenic, no gaps", "n\nbob\naln.txt\n", "cintergenic.txt", kExonFile,
+       alignment_file({{1, 0}, {0, 4}, {2, 0}}), kRegion + kName + kAlignment,
+       "bob_del_cintergenic.txt", kHeading},
+      {"region answers other than e, i, n come back", "E\nexons\n e\nann\naln.txt\n", "cexons.txt",
+       kExonFile, kGapAt1006, kRegion + kRegion + kRegion + kName + kAlignment,
+       "ann_del_cexons.txt", kExonReport},
+      {"a missing file or a folder brings the file question back",
+       "e\nann\nmissing.txt\nfolder\naln.txt\n", "cexons.txt", kExonFile, kGapAt1006,
+       kRegion + kName + kAlignment + kAlignment + kAlignment, "ann_del_cexons.txt", kExonReport},
+      {"answers are words: several on a line, a name's second word answers the next question",
+       "e ann lee\naln.txt", "cexons.txt", kExonFile, kGapAt1006,
+       kRegion + kName + kAlignment + kAlignment, "ann_del_cexons.txt", kExonReport},
+      {"an alignment results file without a final line feed", "e\nann\naln.txt\n", "cexons.txt",
+       kExonFile, kGapAt1006.substr(0, kGapAt1006.size() - 1), kRegion + kName + kAlignment,
+       "ann_del_cexons.txt", kExonReport},
+      {"a region file without a final line feed, with a group cut short", "e\nann\naln.txt\n",
+       "cexons.txt", kExonFile + "cut\n3000", kGapAt1006, kRegion + kName + kAlignment,
+       "ann_del_cexons.txt", kExonReport},
+  };
+  for (const RunCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScratchFolder folder;
+    folder.write("Desktop/vesmar/Feature_locations/" + c.region_file, c.region_content);
+    folder.write("Desktop/vesmar/Alignment_results/aln.txt", c.alignment);
+    folder.make_folder("Desktop/vesmar/Alignment_results/folder");
+    ProgramRun run = testing::run_program(kBinary, folder, c.answers);
+    EXPECT_EQ(run.out, run_output(c.expected_questions));
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(folder.list("Desktop/vesmar/Deletion_results"), std::vector<std::string>{c.report});
+    if (folder.exists("Desktop/vesmar/Deletion_results/" + c.report)) {
+      EXPECT_EQ(folder.read("Desktop/vesmar/Deletion_results/" + c.report), c.expected_report);
+    }
+  }
+}
+
+TEST(GapRegionScanProgram, ReplacesAnOlderReport) {
+  ScratchFolder folder;
+  folder.write("Desktop/vesmar/Feature_locations/cexons.txt", kExonFile);
+  folder.write("Desktop/vesmar/Alignment_results/aln.txt", kGapAt1006);
+  folder.write("Desktop/vesmar/Deletion_results/ann_del_cexons.txt", std::string(100000, 'x'));
+  ProgramRun run = testing::run_program(kBinary, folder, "e\nann\naln.txt\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(folder.read("Desktop/vesmar/Deletion_results/ann_del_cexons.txt"), kExonReport);
+}
+
+// The message when standard input ends before the question is answered.
+std::string ended_before(const std::string& question) {
+  return "Gap_region_scan: standard input ended before the question \"" +
+         question.substr(0, question.size() - 1) + "\" was answered\n";
+}
+
+// Failures: a message on standard error, exit status 1, no "Done", no
+// "PAUSE", and no new report.
+struct FailureCase {
+  const char* what;
+  std::string answers;
+  std::string expected_questions;
+  std::string expected_error;
+};
+
+TEST(GapRegionScanProgram, TheEndOfInputBeforeAllAnswersEndsTheRun) {
+  const FailureCase cases[] = {
+      {"no answer at all", "", kRegion,
+       ended_before(kRegion)},
+      {"only wrong region answers", "x\nE\n", kRegion + kRegion + kRegion,
+       ended_before(kRegion)},
+      {"no first name", "e\n", kRegion + kName,
+       ended_before(kName)},
+      {"no alignment results file", "e ann\n", kRegion + kName + kAlignment,
+       ended_before(kAlignment)},
+      {"only a missing alignment results file", "e ann missing.txt\n",
+       kRegion + kName + kAlignment + kAlignment,
+       ended_before(kAlignment)},
+  };
+  for (const FailureCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScratchFolder folder;
+    folder.write("Desktop/vesmar/Feature_locations/cexons.txt", kExonFile);
+    ProgramRun run = testing::run_program(kBinary, folder, c.answers);
+    EXPECT_EQ(run.out, "[clear]\n" + kBanner + c.expected_questions);
+    EXPECT_EQ(run.err, c.expected_error);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(folder.list("Desktop/vesmar/Deletion_results"), std::vector<std::string>{});
+  }
+}
+
+TEST(GapRegionScanProgram, AMissingRegionFileEndsTheRunNamingIt) {
+  ScratchFolder folder;
+  folder.write("Desktop/vesmar/Alignment_results/aln.txt", kGapAt1006);
+  ProgramRun run = testing::run_program(kBinary, folder, "i\nann\naln.txt\n");
+  EXPECT_EQ(run.out, "[clear]\n" + kBanner + kRegion + kName + kAlignment + "Reading exon data...\n");
+  EXPECT_EQ(run.err,
+            "Gap_region_scan: cannot open Desktop/vesmar/Feature_locations/cintrons.txt: "
+            "No such file or directory\n");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(folder.list("Desktop/vesmar/Deletion_results"), std::vector<std::string>{});
+}
+
+TEST(GapRegionScanProgram, AReportThatCannotBeCreatedEndsTheRunWithoutDone) {
+  ScratchFolder folder;
+  folder.write("Desktop/vesmar/Feature_locations/cexons.txt", kExonFile);
+  folder.write("Desktop/vesmar/Alignment_results/aln.txt", kGapAt1006);
+  folder.remove("Desktop/vesmar/Deletion_results");
+  ProgramRun run = testing::run_program(kBinary, folder, "e\nann\naln.txt\n");
+  EXPECT_EQ(run.out, "[clear]\n" + kBanner + kRegion + kName + kAlignment +
+                         "Reading exon data...\nMapping deletions...\n"
+                         "Assigning deletions to exons...\n");
+  EXPECT_EQ(run.err,
+            "Gap_region_scan: cannot create Desktop/vesmar/Deletion_results/ann_del_cexons.txt: "
+            "No such file or directory\n");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_FALSE(folder.exists("Desktop/vesmar/Deletion_results"));
+}
+
+TEST(GapRegionScanProgram, AReportThatCannotReplaceWhatIsThereLeavesIt) {
+  // A folder stands where the report should go: the finished report cannot
+  // take its place, and nothing else is left behind.
+  ScratchFolder folder;
+  folder.write("Desktop/vesmar/Feature_locations/cexons.txt", kExonFile);
+  folder.write("Desktop/vesmar/Alignment_results/aln.txt", kGapAt1006);
+  folder.make_folder("Desktop/vesmar/Deletion_results/ann_del_cexons.txt");
+  folder.write("Desktop/vesmar/Deletion_results/ann_del_cexons.txt/kept", "kept\n");
+  ProgramRun run = testing::run_program(kBinary, folder, "e\nann\naln.txt\n");
+  EXPECT_EQ(run.out.find("Done"), std::string::npos);
+  EXPECT_EQ(run.out.find("[PAUSE]"), std::string::npos);
+  EXPECT_NE(run.err.find("Desktop/vesmar/Deletion_results/ann_del_cexons.txt: Is a directory"),
+            std::string::npos)
+      << run.err;
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(folder.list("Desktop/vesmar/Deletion_results"),
+            std::vector<std::string>{"ann_del_cexons.txt"});
+  EXPECT_EQ(folder.read("Desktop/vesmar/Deletion_results/ann_del_cexons.txt/kept"), "kept\n");
+}
+
+TEST(GapRegionScanProgram, AnswersHelpAndVersion) {
+  ScratchFolder folder;
+  ProgramRun help = testing::run_program(kBinary, folder, "", {"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.err, "");
+  EXPECT_EQ(help.out.find("[clear]"), std::string::npos);
+  for (const char* part : {"Gap_region_scan", "standard input", "here-document", "docs/Read_me.md"}) {
+    EXPECT_NE(help.out.find(part), std::string::npos) << part;
+  }
+  ProgramRun version = testing::run_program(kBinary, folder, "", {"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "Gap_region_scan 1.0.0\n");
+  EXPECT_EQ(version.err, "");
+}
+
+TEST(GapRegionScanProgram, IgnoresOtherArguments) {
+  ScratchFolder folder;
+  folder.write("Desktop/vesmar/Feature_locations/cexons.txt", kExonFile);
+  folder.write("Desktop/vesmar/Alignment_results/aln.txt", kGapAt1006);
+  ProgramRun run = testing::run_program(kBinary, folder, "e\nann\naln.txt\n", {"-v", "extra"});
+  EXPECT_EQ(run.out, run_output(kRegion + kName + kAlignment));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(folder.read("Desktop/vesmar/Deletion_results/ann_del_cexons.txt"), kExonReport);
+}
+
+}  // namespace
+}  // namespace vesmar
