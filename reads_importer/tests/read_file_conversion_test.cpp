@@ -17,8 +17,8 @@ struct Converted {
 };
 
 // Converts the files holding `contents`, in turn, into one reads file.
-Converted convert_contents(ReadFormat format, const std::vector<std::string>& contents) {
-  testing::ScratchFolder folder;
+Converted convert_contents(ReadFormat format, const std::vector<std::string>& contents,
+                           const testing::ScratchFolder& folder = testing::ScratchFolder()) {
   auto created = OutputFile::create(folder.path("reads.txt"), OutputFile::Mode::Replace);
   EXPECT_TRUE(created.ok());
   ConversionState state{format};
@@ -50,10 +50,12 @@ TEST(ConvertFile, CountsLinesAsAnEditorShowsThem) {
 TEST(ConvertFile, EveryTruncatedPrefixOfAFastqRecordGivesWhatItHoldsOfTheRead) {
   const std::string record = "@read1\nACGTAC\n+\nIIIIII\n";
   const std::string read = "acgtac";
+  const testing::ScratchFolder folder;
   for (std::size_t cut = 0; cut <= record.size(); ++cut) {
     // The read line starts at byte 7; a cut inside it gives the part before the cut.
     const std::string expected = cut <= 7 ? "" : read.substr(0, std::min<std::size_t>(cut - 7, 6)) + "\n";
-    EXPECT_EQ(convert_contents(ReadFormat::fastq, {record.substr(0, cut)}).reads, expected) << "cut at " << cut;
+    EXPECT_EQ(convert_contents(ReadFormat::fastq, {record.substr(0, cut)}, folder).reads, expected)
+        << "cut at " << cut;
   }
 }
 

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/failure.h"
+#include "common/line_reader.h"
+#include "common/output_file.h"
+
+namespace vesmar {
+
+// A FASTA header line: one with ">" anywhere in it. Header lines are never
+// written; every other line, the empty one included, is sequence and is
+// written exactly as read.
+inline bool is_header_line(std::string_view line) { return line.find('>') != std::string_view::npos; }
+
+// Opens a chromosome file for reading. A folder cannot be opened (EISDIR),
+// nor can a name holding a NUL byte, which the system would cut short
+// (ENOENT). The failure names the path and the reason and carries the
+// system's error number as its exit status.
+Result<LineReader> open_chromosome_file(const std::string& path);
+
+// Why joining the separate chromosome files stopped.
+struct JoinStop {
+  std::size_t index = 0;  // of the file among the names, from 0
+  bool opened = false;    // false: it did not open; true: it could not be read to its end
+  Failure failure;        // names the file and the reason; error number as exit status for an open
+};
+
+// Joins one chromosome per file, in the order of `names`, into `output`: each
+// file's sequence lines (each with a line feed), then its padding run, then a
+// line feed unless the file's 1-based index equals `number_value`. Stops at
+// the first file that cannot be opened or read; what was joined before it
+// stays in `output`. Stops quietly once `output` has failed, since nothing
+// more can reach it (OutputFile::commit reports that).
+std::optional<JoinStop> join_separate_files(OutputFile& output, const std::vector<std::string>& names,
+                                            double number_value);
+
+// Joins the records of one FASTA file into `output`. A chromosome ends at the
+// first header line that follows at least one character of sequence: its
+// padding run and a line feed are written there. Header lines before any
+// sequence are passed over, and empty lines there join the next chromosome.
+// The last chromosome's padding run ends the file, without a line feed. Fails
+// only when `chromosome` cannot be read to its end.
+Status join_single_file(OutputFile& output, LineReader& chromosome);
+
+}  // namespace vesmar

@@ -1,0 +1,29 @@
+#include "chromosome_join/join_failure.h"
+
+#include <iostream>
+#include <string>
+
+namespace vesmar {
+
+Failure no_such_file_name(JoinLocation location, std::optional<std::int64_t> standard_input_line,
+                          int error_number) {
+  std::string message(kNoSuchFileName);
+  message += " (Chromosome_join, location ";
+  message += std::to_string(static_cast<int>(location));
+  if (standard_input_line) {
+    message += ", standard input line ";
+    message += std::to_string(*standard_input_line);
+  }
+  message += ").";
+  return Failure{message, error_number};
+}
+
+int report_chromosome_join_failure(const Failure& failure) {
+  if (!failure.message.starts_with(kNoSuchFileName)) return report_failure("Chromosome_join", failure);
+  std::cout.flush();
+  std::cerr << failure.message << '\n';
+  std::cerr.flush();
+  return failure.exit_status;
+}
+
+}  // namespace vesmar

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "common/failure.h"
+
+namespace vesmar {
+
+// Where a chromosome file failed to open: while its name was being checked
+// during the questions, or when the join opened it.
+enum class JoinLocation { check = 31, join = 45 };
+
+inline constexpr std::string_view kNoSuchFileName = "no such file name";
+
+// The failure for a chromosome file that cannot be opened: the line
+//   no such file name (Chromosome_join, location 31, standard input line 3).
+// or, when the last line read did not come from standard input,
+//   no such file name (Chromosome_join, location 45).
+// which batch scripts look for, and the system's error number of the failed
+// open as the exit status.
+Failure no_such_file_name(JoinLocation location, std::optional<std::int64_t> standard_input_line,
+                          int error_number);
+
+// Reports a failure on standard error and gives the exit status: the "no such
+// file name" line as it stands, any other failure after the program's name.
+int report_chromosome_join_failure(const Failure& failure);
+
+}  // namespace vesmar

@@ -1,0 +1,185 @@
+// Runs the built Chromosome_join in a scratch folder, as a user would with a
+// here-document of answers, and checks its dialogue, genome sequence file and
+// exit status.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/testing/program_run.h"
+
+namespace vesmar {
+namespace {
+
+using testing::ProgramRun;
+using testing::ScratchFolder;
+
+const std::string kBinary = CHROMOSOME_JOIN_BINARY;
+
+const std::string kBanner =
+    "[clear]\n"
+    "               Chromosome_join\n"
+    "               ---------------\n"
+    "An application for converting chromosome sequences into a\n"
+    "'vesmar' compatible genomic sequence file\n\n"
+    "PLEASE PLACE FASTA FILES ON THE DESKTOP\n\n"
+    "Do you have separate files for each chromosome (m) or one\n"
+    "FASTA file in which each chromosome begins with '>' (s)? ";
+const std::string kCount = "How many chromosome files in Fasta format do you have? ";
+const std::string kGenome = "Name of concatenated genome file? ";
+const std::string kSingle = "Name of chromosome file: ";
+const std::string kNoOption = "no such option, type m or s";
+
+std::string chromosome(int number) { return "chromosome " + std::to_string(number) + " file name: "; }
+std::string g(std::size_t count) { return std::string(count, 'g'); }
+
+const std::map<std::string, std::string> kChromosomes = {
+    {"chrI.fa", ">chrI\nACGT\nAC\n"},
+    {"chrII.fa", ">chrII\nTTTT\n"},
+    {"both.fa", ">chrI\nACGT\nAC\n>chrII\nTTTT\n"},
+};
+const std::string kJoined = "ACGT\nAC\n" + g(44) + "\nTTTT\n" + g(46);
+
+struct Case {
+  const char* what;
+  std::string answers;
+  std::string out;
+  std::string err;
+  std::optional<std::string> genome;  // Desktop/vesmar/Genome_sequences/genome.txt; nothing: not written
+  int status;
+};
+
+TEST(ChromosomeJoinRun, JoinsAsTheAnswersAsk) {
+  const Case cases[] = {
+      {"separate files", "m\n2\nchrI.fa\nchrII.fa\ngenome.txt\n",
+       kBanner + kCount + chromosome(1) + chromosome(2) + kGenome, "", kJoined, 0},
+      {"names with white space at their end", "m\n2\nchrI.fa \t\nchrII.fa\r\ngenome.txt  \n",
+       kBanner + kCount + chromosome(1) + chromosome(2) + kGenome, "", kJoined, 0},
+      {"a count of 2.9 asks two files", "m\n2.9\nchrI.fa\nchrII.fa\ngenome.txt\n",
+       kBanner + kCount + chromosome(1) + chromosome(2) + kGenome, "", kJoined + "\n", 0},
+      {"a count of 2.5 ends the file with a line feed", "m\n2.5\nchrI.fa\nchrII.fa\ngenome.txt\n",
+       kBanner + kCount + chromosome(1) + chromosome(2) + kGenome, "", kJoined + "\n", 0},
+      {"a count of 3abc asks three files", "m\n3abc\nchrI.fa\nchrII.fa\nchrI.fa\ngenome.txt\n",
+       kBanner + kCount + chromosome(1) + chromosome(2) + chromosome(3) + kGenome, "",
+       kJoined + "\nACGT\nAC\n" + g(44), 0},
+      {"a count of 0 asks no files and writes an empty file", "m\n0\ngenome.txt\n", kBanner + kCount + kGenome, "",
+       "", 0},
+      {"a count that is no number asks no files", "m\nabc\ngenome.txt\n", kBanner + kCount + kGenome, "", "", 0},
+      {"a negative count asks no files", "m\n-3\ngenome.txt\n", kBanner + kCount + kGenome, "", "", 0},
+      {"one file of several records", "s\nboth.fa\ngenome.txt\n", kBanner + kSingle + kGenome, "", kJoined, 0},
+      {"one file with its name typed with a trailing blank", "s\nboth.fa \ngenome.txt\r\n",
+       kBanner + kSingle + kGenome, "", kJoined, 0},
+      {"an answer other than m or s", "x\n", kBanner + kNoOption, "", std::nullopt, 0},
+      {"a capital M", "M\nchrI.fa\n", kBanner + kNoOption, "", std::nullopt, 0},
+      {"a blank before m", " m\n", kBanner + kNoOption, "", std::nullopt, 0},
+      {"a blank after m", "m \n", kBanner + kNoOption, "", std::nullopt, 0},
+      {"an empty mode answer", "\n", kBanner + kNoOption, "", std::nullopt, 0},
+      {"no answer at all", "", kBanner + kNoOption, "", std::nullopt, 0},
+      {"a missing file at the check", "m\n2\nnone.fa\nchrII.fa\ngenome.txt\n", kBanner + kCount + chromosome(1),
+       "no such file name (Chromosome_join, location 31, standard input line 3).\n", std::nullopt, 2},
+      {"a missing second file at the check", "m\n2\nchrI.fa\nnone.fa\ngenome.txt\n",
+       kBanner + kCount + chromosome(1) + chromosome(2),
+       "no such file name (Chromosome_join, location 31, standard input line 4).\n", std::nullopt, 2},
+      {"an empty file name names the Desktop folder", "m\n1\n\ngenome.txt\n", kBanner + kCount + chromosome(1),
+       "no such file name (Chromosome_join, location 31, standard input line 3).\n", std::nullopt, 21},
+      {"single-file mode with a missing file", "s\nnone.fa\ngenome.txt\n", kBanner + kSingle + kGenome,
+       "no such file name (Chromosome_join, location 45, standard input line 3).\n", std::nullopt, 2},
+      {"single-file mode with the Desktop folder", "s\n\ngenome.txt\n", kBanner + kSingle + kGenome,
+       "no such file name (Chromosome_join, location 45, standard input line 3).\n", std::nullopt, 21},
+      {"an empty genome file name names a folder", "m\n1\nchrI.fa\n\n",
+       kBanner + kCount + chromosome(1) + kGenome,
+       "Chromosome_join: cannot create Desktop/vesmar/Genome_sequences/: Is a directory\n", std::nullopt, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScratchFolder folder;
+    for (const auto& [name, content] : kChromosomes) folder.write("Desktop/" + name, content);
+    const ProgramRun run = testing::run_program(kBinary, folder, c.answers);
+    EXPECT_EQ(run.out, c.out);
+    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(run.status, c.status);
+    if (c.genome) {
+      EXPECT_EQ(folder.list("Desktop/vesmar/Genome_sequences"), std::vector<std::string>{"genome.txt"});
+      EXPECT_EQ(folder.read("Desktop/vesmar/Genome_sequences/genome.txt"), *c.genome);
+    } else {
+      EXPECT_EQ(folder.list("Desktop/vesmar/Genome_sequences"), std::vector<std::string>{});
+    }
+  }
+}
+
+TEST(ChromosomeJoinRun, AFailedCheckLeavesAnOlderGenomeFileUntouched) {
+  for (const char* answers : {"m\n1\nnone.fa\ngenome.txt\n", "s\nnone.fa\ngenome.txt\n"}) {
+    SCOPED_TRACE(answers);
+    ScratchFolder folder;
+    folder.write("Desktop/vesmar/Genome_sequences/genome.txt", "older genome\n");
+    EXPECT_EQ(testing::run_program(kBinary, folder, answers).status, 2);
+    EXPECT_EQ(folder.read("Desktop/vesmar/Genome_sequences/genome.txt"), "older genome\n");
+  }
+}
+
+TEST(ChromosomeJoinRun, AGenomeFileThatCannotBeCreatedStopsBeforeAnyChromosomeIsRead) {
+  for (const char* answers : {"m\n1\nchrI.fa\ngenome.txt\n", "s\nboth.fa\ngenome.txt\n"}) {
+    SCOPED_TRACE(answers);
+    ScratchFolder folder;
+    for (const auto& [name, content] : kChromosomes) folder.write("Desktop/" + name, content);
+    folder.remove("Desktop/vesmar/Genome_sequences");
+    const ProgramRun run = testing::run_program(kBinary, folder, answers);
+    EXPECT_EQ(run.err,
+              "Chromosome_join: cannot create Desktop/vesmar/Genome_sequences/genome.txt: No such file or "
+              "directory\n");
+    EXPECT_EQ(run.status, 1);
+  }
+}
+
+TEST(ChromosomeJoinRun, AGenomeFileThatCannotBeWrittenFailsTheRun) {
+  for (const char* answers : {"m\n1\nchrI.fa\ngenome.txt\n", "s\nboth.fa\ngenome.txt\n"}) {
+    SCOPED_TRACE(answers);
+    ScratchFolder folder;
+    for (const auto& [name, content] : kChromosomes) folder.write("Desktop/" + name, content);
+    ASSERT_EQ(::symlink("/dev/full", folder.path("Desktop/vesmar/Genome_sequences/genome.txt").c_str()), 0);
+    const ProgramRun run = testing::run_program(kBinary, folder, answers);
+    EXPECT_EQ(run.err,
+              "Chromosome_join: cannot write Desktop/vesmar/Genome_sequences/genome.txt: No space left on device\n");
+    EXPECT_EQ(run.status, 1);
+  }
+}
+
+TEST(ChromosomeJoinRun, AChromosomeFileThatCannotBeReadFailsTheRunKeepingTheChromosomesBefore) {
+  ScratchFolder folder;
+  for (const auto& [name, content] : kChromosomes) folder.write("Desktop/" + name, content);
+  // Reading the start of a process's own memory file fails with an I/O error.
+  ASSERT_EQ(::symlink("/proc/self/mem", folder.path("Desktop/mem").c_str()), 0);
+  const ProgramRun separate = testing::run_program(kBinary, folder, "m\n2\nchrI.fa\nmem\ngenome.txt\n");
+  EXPECT_EQ(separate.err, "Chromosome_join: cannot read Desktop/mem: Input/output error\n");
+  EXPECT_EQ(separate.status, 1);
+  EXPECT_EQ(folder.read("Desktop/vesmar/Genome_sequences/genome.txt"), "ACGT\nAC\n" + g(44) + "\n");
+
+  const ProgramRun single = testing::run_program(kBinary, folder, "s\nmem\ngenome.txt\n");
+  EXPECT_EQ(single.err, "Chromosome_join: cannot read Desktop/mem: Input/output error\n");
+  EXPECT_EQ(single.status, 1);
+}
+
+TEST(ChromosomeJoinRun, AnswersHelpAndVersionAndIgnoresOtherArguments) {
+  ScratchFolder folder;
+  const ProgramRun help = testing::run_program(kBinary, folder, "", {"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("standard input"), std::string::npos);
+  EXPECT_NE(help.out.find("here-document"), std::string::npos);
+  EXPECT_NE(help.out.find("docs/Read_me.md"), std::string::npos);
+  EXPECT_EQ(help.out.find("[clear]"), std::string::npos);
+
+  const ProgramRun version = testing::run_program(kBinary, folder, "", {"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "Chromosome_join 1.0.0\n");
+
+  const ProgramRun other = testing::run_program(kBinary, folder, "x\n", {"extra"});
+  EXPECT_EQ(other.out, kBanner + kNoOption);
+  EXPECT_EQ(other.status, 0);
+}
+
+}  // namespace
+}  // namespace vesmar

@@ -1,0 +1,191 @@
+#include "chromosome_join/genome_join.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "common/testing/program_run.h"
+
+namespace vesmar {
+namespace {
+
+std::string g(std::size_t count) { return std::string(count, 'g'); }
+
+struct Joined {
+  std::string genome;
+  std::optional<JoinStop> stop;
+};
+
+// Joins files holding `contents`, one chromosome per file.
+Joined join_separate(const std::vector<std::string>& contents, double number_value,
+                     const testing::ScratchFolder& folder = testing::ScratchFolder()) {
+  std::vector<std::string> names;
+  for (std::size_t i = 0; i < contents.size(); ++i) {
+    names.push_back(folder.path("chr" + std::to_string(i)));
+    folder.write("chr" + std::to_string(i), contents[i]);
+  }
+  auto created = OutputFile::create(folder.path("genome"), OutputFile::Mode::InPlace);
+  EXPECT_TRUE(created.ok());
+  Joined joined;
+  joined.stop = join_separate_files(*created.value(), names, number_value);
+  EXPECT_EQ(created.value()->commit(), std::nullopt);
+  joined.genome = folder.read("genome");
+  return joined;
+}
+
+std::string join_single(const std::string& content,
+                        const testing::ScratchFolder& folder = testing::ScratchFolder()) {
+  folder.write("chr", content);
+  Result<LineReader> chromosome = open_chromosome_file(folder.path("chr"));
+  EXPECT_TRUE(chromosome.ok());
+  auto created = OutputFile::create(folder.path("genome"), OutputFile::Mode::InPlace);
+  EXPECT_TRUE(created.ok());
+  EXPECT_EQ(join_single_file(*created.value(), chromosome.value()), std::nullopt);
+  EXPECT_EQ(created.value()->commit(), std::nullopt);
+  return folder.read("genome");
+}
+
+TEST(JoinSeparateFiles, TheWorkedExample) {
+  EXPECT_EQ(join_separate({">chrI\nACGT\nAC\n", ">chrII\nTTTT\n"}, 2).genome,
+            "ACGT\nAC\n" + g(44) + "\nTTTT\n" + g(46));
+}
+
+TEST(JoinSeparateFiles, PadsEachChromosomeToAMultipleOfFifty) {
+  struct Case {
+    std::string content;
+    std::string genome;
+  };
+  const Case cases[] = {
+      {"", g(50)},
+      {">only a header\n", g(50)},
+      {"\n\n", "\n\n" + g(50)},
+      {std::string(37, 'A'), std::string(37, 'A') + "\n" + g(13)},
+      {std::string(50, 'A') + "\n", std::string(50, 'A') + "\n" + g(50)},
+      {std::string(60, 'c') + "\n" + std::string(40, 'C') + "\n",
+       std::string(60, 'c') + "\n" + std::string(40, 'C') + "\n" + g(50)},
+  };
+  for (const Case& c : cases) EXPECT_EQ(join_separate({c.content}, 1).genome, c.genome) << c.content;
+}
+
+TEST(JoinSeparateFiles, KeepsSequenceLinesExactlyAndCountsEveryByte) {
+  // Case, blanks, digits and a carriage return stay, and the carriage return counts.
+  EXPECT_EQ(join_separate({">h\r\nacGT 1\r\n\r\n"}, 1).genome, "acGT 1\r\n\r\n" + g(42));
+  // A file of lines ended by carriage returns alone is one line.
+  EXPECT_EQ(join_separate({"AC\rGT\r"}, 1).genome, "AC\rGT\r\n" + g(44));
+}
+
+TEST(JoinSeparateFiles, DropsEveryLineWithAnAngleBracketAnywhere) {
+  EXPECT_EQ(join_separate({"AC\nA>C\nGT>\n>\nTT\n"}, 1).genome, "AC\nTT\n" + g(46));
+}
+
+TEST(JoinSeparateFiles, MergesTheRecordsOfAMultiRecordFileIntoOneChromosome) {
+  EXPECT_EQ(join_separate({">a\nAC\n>b\nGT\n"}, 1).genome, "AC\nGT\n" + g(46));
+}
+
+TEST(JoinSeparateFiles, AFractionalCountEndsTheFileWithALineFeed) {
+  EXPECT_EQ(join_separate({"A\n", "C\n"}, 2.5).genome, "A\n" + g(49) + "\nC\n" + g(49) + "\n");
+  EXPECT_EQ(join_separate({"A\n", "C\n"}, 2.0).genome, "A\n" + g(49) + "\nC\n" + g(49));
+}
+
+TEST(JoinSeparateFiles, NoFilesWriteNothing) { EXPECT_EQ(join_separate({}, 0).genome, ""); }
+
+TEST(JoinSeparateFiles, StopsAtAFileThatDoesNotOpenKeepingTheChromosomesBefore) {
+  testing::ScratchFolder folder;
+  folder.write("chr1", "AC\n");
+  folder.make_folder("folder");
+  for (const char* missing : {"gone", "folder"}) {
+    auto created = OutputFile::create(folder.path("genome"), OutputFile::Mode::InPlace);
+    ASSERT_TRUE(created.ok());
+    const std::optional<JoinStop> stop =
+        join_separate_files(*created.value(), {folder.path("chr1"), folder.path(missing), folder.path("chr1")}, 3);
+    EXPECT_EQ(created.value()->commit(), std::nullopt);
+    ASSERT_TRUE(stop.has_value());
+    EXPECT_EQ(stop->index, 1u);
+    EXPECT_FALSE(stop->opened);
+    EXPECT_EQ(stop->failure.exit_status, std::string(missing) == "gone" ? 2 : 21);
+    EXPECT_EQ(folder.read("genome"), "AC\n" + g(48) + "\n");
+  }
+}
+
+TEST(JoinSeparateFiles, AReadErrorStopsTheJoinAndIsReported) {
+  testing::ScratchFolder folder;
+  folder.write("chr1", "AC\n");
+  auto created = OutputFile::create(folder.path("genome"), OutputFile::Mode::InPlace);
+  ASSERT_TRUE(created.ok());
+  // Reading the start of a process's own memory file fails with an I/O error.
+  const std::optional<JoinStop> stop =
+      join_separate_files(*created.value(), {folder.path("chr1"), "/proc/self/mem"}, 2);
+  ASSERT_TRUE(stop.has_value());
+  EXPECT_EQ(stop->index, 1u);
+  EXPECT_TRUE(stop->opened);
+  EXPECT_EQ(stop->failure.message, "cannot read /proc/self/mem: Input/output error");
+}
+
+TEST(OpenChromosomeFile, ANameWithANulByteNamesNoFile) {
+  testing::ScratchFolder folder;
+  folder.write("chr", "AC\n");
+  const Result<LineReader> opened = open_chromosome_file(folder.path("chr") + std::string(1, '\0') + "x");
+  ASSERT_FALSE(opened.ok());
+  EXPECT_EQ(opened.failure().exit_status, 2);
+}
+
+TEST(JoinSingleFile, EachRecordIsAChromosome) {
+  EXPECT_EQ(join_single(">chrI\nACGT\nAC\n>chrII\nTTTT\n"), "ACGT\nAC\n" + g(44) + "\nTTTT\n" + g(46));
+}
+
+TEST(JoinSingleFile, ChromosomesEndAtTheFirstHeaderAfterSomeSequence) {
+  struct Case {
+    const char* what;
+    std::string content;
+    std::string genome;
+  };
+  const Case cases[] = {
+      {"two headers, then sequence", ">a\n>b\nACG\n", "ACG\n" + g(47)},
+      {"a header at the very end", ">a\nACG\n>b\n", "ACG\n" + g(47) + "\n" + g(50)},
+      {"sequence before the first header", "AC\n>a\nGT", "AC\n" + g(48) + "\nGT\n" + g(48)},
+      {"a record of empty lines joins the next", ">a\n\n\n>b\nAC\n", "\n\nAC\n" + g(48)},
+      {"a header in the middle of a line", "AC\nx>y\nGT\n", "AC\n" + g(48) + "\nGT\n" + g(48)},
+      {"no characters at all", "", g(50)},
+      {"only headers", ">a\n>b\n", g(50)},
+      {"only empty lines", "\n\n", "\n\n" + g(50)},
+      {"a last line without a line feed", ">a\nAC", "AC\n" + g(48)},
+      {"fifty characters", ">a\n" + std::string(50, 'T') + "\n>b\nA\n",
+       std::string(50, 'T') + "\n" + g(50) + "\nA\n" + g(49)},
+      {"carriage returns stay and count", ">a\r\nAC\r\n>b\r\nGT\r\n", "AC\r\n" + g(47) + "\nGT\r\n" + g(47)},
+  };
+  for (const Case& c : cases) EXPECT_EQ(join_single(c.content), c.genome) << c.what;
+}
+
+// What every genome sequence file is, whatever its input: no header line, and
+// each chromosome's characters a multiple of 50.
+void expect_well_formed(const std::string& genome, const std::string& input) {
+  EXPECT_EQ(genome.find('>'), std::string::npos) << "input: " << input;
+  std::size_t characters = 0;
+  std::size_t line_start = 0;
+  while (line_start <= genome.size()) {
+    std::size_t line_end = genome.find('\n', line_start);
+    if (line_end == std::string::npos) line_end = genome.size();
+    const std::string line = genome.substr(line_start, line_end - line_start);
+    characters += line.size();
+    if (!line.empty() && line.find_first_not_of('g') == std::string::npos && characters % 50 == 0) {
+      characters = 0;  // a padding run closed the chromosome
+    }
+    line_start = line_end + 1;
+  }
+  EXPECT_EQ(characters, 0u) << "input: " << input;
+}
+
+TEST(JoinSingleFile, EveryTruncatedPrefixOfATwoRecordFileGivesAWellFormedGenome) {
+  const std::string file = ">chrI first\nACGTACGTAC\nGGCC\n\n>chrII\r\nTTAA\r\n";
+  const testing::ScratchFolder folder;
+  for (std::size_t cut = 0; cut <= file.size(); ++cut) {
+    const std::string prefix = file.substr(0, cut);
+    expect_well_formed(join_single(prefix, folder), prefix);
+    expect_well_formed(join_separate({prefix, prefix}, 2, folder).genome, prefix);
+  }
+}
+
+}  // namespace
+}  // namespace vesmar
