@@ -46,12 +46,5 @@ TEST(FastaReads, EveryLineWithoutAnAngleBracketIsARead) {
             (std::vector<std::string>{"ACGT", "", "TT\r", "N"}));
 }
 
-TEST(GseqReads, FieldNineOfFilteredRecords) {
-  ConversionState state{ReadFormat::gseq};
-  EXPECT_EQ(reads_of(state, {"a b c d e f g h R1 j 1", "a b c d e f g h R2 j 0", "", "a b c d e f g h R3 j 1\r"}),
-            (std::vector<std::string>{"R1", "R3"}));
-  EXPECT_EQ(state.hh, 0);
-}
-
 }  // namespace
 }  // namespace vesmar

@@ -105,7 +105,6 @@ TEST(ReadsImporterRun, WritesTheReadsFileAsTheAnswersAsk) {
       {"a count of 0 asks no file names", {}, "ann\nfasta\n0\n", dialogue_start() + "Done.\n", "", 0},
       {"an empty count asks no file names", {}, "ann\nfasta\n\n", dialogue_start() + "Done.\n", "", 0},
       {"a count of abc asks no file names", {}, "ann\nfasta\nabc\n", dialogue_start() + "Done.\n", "", 0},
-      {"a negative count asks no file names", {}, "ann\nfasta\n-2\n", dialogue_start() + "Done.\n", "", 0},
       {"the count question at end of input asks no file names", {}, "ann\nfasta\n", dialogue_start() + "Done.\n",
        "", 0},
       {"a count of 2.5 asks two files",
