@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "common/testing/program_run.h"
 
 namespace vesmar {
 namespace {
@@ -108,34 +107,6 @@ TEST(GapReport, ExtremeValuesDoNotOverflow) {
   EXPECT_EQ(fields_of(row(1, GapEntry{INT32_MAX, INT32_MAX, GapComment::None}, low)),
             (std::vector<std::string>{"1", "e", "I", "1", "+2147483649", "+4294967296", "0",
                                       "2147483647", "2147483647"}));
-}
-
-TEST(WriteGapReport, WritesTheHeadingAndTheRowsOfTheWalk) {
-  testing::ScratchFolder folder;
-  folder.write("report.txt", "an older report\n");
-  GapTable gaps;
-  gaps.append(GapEntry{1008, 3, GapComment::None});
-  gaps.append(GapEntry{1500, 0, GapComment::Insertion});
-  const std::vector<Region> regions{kExon};
-  ASSERT_EQ(write_gap_report(folder.path("report.txt"), gaps, regions), std::nullopt);
-  EXPECT_EQ(folder.read("report.txt"), std::string(gap_report_heading()) +
-                                           row(1, gaps[0], kExon) + row(2, gaps[1], kExon));
-}
-
-TEST(WriteGapReport, NoGapsGiveTheHeadingOnly) {
-  testing::ScratchFolder folder;
-  ASSERT_EQ(write_gap_report(folder.path("report.txt"), GapTable{}, {kExon}), std::nullopt);
-  EXPECT_EQ(folder.read("report.txt"), gap_report_heading());
-}
-
-TEST(WriteGapReport, AMissingFolderFailsNamingThePath) {
-  testing::ScratchFolder folder;
-  Status written = write_gap_report(folder.path("missing/report.txt"), GapTable{}, {kExon});
-  ASSERT_NE(written, std::nullopt);
-  EXPECT_NE(written->message.find(folder.path("missing/report.txt") + ": No such file or directory"),
-            std::string::npos)
-      << written->message;
-  EXPECT_EQ(written->exit_status, 1);
 }
 
 }  // namespace
