@@ -1,0 +1,360 @@
+#!/bin/bash
+# Runs the suite's four programs on a synthetic package folder, beside the
+# floors (wc -l and cat on the same input files) and the plain getline
+# reader, and prints a table of median wall times, peak resident memory and
+# ratios. Each program gets its scripted answers on standard input and runs
+# with stand-ins for "clear" and "PAUSE" that print nothing. Every output
+# (report, reads file, genome file) must be the same in every run.
+#
+#   bash bench/run_bench.sh [--scale genome|medium|small] [--seed N]
+#                           [--data FOLDER] [--build FOLDER] [--runs N]
+#                           [--quick] [--regenerate]
+#
+# --data     where the generated folder lives (default ../bench_data/SCALE-seedN
+#            beside the repository; never inside it). It is generated when it
+#            is missing, incomplete or of another scale or seed, or always
+#            with --regenerate.
+# --build    the build folder holding the programs (default build/release).
+#            Each program can also be named by an environment variable:
+#            POINT_SCAN, GAP_REGION_SCAN, READS_IMPORTER, CHROMOSOME_JOIN,
+#            BENCH_GENERATE, PLAIN_READER, RUN_MEASURED; a program that is not
+#            built (or named "none") is left out of the table.
+# --runs     measured runs per case, after one warm-up run (default 3).
+# --quick    two runs per case, no warm-up and no judging of the targets: only
+#            checks that every program succeeds and gives the same output in
+#            each run (the smoke test).
+#
+# The table goes to standard output and to results.md in the data folder.
+# Exit status: 0 when every run succeeded and every output was the same in
+# each run, 1 otherwise (the timing targets are reported, not enforced).
+set -u
+
+repo=$(cd "$(dirname "$0")/.." && pwd)
+scale=genome
+seed=1
+runs=3
+quick=0
+regenerate=0
+build="$repo/build/release"
+data=""
+
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --scale) scale=$2; shift 2 ;;
+    --seed) seed=$2; shift 2 ;;
+    --runs) runs=$2; shift 2 ;;
+    --data) data=$2; shift 2 ;;
+    --build) build=$2; shift 2 ;;
+    --quick) quick=1; shift ;;
+    --regenerate) regenerate=1; shift ;;
+    -h|--help) sed -n '2,30p' "$0"; exit 0 ;;
+    *) echo "run_bench.sh: unknown argument $1" >&2; exit 2 ;;
+  esac
+done
+[ -n "$data" ] || data="$repo/../bench_data/$scale-seed$seed"
+warmups=1
+if [ "$quick" = 1 ]; then runs=2; warmups=0; fi
+
+BENCH_GENERATE=${BENCH_GENERATE:-$build/bench/bench_generate}
+PLAIN_READER=${PLAIN_READER:-$build/bench/plain_reader}
+RUN_MEASURED=${RUN_MEASURED:-$build/bench/run_measured}
+POINT_SCAN=${POINT_SCAN:-$build/point_scan/Point_scan}
+GAP_REGION_SCAN=${GAP_REGION_SCAN:-$build/gap_scan/Gap_region_scan}
+READS_IMPORTER=${READS_IMPORTER:-$build/reads_importer/Reads_importer}
+CHROMOSOME_JOIN=${CHROMOSOME_JOIN:-$build/chromosome_join/Chromosome_join}
+
+# The programs run in other folders: make their paths absolute.
+absolute() { case $1 in /*|none) echo "$1" ;; *) echo "$PWD/$1" ;; esac; }
+BENCH_GENERATE=$(absolute "$BENCH_GENERATE")
+PLAIN_READER=$(absolute "$PLAIN_READER")
+RUN_MEASURED=$(absolute "$RUN_MEASURED")
+POINT_SCAN=$(absolute "$POINT_SCAN")
+GAP_REGION_SCAN=$(absolute "$GAP_REGION_SCAN")
+READS_IMPORTER=$(absolute "$READS_IMPORTER")
+CHROMOSOME_JOIN=$(absolute "$CHROMOSOME_JOIN")
+
+for tool in "$BENCH_GENERATE" "$RUN_MEASURED" "$PLAIN_READER"; do
+  if [ ! -x "$tool" ]; then
+    echo "run_bench.sh: $tool is not built (build the bench targets first)" >&2
+    exit 2
+  fi
+done
+
+built() { [ "$1" != none ] && [ -x "$1" ]; }
+
+# --- the data --------------------------------------------------------------
+
+manifest_value() { sed -n "s/^$1=//p" "$data/manifest.txt" 2>/dev/null; }
+
+if [ "$regenerate" = 1 ] || [ "$(manifest_value scale)" != "$scale" ] ||
+   [ "$(manifest_value seed)" != "$seed" ] || [ "$(manifest_value stress)" != yes ]; then
+  echo "Generating the $scale-scale data (seed $seed) in $data ..."
+  mkdir -p "$data" || exit 2
+  if ! "$BENCH_GENERATE" --scale "$scale" --seed "$seed" --stress --out "$data" >/dev/null; then
+    echo "run_bench.sh: the generator failed" >&2
+    exit 2
+  fi
+fi
+data=$(cd "$data" && pwd)
+desk="$data/Desktop"
+align="$desk/vesmar/Alignment_results"
+stress_folder="$data/stress_regions"
+
+# Stand-ins for the shell commands the programs run.
+mkdir -p "$data/bin"
+for command in clear PAUSE; do
+  printf '#!/bin/sh\nexit 0\n' > "$data/bin/$command"
+  chmod +x "$data/bin/$command"
+done
+export PATH="$data/bin:$PATH"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# --- measuring ---------------------------------------------------------------
+
+declare -A median peak same outbytes runs_text
+rows=()
+failed=0
+
+mib() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
+bytes_mb() { awk -v b="$1" 'BEGIN { printf "%.1f", b / 1e6 }'; }
+file_size() { stat -c %s "$1" 2>/dev/null || echo 0; }
+input_size() { local total=0 f; for f in "$@"; do total=$((total + $(file_size "$f"))); done; echo "$total"; }
+
+# run_case ID WORKFOLDER ANSWERS STDOUT OUTPUT COMMAND...
+#   ANSWERS  text given on standard input ("" for none)
+#   STDOUT   where standard output goes: "null", or "keep" to compare it
+#            between runs (when OUTPUT is "-")
+#   OUTPUT   the output file whose content must not change between runs
+#            (removed after each run), or "-"
+run_case() {
+  local id=$1 folder=$2 answers=$3 stdout=$4 output=$5
+  shift 5
+  local total=$((warmups + runs)) i times="" peak_kib=0 sums="" size=0
+  printf '%s' "$answers" > "$work/answers"
+  for ((i = 1; i <= total; i++)); do
+    local out=/dev/null
+    [ "$stdout" = keep ] && out="$work/stdout"
+    [ "$output" != - ] && rm -f "$output"
+    (cd "$folder" && "$RUN_MEASURED" "$work/measure" "$@" < "$work/answers" > "$out" 2> "$work/stderr")
+    local status=$?
+    if [ "$status" != 0 ]; then
+      echo "FAILED: $id (run $i) exited with status $status: $*" >&2
+      sed 's/^/  | /' "$work/stderr" | head -20 >&2
+      failed=1
+      median[$id]=""
+      return
+    fi
+    read -r seconds kib _ < "$work/measure"
+    local sum="-"
+    if [ "$output" != - ]; then
+      sum=$(md5sum < "$output" | cut -c1-32)
+      size=$(file_size "$output")
+      rm -f "$output"
+    elif [ "$stdout" = keep ]; then
+      sum=$(md5sum < "$work/stdout" | cut -c1-32)
+    fi
+    sums="$sums $sum"
+    if [ "$i" -gt "$warmups" ]; then
+      times="$times $seconds"
+      [ "$kib" -gt "$peak_kib" ] && peak_kib=$kib
+    fi
+  done
+  median[$id]=$(printf '%s\n' $times | sort -n | awk '{ v[NR] = $1 } END { print v[int(NR / 2) + 1] }')
+  peak[$id]=$peak_kib
+  outbytes[$id]=$size
+  if [ "$(printf '%s\n' $sums | sort -u | wc -l)" = 1 ]; then
+    same[$id]=yes
+  else
+    same[$id]=NO
+    failed=1
+    echo "DIFFERENT OUTPUTS: $id:$sums" >&2
+  fi
+  runs_text[$id]=$(echo $times)
+  echo "  $id: median ${median[$id]} s, peak $(mib "$peak_kib") MiB, outputs same: ${same[$id]}" >&2
+}
+
+ratio() {  # ratio A B, or "-" when either is missing
+  if [ -z "${1:-}" ] || [ -z "${2:-}" ]; then echo "-"; return; fi
+  awk -v a="$1" -v b="$2" 'BEGIN { if (b <= 0) print "-"; else printf "%.2f", a / b }'
+}
+
+# --- the cases ----------------------------------------------------------------
+
+alignment="$align/alignment.txt"
+stress_alignment="$align/stress_alignment.txt"
+chromosome_files=(chrI.fa chrII.fa chrIII.fa chrIV.fa chrV.fa chrX.fa)
+chromosome_paths=()
+for f in "${chromosome_files[@]}"; do chromosome_paths+=("$desk/$f"); done
+
+echo "Benchmark: scale $scale, seed $seed, $runs runs after $warmups warm-up(s), data in $data" >&2
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+
+echo "Floors" >&2
+run_case wc_alignment "$data" "" null - wc -l "$alignment"
+run_case cat_alignment "$data" "" null - cat "$alignment"
+run_case wc_stress "$data" "" null - wc -l "$stress_alignment"
+run_case cat_stress "$data" "" null - cat "$stress_alignment"
+run_case cat_fastq "$data" "" null - cat "$desk/reads.fastq"
+run_case cat_fastq_short "$data" "" null - cat "$desk/reads_short.fastq"
+run_case cat_gseq "$data" "" null - cat "$desk/reads.gseq"
+run_case cat_fasta "$data" "" null - cat "$desk/reads.fasta"
+run_case cat_chromosomes "$data" "" null - cat "${chromosome_paths[@]}"
+run_case cat_genome_fa "$data" "" null - cat "$desk/genome.fa"
+
+echo "Plain getline reader" >&2
+run_case plain_point "$data" "" keep - "$PLAIN_READER" point 3 2 "$alignment"
+run_case plain_gap "$data" "" keep - "$PLAIN_READER" gap "$alignment"
+
+if built "$POINT_SCAN"; then
+  echo "Point_scan" >&2
+  for mode in e i n; do
+    case $mode in e) file=cexons.txt ;; i) file=cintrons.txt ;; n) file=cintergenic.txt ;; esac
+    run_case point_$mode "$data" "$(printf '3\n2\nbench\nalignment.txt\n%s\n' $mode)" null \
+      "$desk/vesmar/SNP_results/bench_snp_$file" "$POINT_SCAN"
+  done
+  run_case point_stress_e "$data" "$(printf '3\n2\nbench\nstress_alignment.txt\ne\n')" null \
+    "$desk/vesmar/SNP_results/bench_snp_cexons.txt" "$POINT_SCAN"
+  run_case point_stress_million "$stress_folder" "$(printf '3\n2\nbench\nstress_alignment.txt\nn\n')" null \
+    "$stress_folder/Desktop/vesmar/SNP_results/bench_snp_cintergenic.txt" "$POINT_SCAN"
+fi
+
+if built "$GAP_REGION_SCAN"; then
+  echo "Gap_region_scan" >&2
+  for mode in e i n; do
+    case $mode in e) file=cexons.txt ;; i) file=cintrons.txt ;; n) file=cintergenic.txt ;; esac
+    run_case gap_$mode "$data" "$(printf '%s\nbench\nalignment.txt\n' $mode)" null \
+      "$desk/vesmar/Deletion_results/bench_del_$file" "$GAP_REGION_SCAN"
+  done
+fi
+
+if built "$READS_IMPORTER"; then
+  echo "Reads_importer" >&2
+  reads_out="$desk/vesmar/Sequence_reads/bench_reads.txt"
+  run_case reads_fastq "$data" "$(printf 'bench\nfastq\n1\nreads.fastq\n')" null "$reads_out" "$READS_IMPORTER"
+  run_case reads_fastq_short "$data" "$(printf 'bench\nfastq\n1\nreads_short.fastq\n')" null "$reads_out" "$READS_IMPORTER"
+  run_case reads_gseq "$data" "$(printf 'bench\ngseq\n1\nreads.gseq\n')" null "$reads_out" "$READS_IMPORTER"
+  run_case reads_fasta "$data" "$(printf 'bench\nfasta\n1\nreads.fasta\n')" null "$reads_out" "$READS_IMPORTER"
+fi
+
+if built "$CHROMOSOME_JOIN"; then
+  echo "Chromosome_join" >&2
+  genome_out="$desk/vesmar/Genome_sequences/bench_genome.txt"
+  run_case join_separate "$data" "$(printf 'm\n6\n'; printf '%s\n' "${chromosome_files[@]}"; printf 'bench_genome.txt\n')" \
+    null "$genome_out" "$CHROMOSOME_JOIN"
+  run_case join_single "$data" "$(printf 's\ngenome.fa\nbench_genome.txt\n')" null "$genome_out" "$CHROMOSOME_JOIN"
+fi
+load_after=$(cut -d' ' -f1-3 /proc/loadavg)
+
+# --- the table ----------------------------------------------------------------
+
+# row ID LABEL INPUT_BYTES FLOOR_ID BASELINE_ID
+row() {
+  local id=$1 label=$2 bytes=$3 floor=$4 baseline=$5
+  [ -n "${median[$id]:-}" ] || return
+  local vs_floor="-" vs_plain="-" floor_text="-"
+  if [ "$floor" != - ] && [ -n "${median[$floor]:-}" ]; then
+    vs_floor=$(ratio "${median[$id]}" "${median[$floor]}")
+    floor_text="$floor ${median[$floor]} s"
+  fi
+  [ "$baseline" != - ] && vs_plain=$(ratio "${median[$baseline]:-}" "${median[$id]}")
+  rows+=("| $label | $(bytes_mb "$bytes") | ${median[$id]} | ${runs_text[$id]} | $(mib "${peak[$id]}") | $floor_text | $vs_floor | $vs_plain | $(bytes_mb "${outbytes[$id]}") | ${same[$id]} |")
+}
+
+a_bytes=$(input_size "$alignment")
+s_bytes=$(input_size "$stress_alignment")
+row wc_alignment "wc -l alignment" "$a_bytes" - -
+row cat_alignment "cat alignment" "$a_bytes" - -
+row wc_stress "wc -l stress alignment" "$s_bytes" - -
+row cat_stress "cat stress alignment" "$s_bytes" - -
+row plain_point "plain reader, point (3, 2)" "$a_bytes" wc_alignment -
+row plain_gap "plain reader, gap" "$a_bytes" wc_alignment -
+for mode in e i n; do row point_$mode "Point_scan 3 2 $mode" "$a_bytes" wc_alignment plain_point; done
+for mode in e i n; do row gap_$mode "Gap_region_scan $mode" "$a_bytes" wc_alignment plain_gap; done
+row point_stress_e "Point_scan stress, exons" "$s_bytes" wc_stress -
+row point_stress_million "Point_scan stress, $(manifest_value stress_regions) regions" "$s_bytes" wc_stress -
+row cat_fastq "cat reads.fastq" "$(input_size "$desk/reads.fastq")" - -
+row reads_fastq "Reads_importer fastq" "$(input_size "$desk/reads.fastq")" cat_fastq -
+row cat_fastq_short "cat reads_short.fastq" "$(input_size "$desk/reads_short.fastq")" - -
+row reads_fastq_short "Reads_importer fastq (short)" "$(input_size "$desk/reads_short.fastq")" cat_fastq_short -
+row cat_gseq "cat reads.gseq" "$(input_size "$desk/reads.gseq")" - -
+row reads_gseq "Reads_importer gseq" "$(input_size "$desk/reads.gseq")" cat_gseq -
+row cat_fasta "cat reads.fasta" "$(input_size "$desk/reads.fasta")" - -
+row reads_fasta "Reads_importer fasta" "$(input_size "$desk/reads.fasta")" cat_fasta -
+row cat_chromosomes "cat chrI..chrX.fa" "$(input_size "${chromosome_paths[@]}")" - -
+row join_separate "Chromosome_join m (6 files)" "$(input_size "${chromosome_paths[@]}")" cat_chromosomes -
+row cat_genome_fa "cat genome.fa" "$(input_size "$desk/genome.fa")" - -
+row join_single "Chromosome_join s (genome.fa)" "$(input_size "$desk/genome.fa")" cat_genome_fa -
+
+# --- the targets --------------------------------------------------------------
+
+verdicts=()
+judge() {  # judge TEXT CONDITION(awk expression over a, b)
+  local text=$1 a=$2 b=$3 expression=$4
+  if [ -z "$a" ] || [ -z "$b" ]; then verdicts+=("- n/a: $text (not measured)"); return; fi
+  if awk -v a="$a" -v b="$b" "BEGIN { exit !($expression) }"; then
+    verdicts+=("- met: $text")
+  else
+    verdicts+=("- NOT met: $text")
+  fi
+}
+if [ "$quick" = 0 ]; then
+  for mode in e i n; do
+    for program in point gap; do
+      id=${program}_$mode
+      name=$([ $program = point ] && echo "Point_scan 3 2 $mode" || echo "Gap_region_scan $mode")
+      [ -n "${median[$id]:-}" ] || continue
+      judge "$name: ${median[$id]} s <= 4 x wc -l (${median[wc_alignment]:-?} s)" \
+        "${median[$id]}" "${median[wc_alignment]:-}" "a <= 4 * b"
+      judge "$name: at least 10x faster than the plain reader (${median[plain_$program]:-?} s)" \
+        "${median[$id]}" "${median[plain_$program]:-}" "b >= 10 * a"
+      judge "$name: peak memory $(mib "${peak[$id]}") MiB < 100 MB" "${peak[$id]}" 1 "a * 1024 < 100e6"
+    done
+  done
+  for id in point_stress_e point_stress_million; do
+    [ -n "${median[$id]:-}" ] || continue
+    judge "$id: ${median[$id]} s <= 10 x wc -l (${median[wc_stress]:-?} s)" \
+      "${median[$id]}" "${median[wc_stress]:-}" "a <= 10 * b"
+  done
+  for pair in reads_fastq:cat_fastq join_separate:cat_chromosomes join_single:cat_genome_fa; do
+    id=${pair%%:*}
+    floor=${pair#*:}
+    [ -n "${median[$id]:-}" ] || continue
+    judge "$id: ${median[$id]} s <= 2 x cat (${median[$floor]:-?} s)" "${median[$id]}" "${median[$floor]:-}" "a <= 2 * b"
+  done
+  for id in reads_fastq reads_fastq_short reads_gseq reads_fasta join_separate join_single; do
+    [ -n "${median[$id]:-}" ] || continue
+    judge "$id: peak memory $(mib "${peak[$id]}") MiB < 16 MB" "${peak[$id]}" 1 "a * 1024 < 16e6"
+  done
+fi
+
+# At the genome scale the joined genome must have the scanners' length: the
+# chromosomes, each padded to a multiple of 50, end where the offsets say.
+if [ "$scale" = genome ] && built "$CHROMOSOME_JOIN"; then
+  (cd "$data" && printf 'm\n6\n%s\n%s\n%s\n%s\n%s\n%s\nbench_genome.txt\n' "${chromosome_files[@]}" |
+    "$CHROMOSOME_JOIN" > /dev/null 2>&1)
+  joined=$(tr -d '\n' < "$desk/vesmar/Genome_sequences/bench_genome.txt" | wc -c)
+  rm -f "$desk/vesmar/Genome_sequences/bench_genome.txt"
+  verdicts+=("- joined genome: $joined bases with padding (the scanners' genome: $(manifest_value alignment.positions))")
+fi
+
+{
+  echo "Scale $scale, seed $seed; $runs runs after $warmups warm-up(s); $(nproc) cores; load average $load_before before, $load_after after; $(date -u '+%Y-%m-%d %H:%M UTC'); commit $(git -C "$repo" rev-parse --short HEAD 2>/dev/null || echo unknown)."
+  echo
+  echo "Alignment file: $(manifest_value alignment.positions) positions, $(manifest_value alignment.lines) lines, $(bytes_mb "$a_bytes") MB, $(manifest_value alignment.hits_3_2) hits at 3 and 2. Stress file: $(manifest_value stress_alignment.lines) lines, $(bytes_mb "$s_bytes") MB, $(manifest_value stress_alignment.hits_3_2) hits. Regions: $(manifest_value exons) exons, $(manifest_value introns) introns, $(manifest_value intergenic_regions) intergenic, $(manifest_value stress_regions) in the stress region file."
+  echo
+  echo "| Run | Input (MB) | Median wall (s) | Runs (s) | Peak RSS (MiB) | Floor | x floor | Plain reader / run | Output (MB) | Output same |"
+  echo "|---|---|---|---|---|---|---|---|---|---|"
+  printf '%s\n' "${rows[@]}"
+  if [ ${#verdicts[@]} -gt 0 ]; then
+    echo
+    printf '%s\n' "${verdicts[@]}"
+  fi
+} | tee "$data/results.md"
+
+if [ "$failed" != 0 ]; then
+  echo "run_bench.sh: some runs failed or gave different outputs (see above)" >&2
+  exit 1
+fi
+exit 0
