@@ -2,9 +2,11 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "common/input_file.h"
+#include "common/line_scan.h"
 
 namespace vesmar {
 
@@ -15,10 +17,17 @@ constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 LineReader::LineReader(int fd, std::string name)
     : fd_(fd),
       name_(std::move(name)),
-      buffer_(new char[kBlockSize]),
+      buffer_(allocate(kBlockSize)),
       capacity_(kBlockSize),
       begin_(buffer_.get()),
       end_(buffer_.get()) {}
+
+std::unique_ptr<char[]> LineReader::allocate(std::size_t capacity) {
+  // The room behind the block lets the byte scanners read whole words.
+  std::unique_ptr<char[]> block(new char[capacity + kScanSlack]);
+  std::memset(block.get() + capacity, 0, kScanSlack);
+  return block;
+}
 
 LineReader::~LineReader() {
   if (fd_ >= 0) ::close(fd_);
@@ -58,7 +67,7 @@ bool LineReader::refill() {
   } else if (kept == capacity_) {
     // One line fills the whole block: make room for the rest of it.
     std::size_t grown = capacity_ * 2;
-    std::unique_ptr<char[]> bigger(new char[grown]);
+    std::unique_ptr<char[]> bigger = allocate(grown);
     std::memcpy(bigger.get(), base, kept);
     buffer_ = std::move(bigger);
     capacity_ = grown;
@@ -70,6 +79,9 @@ bool LineReader::refill() {
     ssize_t got = ::read(fd_, base + kept, capacity_ - kept);
     if (got > 0) {
       end_ = base + kept + got;
+      // What lies behind the new end is read by the byte scanners but never
+      // used; keep it defined.
+      std::memset(base + kept + got, 0, std::min<std::size_t>(kScanSlack, capacity_ - kept - got));
       return true;
     }
     if (got == 0) {

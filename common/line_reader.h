@@ -78,6 +78,8 @@ class LineReader {
   bool at_end() const { return at_end_; }
 
  private:
+  static std::unique_ptr<char[]> allocate(std::size_t capacity);
+
   int fd_;
   std::string name_;
   std::unique_ptr<char[]> buffer_;
@@ -89,5 +91,34 @@ class LineReader {
   bool terminated_ = false;
   int error_number_ = 0;
 };
+
+// Reads the whole file through `reader` in blocks, for parsers that scan
+// bytes rather than take lines one by one (64 readable bytes follow every
+// block, see line_scan.h). whole_lines(begin, stop) gets the
+// unread bytes of a block up to and including its last line feed, so every
+// line in [begin, stop) ends with a line feed before `stop`, and it must read
+// them all. last_line(line) then gets the piece after the last line feed of
+// the file (empty when the file ends with one), exactly once, as next() would
+// give it. A line longer than a block arrives whole in a larger block.
+template <class WholeLines, class LastLine>
+Status read_in_blocks(LineReader& reader, WholeLines&& whole_lines, LastLine&& last_line) {
+  for (;;) {
+    const char* begin = reader.unread_begin();
+    const char* end = reader.unread_end();
+    if (begin != end) {
+      const char* last_feed = static_cast<const char*>(::memrchr(begin, '\n', end - begin));
+      if (last_feed != nullptr) {
+        whole_lines(begin, last_feed + 1);
+        reader.consume_to(last_feed + 1);
+      }
+    }
+    if (reader.at_end()) {
+      last_line(std::string_view(reader.unread_begin(), reader.unread_end() - reader.unread_begin()));
+      reader.consume_to(reader.unread_end());
+      return std::nullopt;
+    }
+    if (!reader.refill()) return reader.read_failure();
+  }
+}
 
 }  // namespace vesmar

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "common/failure.h"
 #include "common/line_reader.h"
+#include "common/line_scan.h"
 #include "common/number_reader.h"
 
 namespace vesmar {
@@ -16,6 +19,11 @@ namespace vesmar {
 // reference over the same columns). Counts are read as atoi reads them.
 //
 // Two readers frame the records differently, as the two scanners always have.
+// Both see the file as the pieces between line feeds; the empty piece after a
+// final line feed (or a record cut off after its first line) completes no
+// record, so a file gives the same records with and without its final line
+// feed. The file has a record per genome position, hundreds of millions of
+// lines, so both parse whole blocks rather than take lines one by one.
 
 // One record as the point scanner frames it. The windows are empty where the
 // record has none (mut_reads 0) or where the file ended before them.
@@ -28,84 +36,176 @@ struct AlignmentRecord {
 };
 
 // Point scanner reader: frames records by their place in the record (two
-// lines when mut_reads is 0, four otherwise) and calls use_record(record) for
-// each, in order; the windows are valid during the call only. A record cut
-// off after its count lines is still given, with the windows that were read;
-// one cut off after its first line is not. The empty line after a final line
-// feed starts a record that is never completed and so changes nothing.
-template <class UseRecord>
-Status read_alignment_records(LineReader& reader, UseRecord&& use_record) {
-  enum class Expect { WtReads, MutReads, ReadWindow, ReferenceWindow };
-  Expect expect = Expect::WtReads;
-  AlignmentRecord record;
-  std::string read_window;  // kept while the next line is read
-  std::string_view line;
-  LineReader::Next next;
-  while ((next = reader.next(line)) == LineReader::Next::Line) {
-    switch (expect) {
-      case Expect::WtReads:
-        record.wt_reads = read_atoi(line);
+// lines when mut_reads is 0, four otherwise). For each record whose counts
+// satisfy wanted(wt_reads, mut_reads) it calls use_record(record), in order;
+// the windows are valid during the call only. A record cut off after its
+// count lines is still given, with the windows that were read; one cut off
+// after its first line is not. When `zero_mutants_wanted` is false, no record
+// with mut_reads 0 is wanted, whatever wanted() would say, and such records
+// are passed over quickly.
+template <class Wanted, class UseRecord>
+class PointRecordFramer {
+ public:
+  PointRecordFramer(bool zero_mutants_wanted, Wanted& wanted, UseRecord& use_record)
+      : zero_mutants_wanted_(zero_mutants_wanted), wanted_(wanted), use_record_(use_record) {}
+
+  // The lines of one block. Nine records in ten are a count and "0": the loop
+  // keeps its state in locals and hands every other line to other_line().
+  void whole_lines(const char* begin, const char* stop) {
+    Expect expect = expect_;
+    std::int64_t position = record_.position;
+    const char* wt_line = nullptr;
+    std::size_t wt_length = 0;
+    const bool skip_zero = !zero_mutants_wanted_;
+    LineCursor cursor(begin, stop);
+    const char* line;
+    std::size_t length;
+    for (;;) {
+      if (expect == Expect::WtReads && skip_zero) {
+        // A count, then "0": no mutant read, so not wanted.
+        position += cursor.skip_records([](const char*, const char* first_end, const char* second_end) {
+          return second_end == first_end + 2 && first_end[1] == '0';
+        });
+      }
+      if (!cursor.next(line, length)) break;
+      if (expect == Expect::WtReads) {
+        wt_line = line;
+        wt_length = length;
         expect = Expect::MutReads;
-        break;
+      } else if (expect == Expect::MutReads && skip_zero && length == 1 && *line == '0') {
+        ++position;
+        expect = Expect::WtReads;
+      } else if (expect == Expect::ReadWindow && !keep_) {
+        expect = Expect::ReferenceWindow;  // the windows of a record not wanted
+      } else if (expect == Expect::ReferenceWindow && !keep_) {
+        expect = Expect::WtReads;
+      } else {
+        if (expect == Expect::MutReads && wt_line != nullptr) {
+          record_.wt_reads = read_count(wt_line, wt_length);
+        }
+        record_.position = position;
+        expect = other_line(expect, std::string_view(line, length));
+        position = record_.position;
+      }
+    }
+    // The block moves before the next one is read: keep the first count.
+    if (expect == Expect::MutReads && wt_line != nullptr) {
+      record_.wt_reads = read_count(wt_line, wt_length);
+    }
+    expect_ = expect;
+    record_.position = position;
+  }
+
+  // The piece after the file's last line feed.
+  void last_line(std::string_view line) {
+    switch (expect_) {
+      case Expect::WtReads:
+        break;  // a record that never begins
       case Expect::MutReads:
-        record.mut_reads = read_atoi(line);
-        ++record.position;
-        if (record.mut_reads == 0) {
-          record.read_window = record.reference_window = std::string_view();
-          use_record(static_cast<const AlignmentRecord&>(record));
-          expect = Expect::WtReads;
-        } else {
-          expect = Expect::ReadWindow;
+        // The empty piece after a final line feed is no line of the record.
+        if (line.empty()) break;
+        if (other_line(expect_, line) == Expect::ReadWindow) {
+          read_window_.clear();
+          windows_read(std::string_view());
         }
         break;
       case Expect::ReadWindow:
-        read_window.assign(line);
-        expect = Expect::ReferenceWindow;
+        read_window_.assign(line);
+        windows_read(std::string_view());
         break;
       case Expect::ReferenceWindow:
-        record.read_window = read_window;
-        record.reference_window = line;
-        use_record(static_cast<const AlignmentRecord&>(record));
-        expect = Expect::WtReads;
+        windows_read(line);
         break;
     }
   }
-  if (next == LineReader::Next::ReadError) return reader.read_failure();
-  if (expect == Expect::ReadWindow || expect == Expect::ReferenceWindow) {
-    if (expect == Expect::ReadWindow) read_window.clear();
-    record.read_window = read_window;
-    record.reference_window = std::string_view();
-    use_record(static_cast<const AlignmentRecord&>(record));
+
+ private:
+  enum class Expect { WtReads, MutReads, ReadWindow, ReferenceWindow };
+
+  // A mutant count, a window, or a first count whose record is not the
+  // quick kind; the first count is already in record_.wt_reads.
+  [[gnu::noinline]] Expect other_line(Expect expect, std::string_view line) {
+    switch (expect) {
+      case Expect::WtReads:
+        record_.wt_reads = read_atoi(line);
+        return Expect::MutReads;
+      case Expect::MutReads:
+        record_.mut_reads = read_count(line.data(), line.size());
+        ++record_.position;
+        keep_ = wanted_(record_.wt_reads, record_.mut_reads);
+        if (record_.mut_reads != 0) return Expect::ReadWindow;
+        if (keep_) {
+          record_.read_window = record_.reference_window = std::string_view();
+          use_record_(static_cast<const AlignmentRecord&>(record_));
+        }
+        return Expect::WtReads;
+      case Expect::ReadWindow:
+        if (keep_) read_window_.assign(line);
+        return Expect::ReferenceWindow;
+      case Expect::ReferenceWindow:
+        windows_read(line);
+        return Expect::WtReads;
+    }
+    return expect;
   }
-  return std::nullopt;
+
+  void windows_read(std::string_view reference_window) {
+    if (!keep_) return;
+    record_.read_window = read_window_;
+    record_.reference_window = reference_window;
+    use_record_(static_cast<const AlignmentRecord&>(record_));
+  }
+
+  const bool zero_mutants_wanted_;
+  Wanted& wanted_;
+  UseRecord& use_record_;
+  Expect expect_ = Expect::WtReads;
+  AlignmentRecord record_;
+  bool keep_ = false;        // whether the current record is wanted
+  std::string read_window_;  // kept while the next line is read
+};
+
+template <class Wanted, class UseRecord>
+Status read_alignment_records(LineReader& reader, bool zero_mutants_wanted, Wanted&& wanted,
+                              UseRecord&& use_record) {
+  PointRecordFramer<std::remove_reference_t<Wanted>, std::remove_reference_t<UseRecord>> framer(
+      zero_mutants_wanted, wanted, use_record);
+  return read_in_blocks(
+      reader, [&](const char* begin, const char* stop) { framer.whole_lines(begin, stop); },
+      [&](std::string_view line) { framer.last_line(line); });
 }
 
 // Gap scanner reader: lines of more than 6 characters are window lines and
 // are passed over, by their length alone; every other line is a count line.
 // Count lines alternate: first_count(wt_reads), then second_count(mut_reads),
-// each complete pair one genome position. A lone first count at the end (the
-// empty line after a final line feed among them) reaches first_count only;
-// that empty line never completes a pair.
+// each complete pair one genome position. A lone first count at the end
+// reaches first_count only; the empty piece after a final line feed never
+// completes a pair.
 inline constexpr std::size_t kLongestCountLine = 6;
 
 template <class Counts>
 Status read_count_pairs(LineReader& reader, Counts& counts) {
   bool second = false;
-  std::string_view line;
-  LineReader::Next next;
-  while ((next = reader.next(line)) == LineReader::Next::Line) {
-    if (line.size() > kLongestCountLine) continue;
-    if (second && line.empty() && !reader.terminated()) break;
-    const std::int32_t count = read_atoi(line);
+  auto deliver = [&](std::int32_t count) {
     if (second) {
       counts.second_count(count);
     } else {
       counts.first_count(count);
     }
     second = !second;
-  }
-  if (next == LineReader::Next::ReadError) return reader.read_failure();
-  return std::nullopt;
+  };
+  auto whole_lines = [&](const char* begin, const char* stop) {
+    for_each_line(begin, stop, [&](const char* line, const char* end) {
+      const std::size_t length = static_cast<std::size_t>(end - line);
+      if (length <= kLongestCountLine) deliver(read_count(line, length));
+    });
+  };
+  auto last_line = [&](std::string_view line) {
+    if (line.size() > kLongestCountLine) return;
+    if (second && line.empty()) return;
+    deliver(read_atoi(line));
+  };
+  return read_in_blocks(reader, whole_lines, last_line);
 }
 
 }  // namespace vesmar

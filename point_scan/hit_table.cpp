@@ -7,8 +7,12 @@ namespace vesmar {
 Result<HitTable> collect_hits(LineReader& reader, const HitThresholds& thresholds,
                               RegionMatcher& matcher) {
   HitTable table;
-  Status status = read_alignment_records(reader, [&](const AlignmentRecord& record) {
-    if (!is_hit(record.wt_reads, record.mut_reads, thresholds)) return;
+  auto wanted = [&](std::int32_t wt_reads, std::int32_t mut_reads) {
+    return is_hit(wt_reads, mut_reads, thresholds);
+  };
+    // A record without mutant reads passes only when the minimum allows 0.
+  const bool zero_mutants_wanted = thresholds.min_mut_reads <= 0;
+  Status status = read_alignment_records(reader, zero_mutants_wanted, wanted, [&](const AlignmentRecord& record) {
     std::optional<std::size_t> region = matcher.match(record.position);
     if (!region) return;
     Hit hit;
