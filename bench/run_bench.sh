@@ -124,8 +124,9 @@ input_size() { local total=0 f; for f in "$@"; do total=$((total + $(file_size "
 
 # run_case ID WORKFOLDER ANSWERS STDOUT OUTPUT COMMAND...
 #   ANSWERS  text given on standard input ("" for none)
-#   STDOUT   where standard output goes: "null", or "keep" to compare it
-#            between runs (when OUTPUT is "-")
+#   STDOUT   where standard output goes: "null"; "keep" to compare it
+#            between runs (when OUTPUT is "-"); "copy" for a file in the data
+#            folder (removed after each run), as a program writes its output
 #   OUTPUT   the output file whose content must not change between runs
 #            (removed after each run), or "-"
 run_case() {
@@ -136,6 +137,7 @@ run_case() {
   for ((i = 1; i <= total; i++)); do
     local out=/dev/null
     [ "$stdout" = keep ] && out="$work/stdout"
+    [ "$stdout" = copy ] && out="$data/copy.tmp"
     [ "$output" != - ] && rm -f "$output"
     (cd "$folder" && "$RUN_MEASURED" "$work/measure" "$@" < "$work/answers" > "$out" 2> "$work/stderr")
     local status=$?
@@ -147,6 +149,7 @@ run_case() {
       return
     fi
     read -r seconds kib _ < "$work/measure"
+    rm -f "$data/copy.tmp"
     local sum="-"
     if [ "$output" != - ]; then
       sum=$(md5sum < "$output" | cut -c1-32)
@@ -202,6 +205,10 @@ run_case cat_gseq "$data" "" null - cat "$desk/reads.gseq"
 run_case cat_fasta "$data" "" null - cat "$desk/reads.fasta"
 run_case cat_chromosomes "$data" "" null - cat "${chromosome_paths[@]}"
 run_case cat_genome_fa "$data" "" null - cat "$desk/genome.fa"
+# cat writing its copy into a file, as the importer and the joiner write theirs.
+run_case copy_fastq "$data" "" copy - cat "$desk/reads.fastq"
+run_case copy_chromosomes "$data" "" copy - cat "${chromosome_paths[@]}"
+run_case copy_genome_fa "$data" "" copy - cat "$desk/genome.fa"
 
 echo "Plain getline reader" >&2
 run_case plain_point "$data" "" keep - "$PLAIN_READER" point 3 2 "$alignment"
@@ -275,6 +282,7 @@ for mode in e i n; do row gap_$mode "Gap_region_scan $mode" "$a_bytes" wc_alignm
 row point_stress_e "Point_scan stress, exons" "$s_bytes" wc_stress -
 row point_stress_million "Point_scan stress, $(manifest_value stress_regions) regions" "$s_bytes" wc_stress -
 row cat_fastq "cat reads.fastq" "$(input_size "$desk/reads.fastq")" - -
+row copy_fastq "cat reads.fastq > file" "$(input_size "$desk/reads.fastq")" - -
 row reads_fastq "Reads_importer fastq" "$(input_size "$desk/reads.fastq")" cat_fastq -
 row cat_fastq_short "cat reads_short.fastq" "$(input_size "$desk/reads_short.fastq")" - -
 row reads_fastq_short "Reads_importer fastq (short)" "$(input_size "$desk/reads_short.fastq")" cat_fastq_short -
@@ -283,8 +291,10 @@ row reads_gseq "Reads_importer gseq" "$(input_size "$desk/reads.gseq")" cat_gseq
 row cat_fasta "cat reads.fasta" "$(input_size "$desk/reads.fasta")" - -
 row reads_fasta "Reads_importer fasta" "$(input_size "$desk/reads.fasta")" cat_fasta -
 row cat_chromosomes "cat chrI..chrX.fa" "$(input_size "${chromosome_paths[@]}")" - -
+row copy_chromosomes "cat chrI..chrX.fa > file" "$(input_size "${chromosome_paths[@]}")" - -
 row join_separate "Chromosome_join m (6 files)" "$(input_size "${chromosome_paths[@]}")" cat_chromosomes -
 row cat_genome_fa "cat genome.fa" "$(input_size "$desk/genome.fa")" - -
+row copy_genome_fa "cat genome.fa > file" "$(input_size "$desk/genome.fa")" - -
 row join_single "Chromosome_join s (genome.fa)" "$(input_size "$desk/genome.fa")" cat_genome_fa -
 
 # --- the targets --------------------------------------------------------------
@@ -322,6 +332,12 @@ if [ "$quick" = 0 ]; then
     floor=${pair#*:}
     [ -n "${median[$id]:-}" ] || continue
     judge "$id: ${median[$id]} s <= 2 x cat (${median[$floor]:-?} s)" "${median[$id]}" "${median[$floor]:-}" "a <= 2 * b"
+  done
+  for pair in reads_fastq:copy_fastq join_separate:copy_chromosomes join_single:copy_genome_fa; do
+    id=${pair%%:*}
+    floor=${pair#*:}
+    [ -n "${median[$id]:-}" ] || continue
+    judge "$id: ${median[$id]} s <= 2 x cat > file (${median[$floor]:-?} s)" "${median[$id]}" "${median[$floor]:-}" "a <= 2 * b"
   done
   for id in reads_fastq reads_fastq_short reads_gseq reads_fasta join_separate join_single; do
     [ -n "${median[$id]:-}" ] || continue
