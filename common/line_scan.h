@@ -36,6 +36,61 @@ inline std::uint64_t line_feed_bits(const char* chunk) {
 #endif
 }
 
+// Which of the 64 bytes at `chunk` are line feeds, "0" digits and the digits
+// "1" to "9", as bits.
+struct ChunkClasses {
+  std::uint64_t feeds = 0;
+  std::uint64_t zeros = 0;
+  std::uint64_t nonzero_digits = 0;
+};
+
+inline ChunkClasses classify_chunk(const char* chunk) {
+  ChunkClasses classes;
+#if defined(__SSE2__)
+  const __m128i feed = _mm_set1_epi8('\n');
+  const __m128i zero = _mm_set1_epi8('0');
+  const __m128i one = _mm_set1_epi8('1');
+  const __m128i eight = _mm_set1_epi8(8);
+  for (int part = 0; part < 4; ++part) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chunk + 16 * part));
+    const auto bits = [](__m128i mask) {
+      return std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(mask))};
+    };
+    // A byte b is "1" to "9" when b - '1', unsigned, is at most 8.
+    const __m128i from_one = _mm_sub_epi8(bytes, one);
+    const __m128i digit = _mm_cmpeq_epi8(_mm_min_epu8(from_one, eight), from_one);
+    classes.feeds |= bits(_mm_cmpeq_epi8(bytes, feed)) << (16 * part);
+    classes.zeros |= bits(_mm_cmpeq_epi8(bytes, zero)) << (16 * part);
+    classes.nonzero_digits |= bits(digit) << (16 * part);
+  }
+#else
+  for (int i = 0; i < 64; ++i) {
+    const unsigned char byte = static_cast<unsigned char>(chunk[i]);
+    classes.feeds |= std::uint64_t{byte == '\n'} << i;
+    classes.zeros |= std::uint64_t{byte == '0'} << i;
+    classes.nonzero_digits |= std::uint64_t{byte >= '1' && byte <= '9'} << i;
+  }
+#endif
+  return classes;
+}
+
+// Bit i of the result is the parity of bits 0 to i of x.
+inline std::uint64_t prefix_parity(std::uint64_t x) {
+  x ^= x << 1;
+  x ^= x << 2;
+  x ^= x << 4;
+  x ^= x << 8;
+  x ^= x << 16;
+  x ^= x << 32;
+  return x;
+}
+
+// The two-line records that make up nine tenths of an alignment results
+// file, which the scanners pass over in bulk: a first line of any kind and
+// "0" (no mutant read), or, more strictly, a first line of one to six
+// characters that begins with "1" to "9" (at least one WT read) and "0".
+enum class QuickRecord { NoMutantReads, WildTypeOnly };
+
 // Calls use_line(line_begin, line_end) for every line in [begin, stop), in
 // order, where the text ends with a line feed at stop - 1; line_end points at
 // the line's line feed. The line feeds are found 64 bytes at a time, so the
@@ -63,6 +118,54 @@ class LineCursor {
     length = static_cast<std::size_t>(end - line_begin_);
     line_begin_ = end + 1;
     return true;
+  }
+
+  // The first byte of the next line (the line feed of an empty line; any
+  // byte when the text is done).
+  char next_byte() const { return *line_begin_; }
+
+  // Passes over the quick records (see QuickRecord) that follow one another
+  // from the cursor, which must stand at the start of a record, and returns
+  // how many. Each step classifies the 64 bytes at the cursor at once: the
+  // line starts alternate between first and second lines of the records, so
+  // a running parity of the line starts tells them apart, and the records
+  // end where a record that is not quick begins. The last few bytes of the
+  // text, and a record that is not quick, are left to next().
+  template <QuickRecord kind>
+  std::int64_t skip_quick_records() {
+    std::int64_t count = 0;
+    const char* at = line_begin_;
+    // Records whose second line starts before this bit lie wholly in the
+    // 64 bytes looked at, with room for a first line of six characters.
+    constexpr std::uint64_t kHorizon = (std::uint64_t{1} << 58) - 1;
+    while (stop_ - at >= 64) {
+      const ChunkClasses classes = classify_chunk(at);
+      const std::uint64_t feeds = classes.feeds;
+      const std::uint64_t starts = (feeds << 1) | 1;
+      const std::uint64_t parity = prefix_parity(starts);
+      const std::uint64_t first_lines = starts & parity;
+      const std::uint64_t second_lines = starts & ~parity;
+      const std::uint64_t zero_lines = classes.zeros & starts & (feeds >> 1);
+      std::uint64_t bad = second_lines & ~zero_lines;
+      if constexpr (kind == QuickRecord::WildTypeOnly) {
+        const std::uint64_t feed_within_six = (feeds >> 1) | (feeds >> 2) | (feeds >> 3) |
+                                              (feeds >> 4) | (feeds >> 5) | (feeds >> 6);
+        bad |= first_lines & ~(classes.nonzero_digits & feed_within_six);
+      }
+      bad &= kHorizon;
+      std::uint64_t done = second_lines & kHorizon;
+      if (bad != 0) done &= (bad & (~bad + 1)) - 1;  // the records before the first bad line
+      if (done == 0) break;
+      count += __builtin_popcountll(done);
+      at += (63 - __builtin_clzll(done)) + 2;  // past the last record's "0" and line feed
+      if (bad != 0) break;
+    }
+    if (count != 0) {
+      line_begin_ = at;
+      chunk_ = at;
+      feeds_ = feeds_at(at);
+    }
+    return count;
   }
 
   // Passes over the two-line records at the cursor for which

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -58,6 +59,20 @@ class GapDetector {
       close_gap_by_wild_type();
     }
     count_up(positions_done_);
+  }
+
+  // `count` positions with at least one WT read and no mutant read, as
+  // first_count and second_count would take them one by one: the first
+  // closes an open gap, and each clears the mutant flank.
+  void wt_only_positions(std::int64_t count) {
+    if (count <= 0) return;
+    first_count(1);
+    second_count(0);
+    if (count == 1) return;
+    mutant_flank_ = 0;
+    const std::int64_t done = std::int64_t{positions_done_} + (count - 1);
+    positions_done_ = static_cast<std::int32_t>(
+        std::min<std::int64_t>(done, std::numeric_limits<std::int32_t>::max()));
   }
 
   // The end of the file closes an open gap as a WT-only position would. A

@@ -63,9 +63,7 @@ class PointRecordFramer {
     for (;;) {
       if (expect == Expect::WtReads && skip_zero) {
         // A count, then "0": no mutant read, so not wanted.
-        position += cursor.skip_records([](const char*, const char* first_end, const char* second_end) {
-          return second_end == first_end + 2 && first_end[1] == '0';
-        });
+        position += cursor.skip_quick_records<QuickRecord::NoMutantReads>();
       }
       if (!cursor.next(line, length)) break;
       if (expect == Expect::WtReads) {
@@ -178,7 +176,9 @@ Status read_alignment_records(LineReader& reader, bool zero_mutants_wanted, Want
 // Gap scanner reader: lines of more than 6 characters are window lines and
 // are passed over, by their length alone; every other line is a count line.
 // Count lines alternate: first_count(wt_reads), then second_count(mut_reads),
-// each complete pair one genome position. A lone first count at the end
+// each complete pair one genome position. A run of n positions that have at
+// least one WT read and no mutant read may come as wt_only_positions(n)
+// instead, which must act as n such pairs would. A lone first count at the end
 // reaches first_count only; the empty piece after a final line feed never
 // completes a pair.
 inline constexpr std::size_t kLongestCountLine = 6;
@@ -195,10 +195,20 @@ Status read_count_pairs(LineReader& reader, Counts& counts) {
     second = !second;
   };
   auto whole_lines = [&](const char* begin, const char* stop) {
-    for_each_line(begin, stop, [&](const char* line, const char* end) {
-      const std::size_t length = static_cast<std::size_t>(end - line);
+    LineCursor cursor(begin, stop);
+    const char* line;
+    std::size_t length;
+    for (;;) {
+      // Most positions have WT reads and no mutant read; a digit "1" to "9"
+      // at the start of a pair tells where such a run may begin.
+      const char next = cursor.next_byte();
+      if (!second && next >= '1' && next <= '9') {
+        const std::int64_t run = cursor.skip_quick_records<QuickRecord::WildTypeOnly>();
+        if (run != 0) counts.wt_only_positions(run);
+      }
+      if (!cursor.next(line, length)) break;
       if (length <= kLongestCountLine) deliver(read_count(line, length));
-    });
+    }
   };
   auto last_line = [&](std::string_view line) {
     if (line.size() > kLongestCountLine) return;

@@ -43,6 +43,35 @@ Entries detect(const Counts& positions) {
   return entries_of(table);
 }
 
+// A run of WT-only positions given at once acts as the same positions given
+// one by one, whatever state the run starts in.
+TEST(GapDetector, ARunOfWildTypeOnlyPositionsActsAsEachOne) {
+  const Counts prefixes[] = {{}, {{0, 0}}, {{0, 2}, {0, 0}}, {{3, 1}}, {{0, 1}, {0, 0}, {0, 0}}, {{4, 0}}};
+  for (const Counts& prefix : prefixes) {
+    for (std::int64_t run : {1, 2, 5}) {
+      for (const Counts& suffix : {Counts{}, Counts{{0, 0}}, Counts{{0, 1}}, Counts{{0, 0}, {0, 3}}}) {
+        Counts one_by_one = prefix;
+        for (std::int64_t i = 0; i < run; ++i) one_by_one.push_back({7, 0});
+        one_by_one.insert(one_by_one.end(), suffix.begin(), suffix.end());
+
+        GapTable table;
+        GapDetector detector(table);
+        for (auto [wt_reads, mut_reads] : prefix) {
+          detector.first_count(wt_reads);
+          detector.second_count(mut_reads);
+        }
+        detector.wt_only_positions(run);
+        for (auto [wt_reads, mut_reads] : suffix) {
+          detector.first_count(wt_reads);
+          detector.second_count(mut_reads);
+        }
+        detector.finish();
+        EXPECT_EQ(entries_of(table), detect(one_by_one)) << prefix.size() << " " << run;
+      }
+    }
+  }
+}
+
 struct DetectorCase {
   const char* what;
   Counts positions;

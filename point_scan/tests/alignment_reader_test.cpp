@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -95,10 +96,24 @@ TEST(HitTest, UsesTheRatioAsLeastMutantReadsPerWtRead) {
   EXPECT_FALSE(is_hit(0, 5, HitThresholds{1e308 * 10, 0})) << "infinity times zero is not a number";
 }
 
+// A position with WT reads and no mutant read, whichever way it arrives.
+constexpr std::int32_t kWildTypeOnly = -999;
+
 struct CountLog {
   std::vector<std::pair<char, std::int32_t>> counts;
   void first_count(std::int32_t c) { counts.emplace_back('w', c); }
-  void second_count(std::int32_t c) { counts.emplace_back('m', c); }
+  void second_count(std::int32_t c) {
+    if (c == 0 && !counts.empty() && counts.back().first == 'w' && counts.back().second >= 1) {
+      counts.back().second = kWildTypeOnly;
+    }
+    counts.emplace_back('m', c);
+  }
+  void wt_only_positions(std::int64_t n) {
+    for (std::int64_t i = 0; i < n; ++i) {
+      counts.emplace_back('w', kWildTypeOnly);
+      counts.emplace_back('m', 0);
+    }
+  }
 };
 
 CountLog counts_of(const std::string& content) {
@@ -113,13 +128,104 @@ CountLog counts_of(const std::string& content) {
 TEST(CountPairReader, TellsCountsFromWindowsByLengthAlone) {
   using Counts = std::vector<std::pair<char, std::int32_t>>;
   EXPECT_EQ(counts_of("0\n0\n3\n1\n" + kWindowA + "\n" + kWindowB + "\n2\n0\n").counts,
-            (Counts{{'w', 0}, {'m', 0}, {'w', 3}, {'m', 1}, {'w', 2}, {'m', 0}, {'w', 0}}));
+            (Counts{{'w', 0}, {'m', 0}, {'w', 3}, {'m', 1}, {'w', kWildTypeOnly}, {'m', 0}, {'w', 0}}));
   // Seven characters are a window; six are a count, whatever they hold.
   // The empty line after the final line feed completes no pair: the record
   // cut off after its first line has no effect.
   EXPECT_EQ(counts_of("1000000\n999999\nacgtac\n12\r\n").counts,
-            (Counts{{'w', 999999}, {'m', 0}, {'w', 12}}));
+            (Counts{{'w', kWildTypeOnly}, {'m', 0}, {'w', 12}}));
   EXPECT_EQ(counts_of("").counts, (Counts{{'w', 0}}));
+}
+
+// Random files of every kind of line, with runs of the common records long
+// enough to span blocks: the block parsers must frame them exactly as a plain
+// reading of the lines one by one does.
+std::string random_alignment_file(std::mt19937& random, std::size_t records) {
+  static const char* const kLines[] = {"0", "00", "1", "12", "999999", "1000000", "-3", " 7", "7 ",
+                                       "12\r", "", "abc", "0\r", "4x", "2147483648", "+5", "123456",
+                                       "acgtacgtacgtaacgtacgtacgt", "acgtac"};
+  std::string text;
+  std::uniform_int_distribution<int> pick(0, 99);
+  std::uniform_int_distribution<std::size_t> any_line(0, std::size(kLines) - 1);
+  for (std::size_t i = 0; i < records; ++i) {
+    const int kind = pick(random);
+    if (kind < 80) {
+      text += std::to_string(1 + pick(random) % 40) + "\n0\n";
+    } else if (kind < 85) {
+      text += "0\n0\n";
+    } else if (kind < 92) {
+      text += std::to_string(pick(random) % 20) + "\n" + std::to_string(1 + pick(random) % 9) + "\n" +
+              kWindowA + "\n" + kWindowB + "\n";
+    } else {
+      text += std::string(kLines[any_line(random)]) + "\n";
+    }
+  }
+  return text;
+}
+
+// The point reader's framing, line by line.
+std::vector<SeenRecord> plain_records(const std::string& text) {
+  std::vector<std::string> lines = split_lines(text);
+  std::vector<SeenRecord> records;
+  std::int64_t position = 0;
+  for (std::size_t i = 0; i < lines.size();) {
+    if (i + 1 >= lines.size()) break;
+    if (i + 2 == lines.size() && lines[i + 1].empty()) break;  // the piece after a final line feed
+    SeenRecord record{++position, read_atoi(lines[i]), read_atoi(lines[i + 1]), "", ""};
+    i += 2;
+    if (record.mut_reads != 0) {
+      if (i < lines.size()) record.read_window = lines[i];
+      if (i + 1 < lines.size()) record.reference_window = lines[i + 1];
+      i += 2;
+    }
+    records.push_back(record);
+  }
+  return records;
+}
+
+CountLog plain_counts(const std::string& text) {
+  std::vector<std::string> lines = split_lines(text);
+  CountLog log;
+  bool second = false;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].size() > kLongestCountLine) continue;
+    if (i + 1 == lines.size() && second && lines[i].empty()) break;
+    if (second) {
+      log.second_count(read_atoi(lines[i]));
+    } else {
+      log.first_count(read_atoi(lines[i]));
+    }
+    second = !second;
+  }
+  return log;
+}
+
+TEST(BlockParsers, FrameRandomFilesAsLineByLineReadingDoes) {
+  std::mt19937 random(2024);
+  testing::ScratchFolder folder;
+  for (int round = 0; round < 12; ++round) {
+    // Past a block of 1 MiB in the larger rounds.
+    std::string text = random_alignment_file(random, round < 8 ? 50 + round * 40 : 200000);
+    if (round % 2 == 1 && !text.empty()) text.pop_back();
+    folder.write("run.txt", text);
+
+    for (bool zero_wanted : {true, false}) {
+      Result<LineReader> reader = LineReader::open(folder.path("run.txt"));
+      std::vector<SeenRecord> seen;
+      auto wanted = [&](std::int32_t, std::int32_t mut) { return zero_wanted || mut != 0; };
+      ASSERT_EQ(read_alignment_records(reader.value(), zero_wanted, wanted,
+                                       [&](const AlignmentRecord& r) {
+                                         seen.push_back({r.position, r.wt_reads, r.mut_reads,
+                                                         std::string(r.read_window),
+                                                         std::string(r.reference_window)});
+                                       }),
+                std::nullopt);
+      std::vector<SeenRecord> expected = plain_records(text);
+      if (!zero_wanted) std::erase_if(expected, [](const SeenRecord& r) { return r.mut_reads == 0; });
+      ASSERT_EQ(seen, expected) << "round " << round;
+    }
+    ASSERT_EQ(counts_of(text).counts, plain_counts(text).counts) << "round " << round;
+  }
 }
 
 }  // namespace
