@@ -1,0 +1,18 @@
+#pragma once
+
+#include <iosfwd>
+#include <string_view>
+
+namespace vesmar {
+
+inline constexpr std::string_view kPausePrompt = "Press any key to continue . . . ";
+
+// The PAUSE command that the scanners run when they end: when `terminal_fd`
+// is a terminal, prints the prompt on `out` and waits until one key is
+// pressed there (any key, Enter included, without waiting for a whole line);
+// the key is not echoed, and a line feed follows it. When `terminal_fd` is
+// not a terminal (a file, a pipe, nothing), returns at once and prints
+// nothing, so batch runs never stop here.
+void pause_for_key(int terminal_fd, std::ostream& out);
+
+}  // namespace vesmar
