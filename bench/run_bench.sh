@@ -23,6 +23,12 @@
 # --quick    two runs per case, no warm-up and no judging of the targets: only
 #            checks that every program succeeds and gives the same output in
 #            each run (the smoke test).
+# --quiet-wait SECONDS
+#            before each case, wait up to SECONDS (default 300, 0 with --quick)
+#            until other processes leave the machine idle (under 10% of its
+#            CPU for a second), since the figures are only worth anything on
+#            an otherwise idle machine. CPU time (user + system) is recorded
+#            beside wall time as the figure that other load disturbs least.
 #
 # The table goes to standard output and to results.md in the data folder.
 # Exit status: 0 when every run succeeded and every output was the same in
@@ -34,6 +40,7 @@ scale=genome
 seed=1
 runs=3
 quick=0
+quiet_wait=""
 regenerate=0
 build="$repo/build/release"
 data=""
@@ -46,6 +53,7 @@ while [ $# -gt 0 ]; do
     --data) data=$2; shift 2 ;;
     --build) build=$2; shift 2 ;;
     --quick) quick=1; shift ;;
+    --quiet-wait) quiet_wait=$2; shift 2 ;;
     --regenerate) regenerate=1; shift ;;
     -h|--help) sed -n '2,30p' "$0"; exit 0 ;;
     *) echo "run_bench.sh: unknown argument $1" >&2; exit 2 ;;
@@ -54,6 +62,7 @@ done
 [ -n "$data" ] || data="$repo/../bench_data/$scale-seed$seed"
 warmups=1
 if [ "$quick" = 1 ]; then runs=2; warmups=0; fi
+[ -n "$quiet_wait" ] || quiet_wait=$([ "$quick" = 1 ] && echo 0 || echo 300)
 
 BENCH_GENERATE=${BENCH_GENERATE:-$build/bench/bench_generate}
 PLAIN_READER=${PLAIN_READER:-$build/bench/plain_reader}
@@ -113,14 +122,40 @@ trap 'rm -rf "$work"' EXIT
 
 # --- measuring ---------------------------------------------------------------
 
-declare -A median peak same outbytes runs_text
+declare -A median cpu peak same outbytes runs_text
 rows=()
 failed=0
 
+middle() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int(NR / 2) + 1] }'; }
 mib() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
 bytes_mb() { awk -v b="$1" 'BEGIN { printf "%.1f", b / 1e6 }'; }
 file_size() { stat -c %s "$1" 2>/dev/null || echo 0; }
 input_size() { local total=0 f; for f in "$@"; do total=$((total + $(file_size "$f"))); done; echo "$total"; }
+
+# The share of the machine's CPU that was busy over one second (percent).
+busy_percent() {
+  local a b
+  read -r _ a1 a2 a3 a4 a5 a6 a7 a8 _ < /proc/stat
+  sleep 1
+  read -r _ b1 b2 b3 b4 b5 b6 b7 b8 _ < /proc/stat
+  local total=$(( (b1 + b2 + b3 + b4 + b5 + b6 + b7 + b8) - (a1 + a2 + a3 + a4 + a5 + a6 + a7 + a8) ))
+  local idle=$(( (b4 + b5) - (a4 + a5) ))
+  [ "$total" -gt 0 ] || { echo 0; return; }
+  echo $(( 100 * (total - idle) / total ))
+}
+busy_cases=""
+wait_for_quiet() {  # wait_for_quiet ID
+  [ "$quiet_wait" -gt 0 ] || return 0
+  local waited=0 busy
+  while busy=$(busy_percent); [ "$busy" -ge 10 ]; do
+    waited=$((waited + 1))
+    if [ "$waited" -ge "$quiet_wait" ]; then
+      echo "  (machine still ${busy}% busy after ${quiet_wait} s; measuring $1 anyway)" >&2
+      busy_cases="$busy_cases $1"
+      return 0
+    fi
+  done
+}
 
 # run_case ID WORKFOLDER ANSWERS STDOUT OUTPUT COMMAND...
 #   ANSWERS  text given on standard input ("" for none)
@@ -132,8 +167,9 @@ input_size() { local total=0 f; for f in "$@"; do total=$((total + $(file_size "
 run_case() {
   local id=$1 folder=$2 answers=$3 stdout=$4 output=$5
   shift 5
-  local total=$((warmups + runs)) i times="" peak_kib=0 sums="" size=0
+  local total=$((warmups + runs)) i times="" cpus="" peak_kib=0 sums="" size=0
   printf '%s' "$answers" > "$work/answers"
+  wait_for_quiet "$id"
   for ((i = 1; i <= total; i++)); do
     local out=/dev/null
     [ "$stdout" = keep ] && out="$work/stdout"
@@ -148,7 +184,7 @@ run_case() {
       median[$id]=""
       return
     fi
-    read -r seconds kib _ < "$work/measure"
+    read -r seconds cpu_seconds kib _ < "$work/measure"
     rm -f "$data/copy.tmp"
     local sum="-"
     if [ "$output" != - ]; then
@@ -161,10 +197,12 @@ run_case() {
     sums="$sums $sum"
     if [ "$i" -gt "$warmups" ]; then
       times="$times $seconds"
+      cpus="$cpus $cpu_seconds"
       [ "$kib" -gt "$peak_kib" ] && peak_kib=$kib
     fi
   done
-  median[$id]=$(printf '%s\n' $times | sort -n | awk '{ v[NR] = $1 } END { print v[int(NR / 2) + 1] }')
+  median[$id]=$(middle $times)
+  cpu[$id]=$(middle $cpus)
   peak[$id]=$peak_kib
   outbytes[$id]=$size
   if [ "$(printf '%s\n' $sums | sort -u | wc -l)" = 1 ]; then
@@ -175,7 +213,7 @@ run_case() {
     echo "DIFFERENT OUTPUTS: $id:$sums" >&2
   fi
   runs_text[$id]=$(echo $times)
-  echo "  $id: median ${median[$id]} s, peak $(mib "$peak_kib") MiB, outputs same: ${same[$id]}" >&2
+  echo "  $id: median ${median[$id]} s (CPU ${cpu[$id]} s), peak $(mib "$peak_kib") MiB, outputs same: ${same[$id]}" >&2
 }
 
 ratio() {  # ratio A B, or "-" when either is missing
@@ -262,11 +300,11 @@ row() {
   [ -n "${median[$id]:-}" ] || return
   local vs_floor="-" vs_plain="-" floor_text="-"
   if [ "$floor" != - ] && [ -n "${median[$floor]:-}" ]; then
-    vs_floor=$(ratio "${median[$id]}" "${median[$floor]}")
-    floor_text="$floor ${median[$floor]} s"
+    vs_floor="$(ratio "${median[$id]}" "${median[$floor]}") ($(ratio "${cpu[$id]}" "${cpu[$floor]}"))"
+    floor_text="$floor"
   fi
-  [ "$baseline" != - ] && vs_plain=$(ratio "${median[$baseline]:-}" "${median[$id]}")
-  rows+=("| $label | $(bytes_mb "$bytes") | ${median[$id]} | ${runs_text[$id]} | $(mib "${peak[$id]}") | $floor_text | $vs_floor | $vs_plain | $(bytes_mb "${outbytes[$id]}") | ${same[$id]} |")
+  [ "$baseline" != - ] && vs_plain="$(ratio "${median[$baseline]:-}" "${median[$id]}") ($(ratio "${cpu[$baseline]:-}" "${cpu[$id]}"))"
+  rows+=("| $label | $(bytes_mb "$bytes") | ${median[$id]} | ${cpu[$id]} | ${runs_text[$id]} | $(mib "${peak[$id]}") | $floor_text | $vs_floor | $vs_plain | $(bytes_mb "${outbytes[$id]}") | ${same[$id]} |")
 }
 
 a_bytes=$(input_size "$alignment")
@@ -300,7 +338,7 @@ row join_single "Chromosome_join s (genome.fa)" "$(input_size "$desk/genome.fa")
 # --- the targets --------------------------------------------------------------
 
 verdicts=()
-judge() {  # judge TEXT CONDITION(awk expression over a, b)
+judge() {  # judge TEXT A B CONDITION(awk expression over a, b)
   local text=$1 a=$2 b=$3 expression=$4
   if [ -z "$a" ] || [ -z "$b" ]; then verdicts+=("- n/a: $text (not measured)"); return; fi
   if awk -v a="$a" -v b="$b" "BEGIN { exit !($expression) }"; then
@@ -315,29 +353,33 @@ if [ "$quick" = 0 ]; then
       id=${program}_$mode
       name=$([ $program = point ] && echo "Point_scan 3 2 $mode" || echo "Gap_region_scan $mode")
       [ -n "${median[$id]:-}" ] || continue
-      judge "$name: ${median[$id]} s <= 4 x wc -l (${median[wc_alignment]:-?} s)" \
+      judge "$name: wall ${median[$id]} s <= 4 x wc -l (${median[wc_alignment]:-?} s)" \
         "${median[$id]}" "${median[wc_alignment]:-}" "a <= 4 * b"
-      judge "$name: at least 10x faster than the plain reader (${median[plain_$program]:-?} s)" \
+      judge "$name: CPU ${cpu[$id]} s <= 4 x wc -l (${cpu[wc_alignment]:-?} s)" \
+        "${cpu[$id]}" "${cpu[wc_alignment]:-}" "a <= 4 * b"
+      judge "$name: wall at least 10x below the plain reader's (${median[plain_$program]:-?} s)" \
         "${median[$id]}" "${median[plain_$program]:-}" "b >= 10 * a"
       judge "$name: peak memory $(mib "${peak[$id]}") MiB < 100 MB" "${peak[$id]}" 1 "a * 1024 < 100e6"
     done
   done
   for id in point_stress_e point_stress_million; do
     [ -n "${median[$id]:-}" ] || continue
-    judge "$id: ${median[$id]} s <= 10 x wc -l (${median[wc_stress]:-?} s)" \
+    judge "$id: wall ${median[$id]} s <= 10 x wc -l (${median[wc_stress]:-?} s)" \
       "${median[$id]}" "${median[wc_stress]:-}" "a <= 10 * b"
+    judge "$id: CPU ${cpu[$id]} s <= 10 x wc -l (${cpu[wc_stress]:-?} s)" \
+      "${cpu[$id]}" "${cpu[wc_stress]:-}" "a <= 10 * b"
   done
   for pair in reads_fastq:cat_fastq join_separate:cat_chromosomes join_single:cat_genome_fa; do
     id=${pair%%:*}
     floor=${pair#*:}
     [ -n "${median[$id]:-}" ] || continue
-    judge "$id: ${median[$id]} s <= 2 x cat (${median[$floor]:-?} s)" "${median[$id]}" "${median[$floor]:-}" "a <= 2 * b"
+    judge "$id: wall ${median[$id]} s <= 2 x cat (${median[$floor]:-?} s)" "${median[$id]}" "${median[$floor]:-}" "a <= 2 * b"
   done
   for pair in reads_fastq:copy_fastq join_separate:copy_chromosomes join_single:copy_genome_fa; do
     id=${pair%%:*}
     floor=${pair#*:}
     [ -n "${median[$id]:-}" ] || continue
-    judge "$id: ${median[$id]} s <= 2 x cat > file (${median[$floor]:-?} s)" "${median[$id]}" "${median[$floor]:-}" "a <= 2 * b"
+    judge "$id: wall ${median[$id]} s <= 2 x cat > file (${median[$floor]:-?} s)" "${median[$id]}" "${median[$floor]:-}" "a <= 2 * b"
   done
   for id in reads_fastq reads_fastq_short reads_gseq reads_fasta join_separate join_single; do
     [ -n "${median[$id]:-}" ] || continue
@@ -360,9 +402,13 @@ fi
   echo
   echo "Alignment file: $(manifest_value alignment.positions) positions, $(manifest_value alignment.lines) lines, $(bytes_mb "$a_bytes") MB, $(manifest_value alignment.hits_3_2) hits at 3 and 2. Stress file: $(manifest_value stress_alignment.lines) lines, $(bytes_mb "$s_bytes") MB, $(manifest_value stress_alignment.hits_3_2) hits. Regions: $(manifest_value exons) exons, $(manifest_value introns) introns, $(manifest_value intergenic_regions) intergenic, $(manifest_value stress_regions) in the stress region file."
   echo
-  echo "| Run | Input (MB) | Median wall (s) | Runs (s) | Peak RSS (MiB) | Floor | x floor | Plain reader / run | Output (MB) | Output same |"
-  echo "|---|---|---|---|---|---|---|---|---|---|"
+  echo "| Run | Input (MB) | Median wall (s) | Median CPU (s) | Wall of each run (s) | Peak RSS (MiB) | Floor | x floor, wall (CPU) | Plain reader / run, wall (CPU) | Output (MB) | Output same |"
+  echo "|---|---|---|---|---|---|---|---|---|---|---|"
   printf '%s\n' "${rows[@]}"
+  if [ -n "$busy_cases" ]; then
+    echo
+    echo "Measured while other work kept the machine busy:$busy_cases"
+  fi
   if [ ${#verdicts[@]} -gt 0 ]; then
     echo
     printf '%s\n' "${verdicts[@]}"

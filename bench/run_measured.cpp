@@ -4,9 +4,10 @@
 //   run_measured RESULT_FILE COMMAND [ARGUMENTS...]
 //
 // The command inherits standard input, output and error. RESULT_FILE gets one
-// line "SECONDS PEAK_KIB EXIT_STATUS"; the peak is the largest resident set of
-// the command or of any process it waited for (such as the shell of a
-// system() call). Exits with the command's exit status (128 + signal number
+// line "WALL_SECONDS CPU_SECONDS PEAK_KIB EXIT_STATUS": CPU time is user plus
+// system time, which other work on the machine disturbs less than wall time;
+// the peak is the largest resident set of the command or of any process it
+// waited for (such as the shell of a system() call). Exits with the command's exit status (128 + signal number
 // when a signal ended it).
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -53,8 +54,10 @@ int main(int argc, char** argv) {
   }
   const double elapsed = seconds_now() - started;
   const int exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  const double cpu = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                     static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
   std::FILE* result = std::fopen(argv[1], "w");
-  if (result == nullptr || std::fprintf(result, "%.3f %ld %d\n", elapsed, usage.ru_maxrss, exit_status) < 0 ||
+  if (result == nullptr || std::fprintf(result, "%.3f %.3f %ld %d\n", elapsed, cpu, usage.ru_maxrss, exit_status) < 0 ||
       std::fclose(result) != 0) {
     std::fprintf(stderr, "run_measured: cannot write %s\n", argv[1]);
     return 2;
