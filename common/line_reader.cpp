@@ -29,12 +29,18 @@ std::unique_ptr<char[]> LineReader::allocate(std::size_t capacity) {
   return block;
 }
 
+LineReader::LineReader(std::unique_ptr<ByteSource> source, std::string name)
+    : LineReader(-1, std::move(name)) {
+  source_ = std::move(source);
+}
+
 LineReader::~LineReader() {
   if (fd_ >= 0) ::close(fd_);
 }
 
 LineReader::LineReader(LineReader&& other) noexcept
     : fd_(other.fd_),
+      source_(std::move(other.source_)),
       name_(std::move(other.name_)),
       buffer_(std::move(other.buffer_)),
       capacity_(other.capacity_),
@@ -55,6 +61,7 @@ Result<LineReader> LineReader::open(const std::string& path) {
 }
 
 Failure LineReader::read_failure() const {
+  if (source_) return Failure{"cannot read " + name_ + ": " + source_->failure_reason(), 1};
   return Failure{"cannot read " + name_ + ": " + error_text(error_number_), 1};
 }
 
@@ -76,7 +83,8 @@ bool LineReader::refill() {
   begin_ = base;
   end_ = base + kept;
   for (;;) {
-    ssize_t got = ::read(fd_, base + kept, capacity_ - kept);
+    ssize_t got =
+        source_ ? source_->read(base + kept, capacity_ - kept) : ::read(fd_, base + kept, capacity_ - kept);
     if (got > 0) {
       end_ = base + kept + got;
       // What lies behind the new end is read by the byte scanners but never
@@ -87,6 +95,10 @@ bool LineReader::refill() {
     if (got == 0) {
       at_end_ = true;
       return true;
+    }
+    if (source_) {
+      error_number_ = EIO;
+      return false;
     }
     if (errno != EINTR) {
       error_number_ = errno;

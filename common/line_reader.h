@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/byte_source.h"
 #include "common/failure.h"
 
 namespace vesmar {
@@ -31,6 +32,8 @@ class LineReader {
 
   // Takes ownership of an open descriptor; `name` is used in messages.
   LineReader(int fd, std::string name);
+  // Reads the bytes that `source` gives instead (a decoded file).
+  LineReader(std::unique_ptr<ByteSource> source, std::string name);
   ~LineReader();
   LineReader(LineReader&& other) noexcept;
   LineReader& operator=(LineReader&&) = delete;
@@ -81,6 +84,7 @@ class LineReader {
   static std::unique_ptr<char[]> allocate(std::size_t capacity);
 
   int fd_;
+  std::unique_ptr<ByteSource> source_;  // when set, read instead of fd_
   std::string name_;
   std::unique_ptr<char[]> buffer_;
   std::size_t capacity_;

@@ -2,7 +2,9 @@
 # Installs the Debian packages the suite builds and tests with, when one is
 # missing and we may install (root). Otherwise says what is missing.
 set -e
-needed="cmake g++ ninja-build libgtest-dev"
+# libisal-dev: Reads_importer decompresses gzip read files with ISA-L; zlib1g-dev:
+# bench/gzip_measure.sh compares it with zlib.
+needed="cmake g++ ninja-build libgtest-dev libisal-dev zlib1g-dev"
 [ -n "$VESMAR_EXTRA_PACKAGES" ] && needed="$needed $VESMAR_EXTRA_PACKAGES"
 missing=""
 for package in $needed; do
