@@ -14,7 +14,8 @@ std::optional<int> answer_chromosome_join_command_line(std::span<char* const> ar
              "vesmar genome sequence file in Desktop/vesmar/Genome_sequences/.\n"
              "It asks its questions on standard input, one answer per line; for batch use the\n"
              "answers can be given by a here-document.\n"
-             "The user guide is the Read_me file (docs/Read_me.md).\n";
+             "The user guide is the Read_me file (Read_me.md, installed in share/doc/vesmar;\n"
+             "docs/Read_me.md in the source tree).\n";
       return 0;
     }
     if (text == "--version") {

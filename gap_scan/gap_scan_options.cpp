@@ -23,7 +23,8 @@ std::string_view gap_scan_help_text() {
          "  yourfirstname\n"
          "  alignment_results_file_name\n"
          "  EOF\n"
-         "The user guide is the Read_me file, docs/Read_me.md.\n";
+         "The user guide is the Read_me file (Read_me.md, installed in share/doc/vesmar;\n"
+         "docs/Read_me.md in the source tree).\n";
 }
 
 std::string_view gap_scan_version_text() { return "Gap_region_scan 1.0.0\n"; }
