@@ -8,7 +8,8 @@
 #
 #   bash bench/run_bench.sh [--scale genome|medium|small] [--seed N]
 #                           [--data FOLDER] [--build FOLDER] [--runs N]
-#                           [--quick] [--regenerate]
+#                           [--quick] [--regenerate] [--quiet-wait SECONDS]
+#                           [--commit ID]
 #
 # --data     where the generated folder lives (default ../bench_data/SCALE-seedN
 #            beside the repository; never inside it). It is generated when it
@@ -23,6 +24,8 @@
 # --quick    two runs per case, no warm-up and no judging of the targets: only
 #            checks that every program succeeds and gives the same output in
 #            each run (the smoke test).
+# --commit   the commit the programs were built from, for the table's heading
+#            (default: the repository's HEAD).
 # --quiet-wait SECONDS
 #            before each case, wait up to SECONDS (default 300, 0 with --quick)
 #            until other processes leave the machine idle (under 10% of its
@@ -41,6 +44,7 @@ seed=1
 runs=3
 quick=0
 quiet_wait=""
+commit=""
 regenerate=0
 build="$repo/build/release"
 data=""
@@ -54,8 +58,9 @@ while [ $# -gt 0 ]; do
     --build) build=$2; shift 2 ;;
     --quick) quick=1; shift ;;
     --quiet-wait) quiet_wait=$2; shift 2 ;;
+    --commit) commit=$2; shift 2 ;;
     --regenerate) regenerate=1; shift ;;
-    -h|--help) sed -n '2,30p' "$0"; exit 0 ;;
+    -h|--help) awk 'NR > 1 && /^#/ { sub(/^# ?/, ""); print; next } NR > 1 { exit }' "$0"; exit 0 ;;
     *) echo "run_bench.sh: unknown argument $1" >&2; exit 2 ;;
   esac
 done
@@ -122,7 +127,7 @@ trap 'rm -rf "$work"' EXIT
 
 # --- measuring ---------------------------------------------------------------
 
-declare -A median cpu peak same outbytes runs_text
+declare -A median cpu peak same outbytes outlines runs_text
 rows=()
 failed=0
 
@@ -190,6 +195,7 @@ run_case() {
     if [ "$output" != - ]; then
       sum=$(md5sum < "$output" | cut -c1-32)
       size=$(file_size "$output")
+      [ "$i" = 1 ] && outlines[$id]=$(wc -l < "$output")
       rm -f "$output"
     elif [ "$stdout" = keep ]; then
       sum=$(md5sum < "$work/stdout" | cut -c1-32)
@@ -231,6 +237,7 @@ for f in "${chromosome_files[@]}"; do chromosome_paths+=("$desk/$f"); done
 
 echo "Benchmark: scale $scale, seed $seed, $runs runs after $warmups warm-up(s), data in $data" >&2
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+[ -n "$commit" ] || commit=$(git -C "$repo" rev-parse --short HEAD 2>/dev/null || echo unknown)
 
 echo "Floors" >&2
 run_case wc_alignment "$data" "" null - wc -l "$alignment"
@@ -304,7 +311,7 @@ row() {
     floor_text="$floor"
   fi
   [ "$baseline" != - ] && vs_plain="$(ratio "${median[$baseline]:-}" "${median[$id]}") ($(ratio "${cpu[$baseline]:-}" "${cpu[$id]}"))"
-  rows+=("| $label | $(bytes_mb "$bytes") | ${median[$id]} | ${cpu[$id]} | ${runs_text[$id]} | $(mib "${peak[$id]}") | $floor_text | $vs_floor | $vs_plain | $(bytes_mb "${outbytes[$id]}") | ${same[$id]} |")
+  rows+=("| $label | $(bytes_mb "$bytes") | ${median[$id]} | ${cpu[$id]} | ${runs_text[$id]} | $(mib "${peak[$id]}") | $floor_text | $vs_floor | $vs_plain | $(bytes_mb "${outbytes[$id]}") | ${outlines[$id]:--} | ${same[$id]} |")
 }
 
 a_bytes=$(input_size "$alignment")
@@ -398,12 +405,12 @@ if [ "$scale" = genome ] && built "$CHROMOSOME_JOIN"; then
 fi
 
 {
-  echo "Scale $scale, seed $seed; $runs runs after $warmups warm-up(s); $(nproc) cores; load average $load_before before, $load_after after; $(date -u '+%Y-%m-%d %H:%M UTC'); commit $(git -C "$repo" rev-parse --short HEAD 2>/dev/null || echo unknown)."
+  echo "Scale $scale, seed $seed; $runs runs after $warmups warm-up(s); $(nproc) cores; load average $load_before before, $load_after after; $(date -u '+%Y-%m-%d %H:%M UTC'); programs of commit $commit."
   echo
   echo "Alignment file: $(manifest_value alignment.positions) positions, $(manifest_value alignment.lines) lines, $(bytes_mb "$a_bytes") MB, $(manifest_value alignment.hits_3_2) hits at 3 and 2. Stress file: $(manifest_value stress_alignment.lines) lines, $(bytes_mb "$s_bytes") MB, $(manifest_value stress_alignment.hits_3_2) hits. Regions: $(manifest_value exons) exons, $(manifest_value introns) introns, $(manifest_value intergenic_regions) intergenic, $(manifest_value stress_regions) in the stress region file."
   echo
-  echo "| Run | Input (MB) | Median wall (s) | Median CPU (s) | Wall of each run (s) | Peak RSS (MiB) | Floor | x floor, wall (CPU) | Plain reader / run, wall (CPU) | Output (MB) | Output same |"
-  echo "|---|---|---|---|---|---|---|---|---|---|---|"
+  echo "| Run | Input (MB) | Median wall (s) | Median CPU (s) | Wall of each run (s) | Peak RSS (MiB) | Floor | x floor, wall (CPU) | Plain reader / run, wall (CPU) | Output (MB) | Output lines | Output same |"
+  echo "|---|---|---|---|---|---|---|---|---|---|---|---|"
   printf '%s\n' "${rows[@]}"
   if [ -n "$busy_cases" ]; then
     echo
