@@ -86,7 +86,8 @@ Result<LineReader> open_read_file(const std::string& path) {
     got = ::pread(fd, start, kMagicLength, 0);
   } while (got < 0 && errno == EINTR);
   if (got >= 0 || errno != ESPIPE) {
-    if (got == static_cast<ssize_t>(kMagicLength) && starts_like_gzip(std::string_view(start, kMagicLength))) {
+    if (got == static_cast<ssize_t>(kMagicLength) &&
+        starts_like_gzip(std::string_view(start, kMagicLength))) {
       return LineReader(std::make_unique<GzipSource>(fd, ""), path);
     }
     return LineReader(fd, path);

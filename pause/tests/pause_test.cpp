@@ -73,7 +73,9 @@ class TerminalRun {
 
   bool still_running() { return !exited_ && ::waitpid(child_, &status_, WNOHANG) == 0; }
 
-  void press(const std::string& keys) { ASSERT_EQ(::write(master_, keys.data(), keys.size()), ssize_t(keys.size())); }
+  void press(const std::string& keys) {
+    ASSERT_EQ(::write(master_, keys.data(), keys.size()), ssize_t(keys.size()));
+  }
 
   // The exit status, or -1 when it did not end within a minute.
   int exit_status() {

@@ -42,7 +42,8 @@ std::string run_output(const std::vector<std::string>& names) {
       "in the 'Sequence_reads' folder in the 'vesmar' folder.\n\n"
       "To begin, please place the file to be converted on the Desktop.\n\n"
       "Your first name: Input file format (gseq, fastq, fasta): How many sequence read files do you have? ";
-  for (std::size_t i = 0; i < names.size(); ++i) out += "Input file name number " + std::to_string(i + 1) + ": ";
+  for (std::size_t i = 0; i < names.size(); ++i)
+    out += "Input file name number " + std::to_string(i + 1) + ": ";
   for (const std::string& name : names) out += "Reading Desktop/" + name + "\n";
   return out + "Done.\n";
 }
@@ -112,11 +113,12 @@ TEST(GzipImportRun, ACutShortStreamIsWarnedAboutAndKeepsTheReadsBeforeTheDamage)
   folder.write("Desktop/next.fa", ">x\nTTTT\n");
   const ProgramRun run = testing::run_program(kBinary, folder, answers("fasta", {"cut.fa.gz", "next.fa"}));
   EXPECT_EQ(run.out, run_output({"cut.fa.gz", "next.fa"}));
-  EXPECT_EQ(run.err,
-            "Reads_importer: warning: cannot read Desktop/cut.fa.gz: the file ends in the middle of its compressed "
-            "data (it is cut short); only the reads before the error were taken\n"
-            "Reads_importer: 1 of 2 input files could not be read; their reads are missing from " +
-                kReadsFile + "\n");
+  EXPECT_EQ(
+      run.err,
+      "Reads_importer: warning: cannot read Desktop/cut.fa.gz: the file ends in the middle of its compressed "
+      "data (it is cut short); only the reads before the error were taken\n"
+      "Reads_importer: 1 of 2 input files could not be read; their reads are missing from " +
+          kReadsFile + "\n");
   EXPECT_EQ(run.status, 1);
   // Whole reads from the start, up to the damage, then the next file's.
   const std::string written = folder.read(kReadsFile);

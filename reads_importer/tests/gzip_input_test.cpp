@@ -172,7 +172,8 @@ TEST_F(GzipInput, DamagedFilesFailAfterTheLinesBeforeTheDamage) {
 
   std::string bad_method = member;
   bad_method[2] = 7;  // compression method: only 8, deflate, exists
-  EXPECT_EQ(decode(bad_method, 4096).failure, "cannot read in.gz: it is compressed with a method other than deflate");
+  EXPECT_EQ(decode(bad_method, 4096).failure,
+            "cannot read in.gz: it is compressed with a method other than deflate");
 
   const ReadOut trailing = decode(member + "more text\n", 4096);
   EXPECT_EQ(trailing.failure, "cannot read in.gz: the bytes after its last gzip member are not gzip data");

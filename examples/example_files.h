@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "examples/example_genome.h"
+#include "examples/example_random.h"
+#include "examples/example_sample.h"
+
+namespace vesmar::example {
+
+// Writes the example under `home`, the folder that holds the Desktop:
+//   Desktop/chrI.fa                          chromosome I in FASTA
+//   Desktop/lane1_gseq.txt, lane2_gseq.txt   the reads in gseq
+//   Desktop/lane1.fastq, lane2.fastq         the same reads in FASTQ
+//   Desktop/lane1.fasta, lane2.fasta         and in FASTA
+//   Desktop/vesmar/<its six folders>/
+//   Desktop/vesmar/Alignment_results/Anna_run1.txt
+//   Desktop/vesmar/Feature_locations/<the six feature location files>
+//   planted_changes.txt                      what was planted, as a key
+// Throws std::runtime_error naming a file that cannot be written.
+void write_example(const std::string& home);
+
+}  // namespace vesmar::example
