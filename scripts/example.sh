@@ -1,0 +1,104 @@
+#!/bin/sh
+# The main job on the bundled example. Builds the four programs and PAUSE
+# (installing missing Debian packages when run as root), installs them into a
+# scratch folder, writes the example there, and runs Chromosome_join,
+# Reads_importer, Point_scan and Gap_region_scan on it, each answered from a
+# here-document. Then prints where each output is and the first rows of each
+# report. Everything it writes lies under the scratch folder and build/,
+# never in the repository's own files.
+#
+#   sh scripts/example.sh            scratch folder build/example-run
+#   VESMAR_EXAMPLE_RUN=/tmp/x sh scripts/example.sh
+set -e
+cd "$(dirname "$0")/.."
+source_root=$(pwd)
+sh scripts/install_packages.sh
+
+build="$source_root/build/example"
+run="${VESMAR_EXAMPLE_RUN:-$source_root/build/example-run}"
+echo "== Building the programs in $build"
+mkdir -p "$build"
+if ! { cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESMAR_TESTS=OFF &&
+       cmake --build "$build" -j 2 --target Point_scan Gap_region_scan Reads_importer Chromosome_join PAUSE \
+         vesmar_example_package; } >"$build/example-build.log" 2>&1; then
+  tail -n 40 "$build/example-build.log" >&2
+  echo "example.sh: the build failed; the whole log is $build/example-build.log" >&2
+  exit 1
+fi
+
+echo "== Installing them into $run/installed"
+rm -rf "$run"
+mkdir -p "$run/transcripts"
+cmake --install "$build" --prefix "$run/installed" >/dev/null
+
+echo "== Writing the example into $run/home"
+"$build/examples/vesmar_example_package" "$run/home"
+# Sequencing facilities deliver reads compressed: lane 2 comes as a .gz file.
+gzip -c "$run/home/Desktop/lane2.fastq" >"$run/home/Desktop/lane2.fastq.gz"
+
+# The installed programs, and the installed PAUSE that the scanners run at
+# their end (with answers from a here-document it returns at once). The
+# programs clear the screen first: a dumb terminal keeps this log readable.
+PATH="$run/installed/bin:$PATH"
+TERM=dumb
+export PATH TERM
+cd "$run/home"
+transcripts="$run/transcripts"
+
+echo "== Chromosome_join: chromosome I into the genome sequence file"
+Chromosome_join >"$transcripts/Chromosome_join.txt" <<'ANSWERS'
+m
+1
+chrI.fa
+genome_I.txt
+ANSWERS
+
+echo "== Reads_importer: two lanes of FASTQ reads, the second gzip-compressed"
+Reads_importer >"$transcripts/Reads_importer.txt" <<'ANSWERS'
+Anna
+fastq
+2
+lane1.fastq
+lane2.fastq.gz
+ANSWERS
+
+# The external vesmar aligner would now align Anna_reads.txt against
+# genome_I.txt; the example brings its result, Alignment_results/Anna_run1.txt.
+
+for region in e i n; do
+  echo "== Point_scan and Gap_region_scan, region choice $region"
+  Point_scan >"$transcripts/Point_scan_$region.txt" <<ANSWERS
+3
+2
+Anna
+Anna_run1.txt
+$region
+ANSWERS
+  Gap_region_scan >"$transcripts/Gap_region_scan_$region.txt" <<ANSWERS
+$region
+Anna
+Anna_run1.txt
+ANSWERS
+done
+
+package="$run/home/Desktop/vesmar"
+echo
+echo "The example ran in $run/home (the folder that holds Desktop/);"
+echo "the dialogues of the runs are in $transcripts/, the key to what was planted in"
+echo "$run/home/planted_changes.txt."
+echo
+genome="$package/Genome_sequences/genome_I.txt"
+echo "Genome sequence file: $genome"
+echo "  $(tr -d '\n' <"$genome" | wc -c) bases: chromosome I (3000) and 50 g of padding"
+reads="$package/Sequence_reads/Anna_reads.txt"
+echo "Reads file: $reads"
+echo "  $(wc -l <"$reads") reads; the first three:"
+head -n 3 "$reads" | sed 's/^/  /'
+for report in SNP_results/Anna_snp_cexons.txt SNP_results/Anna_snp_cintrons.txt \
+              SNP_results/Anna_snp_cintergenic.txt Deletion_results/Anna_del_cexons.txt \
+              Deletion_results/Anna_del_cintrons.txt Deletion_results/Anna_del_cintergenic.txt; do
+  echo
+  echo "Report: $package/$report"
+  # The column headings, the rule, and the first rows.
+  sed -n '8,18p' "$package/$report"
+done
