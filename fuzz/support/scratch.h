@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <streambuf>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vesmar::fuzz {
+
+// A folder of the fuzz run's own under $TMPDIR (or /tmp), made on first use
+// and removed with everything in it when the process ends normally.
+const std::string& scratch_root();
+
+// `root` + "/" + `relative`.
+std::string scratch_path(std::string_view relative);
+
+// Whole-file helpers; a failure here is a broken test set-up, so it aborts.
+void write_file(const std::string& path, std::string_view content);
+std::string read_file(const std::string& path);
+
+// An anonymous in-memory file holding `content`, open for reading from its
+// start, for readers that take a descriptor.
+int memory_file(std::string_view content);
+
+// The pieces of `text` between line feeds: k line feeds give k + 1 pieces,
+// the last one empty when the text ends with a line feed.
+std::vector<std::string_view> pieces(std::string_view text);
+
+// The lines as a text editor shows them: the pieces, less the empty piece
+// after a final line feed (and an empty text has no lines).
+std::vector<std::string_view> editor_lines(std::string_view text);
+
+// A text whose first 1 MiB block (the readers' block size) ends inside
+// `body`, `shift` bytes into it: a long line of "a", then `body` as often as
+// it takes. With `longer_than_a_block` the first line is longer than a whole
+// block and `body` follows it directly.
+std::string across_blocks(std::string_view body, std::uint8_t shift, bool longer_than_a_block);
+
+// An output stream that drops what it is given, for the dialogues' prompts.
+class DiscardingBuffer : public std::streambuf {
+ protected:
+  int overflow(int c) override { return traits_type::not_eof(c); }
+  std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
+};
+
+}  // namespace vesmar::fuzz

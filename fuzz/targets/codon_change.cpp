@@ -1,0 +1,225 @@
+// A hit near a region, as region mapping, codon change and the report row
+// treat it, whatever the tables hold (names with or without "exon", missing
+// or short sequences and neighbours, frames out of range, negative skips,
+// codons missing from the genetic code, short or empty windows):
+//   - a coding hit's geometry is consistent: coding_offset >= 0 and equal to
+//     exon_offset - five_prime_skip, exon_offset + bases_after = end - start;
+//   - the codon change text is wt_codon(aa)->mut_codon(aa) and eight blanks,
+//     26 characters with three-letter amino acids; the codons differ at most
+//     at the hit's codon place, where wt_codon holds the exon's base at the
+//     hit and mut_codon the read's base (complemented on strand -1);
+//   - every row has the widths the layout fixes: each field written whole
+//     and padded to its column, the chromosome position left out for an
+//     unknown chromosome, the codon cell (exon mode) exactly the codon change
+//     text or 26 blanks, and the marker and reference lines indented by 88
+//     blanks (114 in exon mode).
+#include "point_scan/codon_change.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/chromosome_offsets.h"
+#include "common/number_reader.h"
+#include "fuzz/support/fuzz_input.h"
+#include "fuzz/support/row_layout.h"
+#include "point_scan/point_report.h"
+#include "point_scan/region_mapping.h"
+#include "point_scan/region_match.h"
+
+namespace vesmar::fuzz {
+namespace {
+
+constexpr std::string_view kNames[] = {"gene1.exon2", "gene1.exon1", "gene1.exon0", "g.exon",
+                                       "exonexon9",   "intron",      "a.exon-1"};
+constexpr std::string_view kChromosomes[] = {"I", "II", "III", "IV", "V", "X", "Y", "", "I\r", "ii"};
+constexpr std::string_view kStrands[] = {"1", "-1", "0", "+1", " -1", "-1\r", "x", "2"};
+constexpr std::string_view kWindows[] = {"acgtacgtacgtgacgtacgtacgt",
+                                         "acgtacgtacgtaacgtacgtacgt",
+                                         "tcgtacgtacgtaacgtacgtacgt",
+                                         "acgtacgtacgtA",
+                                         "acgtacgtacgtn",
+                                         "acgtacgtacgt",
+                                         "",
+                                         "c"};
+
+std::string text_or_choice(FuzzInput& input, const std::string_view* choices, std::size_t count) {
+  const std::size_t choice = input.pick(count + 1);
+  if (choice < count) return std::string(choices[choice]);
+  return std::string(input.text_until('\n', 40));
+}
+
+std::string bases(FuzzInput& input) {
+  const std::size_t kind = input.pick(8);
+  if (kind == 7) return std::string(input.text_until('\n', 30));
+  std::string sequence(input.pick(24), 'a');
+  for (char& base : sequence) base = "acgtacgtacgtacgN"[input.pick(16)];
+  if (kind == 6) sequence.clear();
+  return sequence;
+}
+
+GeneticCode genetic_code(FuzzInput& input) {
+  GeneticCode code;
+  const std::string letters = "tcag";
+  const bool short_names = input.flag();
+  int i = 0;
+  for (char a : letters) {
+    for (char b : letters) {
+      for (char c : letters) {
+        std::string acid(1, 'A');
+        acid += std::to_string(i++);
+        while (acid.size() < 3) acid += 'x';
+        if (short_names && i % 7 == 0) acid = acid.substr(0, i % 3);
+        code[std::string{a, b, c}] = acid;
+      }
+    }
+  }
+  // Now and then a codon is missing.
+  if (input.flag())
+    code.erase(std::string{letters[input.pick(4)], letters[input.pick(4)], letters[input.pick(4)]});
+  return code;
+}
+
+std::int32_t clamp32(std::int64_t value) {
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace
+}  // namespace vesmar::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace vesmar;
+  using namespace vesmar::fuzz;
+  FuzzInput input(data, size);
+
+  Region region;
+  region.name = text_or_choice(input, kNames, std::size(kNames));
+  region.chromosome = text_or_choice(input, kChromosomes, std::size(kChromosomes));
+  region.strand = text_or_choice(input, kStrands, std::size(kStrands));
+  region.start = input.small_or_any();
+  region.end = input.flag() ? input.i32() : clamp32(std::int64_t{region.start} + input.small_or_any() % 64);
+
+  ExonTables tables;
+  tables.genetic_code = genetic_code(input);
+  if (input.pick(8) != 0) {
+    ExonFrame& frame = tables.frames[region.name];
+    frame.five_prime_skip = input.small_or_any() % 16;
+    frame.three_prime_skip = input.small_or_any() % 16;
+    frame.start_frame = static_cast<std::int32_t>(input.pick(6));
+  }
+  if (input.pick(8) != 0) tables.sequences[region.name] = bases(input);
+  if (std::optional<NeighbourNames> neighbours = neighbour_exon_names(region.name)) {
+    if (input.flag()) tables.sequences[neighbours->next] = bases(input);
+    if (input.flag()) tables.sequences[neighbours->previous] = bases(input);
+  }
+
+  const std::int64_t position =
+      input.flag() ? std::int64_t{input.i32()} : std::int64_t{region.start} + input.small_or_any() % 96 - 12;
+  const std::string read_window = text_or_choice(input, kWindows, std::size(kWindows));
+  const std::string reference_window = text_or_choice(input, kWindows, std::size(kWindows));
+  const std::int32_t wt_reads = input.small_or_any();
+  const std::int32_t mut_reads = input.small_or_any();
+  const bool exon_mode = input.flag();
+  const std::int64_t row_number = 1 + input.pick(200);
+
+  // Region mapping and codon change.
+  const std::optional<ExonGeometry> geometry = coding_geometry(region, position, tables.frames);
+  std::string codon_text;
+  if (geometry) {
+    const ExonFrame& frame = tables.frames.at(region.name);
+    FUZZ_CHECK(geometry->start_frame >= 1 && geometry->start_frame <= 3);
+    FUZZ_CHECK(geometry->reverse == (read_atoi(region.strand) == -1));
+    FUZZ_CHECK(geometry->coding_offset >= 0);
+    FUZZ_CHECK(geometry->coding_offset == geometry->exon_offset - frame.five_prime_skip);
+    FUZZ_CHECK(geometry->exon_offset + geometry->bases_after == std::int64_t{region.end} - region.start);
+    if (frame.five_prime_skip >= 0 && frame.three_prime_skip >= 0) {
+      FUZZ_CHECK(position >= std::int64_t{region.start} + 1 && position <= std::int64_t{region.end} + 1);
+    }
+
+    const int place = codon_position(geometry->start_frame, geometry->coding_offset);
+    FUZZ_CHECK(place >= 1 && place <= 3);
+    FUZZ_CHECK(codon_position(geometry->start_frame, 0) == geometry->start_frame);
+    FUZZ_CHECK(codon_position(geometry->start_frame, geometry->coding_offset + 1) == place % 3 + 1);
+
+    codon_text = codon_change_text(region.name, *geometry, read_window, reference_window, tables);
+    FUZZ_CHECK(codon_text.size() >= 3 + 1 + 3 + 3 + 1 + 1 + 8, codon_text);
+    FUZZ_CHECK(codon_text.ends_with(")        "), codon_text);
+    const std::string wt_codon = codon_text.substr(0, 3);
+    FUZZ_CHECK(codon_text[3] == '(', codon_text);
+    const std::size_t arrow = codon_text.find(")->", 4);
+    FUZZ_CHECK(arrow != std::string::npos && arrow <= 4 + 3, codon_text);
+    const std::string wt_acid = codon_text.substr(4, arrow - 4);
+    const std::string mut_codon = codon_text.substr(arrow + 3, 3);
+    FUZZ_CHECK(codon_text.size() > arrow + 7 && codon_text[arrow + 6] == '(', codon_text);
+    const std::string mut_acid = codon_text.substr(arrow + 7, codon_text.size() - 9 - (arrow + 7));
+    for (const auto& [codon, acid] : {std::pair{wt_codon, wt_acid}, std::pair{mut_codon, mut_acid}}) {
+      auto found = tables.genetic_code.find(codon);
+      FUZZ_CHECK(acid == (found == tables.genetic_code.end() ? std::string("???") : found->second),
+                 codon_text);
+    }
+    if (wt_acid.size() == 3 && mut_acid.size() == 3) FUZZ_CHECK(codon_text.size() == 26, codon_text);
+
+    for (int i = 0; i < 3; ++i) {
+      if (i != place - 1) FUZZ_CHECK(wt_codon[i] == mut_codon[i], codon_text);
+    }
+    auto sequence = tables.sequences.find(region.name);
+    if (sequence != tables.sequences.end() && geometry->exon_offset >= 0 &&
+        geometry->exon_offset < static_cast<std::int64_t>(sequence->second.size())) {
+      FUZZ_CHECK(wt_codon[place - 1] == sequence->second[geometry->exon_offset], codon_text);
+    }
+    const std::optional<char> base = mutant_base(read_window, reference_window);
+    if (!geometry->reverse) {
+      FUZZ_CHECK(mut_codon[place - 1] == base.value_or('?'), codon_text);
+    } else {
+      const std::string_view from = "acgt", to = "tgca";
+      const std::size_t which = base ? from.find(*base) : std::string_view::npos;
+      FUZZ_CHECK(mut_codon[place - 1] == (which == std::string_view::npos ? wt_codon[place - 1] : to[which]),
+                 codon_text);
+    }
+  }
+
+  // The report row, with some regions before the matched one.
+  RegionTable regions;
+  const std::size_t region_index = input.pick(3);
+  regions.regions.resize(region_index, Region{"before", 0, 0, "I", "1"});
+  regions.regions.push_back(region);
+  HitTable hits;
+  const Hit hit{position, wt_reads, mut_reads, region_index, 0, read_window.size(), reference_window.size()};
+  hits.windows = read_window + reference_window;
+  hits.hits.push_back(hit);
+  const PointReport report{exon_mode, &regions, &hits, &tables};
+  const std::string row = point_report_row(report, hit, row_number);
+
+  const std::size_t first_end = row.find('\n');
+  FUZZ_CHECK(first_end != std::string::npos, row);
+  const std::string_view first(row.data(), first_end);
+  RowLayout layout(first);
+  layout.column(std::to_string(row_number), 11, "Number");
+  layout.column(region.name, 19, "Exon");
+  layout.column(region.chromosome, 11, "Chrom.");
+  layout.column(region.strand, 11, "Strand");
+  layout.column(std::to_string(position - region.start - 1), 11, "Position");
+  if (std::optional<std::int32_t> offset = chromosome_offset(region.chromosome)) {
+    layout.column(std::to_string(position - *offset), 19, "Chrom. Pos.");
+  }
+  if (exon_mode) {
+    if (geometry) {
+      layout.field(codon_text, 0, "Codon change");
+    } else {
+      layout.blanks(26, "Codon change");
+    }
+  }
+  layout.field(read_window, 0, "Alignment");
+  layout.blanks(7, "Alignment");
+  layout.column(std::to_string(wt_reads), 11, "WT Reads");
+  layout.field(std::to_string(mut_reads), 19, "Mut Reads");
+  layout.end();
+
+  const std::string indent(exon_mode ? 114 : 88, ' ');
+  const bool at_first_column = read_window.substr(0, 1) != reference_window.substr(0, 1);
+  const std::string marker = at_first_column ? "*||||||||||||" : "||||||||||||*";
+  FUZZ_CHECK(row.substr(first_end + 1) == indent + marker + "\n" + indent + reference_window + "\n", row);
+  return 0;
+}

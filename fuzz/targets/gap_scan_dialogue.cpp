@@ -1,0 +1,30 @@
+// A whole Gap_region_scan run with the fuzzer's bytes as the answers, in a
+// small fixed package tree: it ends (a failure or a report), a failure leaves
+// no report, a success leaves exactly its report, which begins with the
+// report's title, and no temporary file is ever left behind.
+#include <cstdint>
+
+#include "fuzz/support/dialogue_run.h"
+#include "gap_scan/gap_scan_run.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  vesmar::fuzz::enter_package_tree();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace vesmar;
+  using namespace vesmar::fuzz;
+  const auto outcome =
+      run_dialogue(data, size, true, [](Console& console, std::ostream&) { return run_gap_scan(console); });
+  if (!outcome) return 0;
+  if (outcome->status) {
+    FUZZ_CHECK(outcome->outputs.empty(), outcome->status->message);
+  } else {
+    FUZZ_CHECK(outcome->outputs.size() == 1 &&
+               outcome->outputs[0].starts_with("Desktop/vesmar/Deletion_results/"));
+    FUZZ_CHECK(file_begins_with(outcome->outputs[0], "\n      Gap_region_scan output file\n"));
+  }
+  clear_output_folders();
+  return 0;
+}
