@@ -1,5 +1,6 @@
 #include "bench/alignment_source.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vesmar::bench {
@@ -111,7 +112,8 @@ PositionRecord AlignmentSource::covered(std::int64_t position) const {
   const std::uint64_t window = keyed_random(seed_, Stream::Windows, static_cast<std::uint64_t>(position));
   const bool early = position <= kLateWindowColumn || fraction_of(window) < shape_.early_window_share;
   record.window_column = early ? 0 : kLateWindowColumn;
-  const int changed = (base_index(reference_.base(position)) + 1 + static_cast<int>((window >> 32) % 3)) % 4;
+  const int shift = 1 + static_cast<int>(mix64(window) % 3);
+  const int changed = (base_index(reference_.base(position)) + shift) % 4;
   record.read_base = "acgt"[changed];
   return record;
 }

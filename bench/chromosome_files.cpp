@@ -1,5 +1,6 @@
 #include "bench/chromosome_files.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "common/output_file.h"

@@ -10,6 +10,7 @@ Result<GeneratorSettings> parse_generator_arguments(const std::vector<std::strin
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (argument == "--help") return Failure{std::string(kGeneratorUsage), 0};
+    if (argument == "--version") return Failure{std::to_string(kGeneratorVersion) + "\n", 0};
     if (argument == "--stress") {
       settings.stress = true;
       continue;

@@ -10,12 +10,14 @@ namespace vesmar::bench {
 
 inline constexpr std::string_view kGeneratorUsage =
     "usage: bench_generate --out FOLDER [--scale genome|medium|small] [--seed N] [--stress]\n"
+    "       bench_generate --version\n"
     "Writes a synthetic package folder for the benchmark into FOLDER (default\n"
     "scale small, seed 1). The same scale and seed always give the same files.\n";
 
 // The settings from the command line (without the program name). A wrong or
-// missing argument is a failure that says which; "--help" is a failure with
-// exit status 0 and the usage as its message.
+// missing argument is a failure that says which; "--help" and "--version"
+// are failures with exit status 0 whose message is the usage or the
+// generator's version.
 Result<GeneratorSettings> parse_generator_arguments(const std::vector<std::string>& arguments);
 
 }  // namespace vesmar::bench

@@ -67,10 +67,9 @@ Status write_read_files(const GeneratorSettings& settings, const Reference& refe
   return std::nullopt;
 }
 
-Status write_stress_folder(const GeneratorSettings& settings, std::string& manifest) {
+Status write_stress_folder(const GeneratorSettings& settings, const Reference& reference, std::string& manifest) {
   const std::string stress_folder = settings.folder + "/" + std::string(kStressFolderName);
   if (Status made = make_folders(stress_folder)) return made;
-  const Reference reference(settings.seed);
   const std::vector<RegionRecord> regions = stress_regions(
       reference.chromosomes(), settings.seed, settings.scale.positions, settings.scale.stress_region_count());
   if (Status written = write_region_file(stress_folder + "/Desktop/vesmar/Feature_locations/cintergenic.txt", regions))
@@ -93,7 +92,8 @@ Result<std::string> generate_package(const GeneratorSettings& settings) {
   std::error_code ignored;
   fs::remove(manifest_path, ignored);
 
-  std::string manifest = "scale=" + std::string(settings.scale.name) + "\n";
+  std::string manifest = "generator=" + std::to_string(kGeneratorVersion) + "\n";
+  manifest += "scale=" + std::string(settings.scale.name) + "\n";
   manifest += "seed=" + std::to_string(settings.seed) + "\n";
   manifest += std::string("stress=") + (settings.stress ? "yes" : "no") + "\n";
   const Reference reference(settings.seed);
@@ -128,7 +128,7 @@ Result<std::string> generate_package(const GeneratorSettings& settings) {
                              settings.seed, settings.scale.positions, true);
     if (!stress.ok()) return stress.failure();
     add_alignment_entries(manifest, "stress_alignment.", stress.value());
-    if (Status written = write_stress_folder(settings, manifest)) return *written;
+    if (Status written = write_stress_folder(settings, reference, manifest)) return *written;
   }
 
   Result<std::unique_ptr<OutputFile>> file = OutputFile::create(manifest_path, OutputFile::Mode::Replace);

@@ -15,6 +15,10 @@ struct GeneratorSettings {
   std::string folder;  // the working folder that gets Desktop/
 };
 
+// Raised whenever the generator writes different files for the same
+// settings, so that a folder written by an older generator is generated anew.
+inline constexpr int kGeneratorVersion = 2;
+
 // File names inside the generated folder.
 inline constexpr std::string_view kAlignmentFileName = "alignment.txt";
 inline constexpr std::string_view kStressAlignmentFileName = "stress_alignment.txt";

@@ -13,8 +13,8 @@
 #
 # --data     where the generated folder lives (default ../bench_data/SCALE-seedN
 #            beside the repository; never inside it). It is generated when it
-#            is missing, incomplete or of another scale or seed, or always
-#            with --regenerate.
+#            is missing, incomplete, of another scale or seed or written by
+#            another version of the generator, or always with --regenerate.
 # --build    the build folder holding the programs (default build/release).
 #            Each program can also be named by an environment variable:
 #            POINT_SCAN, GAP_REGION_SCAN, READS_IMPORTER, CHROMOSOME_JOIN,
@@ -100,7 +100,8 @@ built() { [ "$1" != none ] && [ -x "$1" ]; }
 
 manifest_value() { sed -n "s/^$1=//p" "$data/manifest.txt" 2>/dev/null; }
 
-if [ "$regenerate" = 1 ] || [ "$(manifest_value scale)" != "$scale" ] ||
+if [ "$regenerate" = 1 ] || [ "$(manifest_value generator)" != "$("$BENCH_GENERATE" --version)" ] ||
+   [ "$(manifest_value scale)" != "$scale" ] ||
    [ "$(manifest_value seed)" != "$seed" ] || [ "$(manifest_value stress)" != yes ]; then
   echo "Generating the $scale-scale data (seed $seed) in $data ..."
   mkdir -p "$data" || exit 2

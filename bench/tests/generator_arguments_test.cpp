@@ -51,5 +51,12 @@ TEST(GeneratorArguments, HelpIsAFailureWithStatusZero) {
   EXPECT_NE(settings.failure().message.find("usage: bench_generate"), std::string::npos);
 }
 
+TEST(GeneratorArguments, VersionIsAFailureWithStatusZeroThatNamesTheVersion) {
+  Result<GeneratorSettings> settings = parse_generator_arguments({"--out", "d", "--version"});
+  ASSERT_FALSE(settings.ok());
+  EXPECT_EQ(settings.failure().exit_status, 0);
+  EXPECT_EQ(settings.failure().message, std::to_string(kGeneratorVersion) + "\n");
+}
+
 }  // namespace
 }  // namespace vesmar::bench
