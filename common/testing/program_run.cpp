@@ -1,12 +1,14 @@
 #include "common/testing/program_run.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -95,7 +97,8 @@ std::vector<std::string> ScratchFolder::list(std::string_view relative) const {
 }
 
 ProgramRun run_program(const std::string& binary, const ScratchFolder& folder,
-                       std::string_view answers, const std::vector<std::string>& arguments) {
+                       std::string_view answers, const std::vector<std::string>& arguments,
+                       const RunLimits& limits) {
   const std::string input_path = folder.path(".answers");
   const std::string out_path = folder.path(".stdout");
   const std::string err_path = folder.path(".stderr");
@@ -111,6 +114,12 @@ ProgramRun run_program(const std::string& binary, const ScratchFolder& folder,
     ::dup2(in, 0);
     ::dup2(out, 1);
     ::dup2(err, 2);
+    if (limits.file_size) {
+      // An ignored signal stays ignored across exec.
+      ::signal(SIGXFSZ, SIG_IGN);
+      const rlimit file_size{*limits.file_size, *limits.file_size};
+      if (::setrlimit(RLIMIT_FSIZE, &file_size) != 0) ::_exit(126);
+    }
     const char* old_path = std::getenv("PATH");
     std::string path = folder.root() + "/bin:" + (old_path != nullptr ? old_path : "/usr/bin:/bin");
     ::setenv("PATH", path.c_str(), 1);

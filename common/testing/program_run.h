@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,9 +39,19 @@ struct ProgramRun {
   int status = -1;  // exit status, or 128 + signal number
 };
 
+// Limits put on the program's process before it starts.
+struct RunLimits {
+  // The largest size, in bytes, that any file the program writes may reach
+  // (RLIMIT_FSIZE), its standard output and error included. A write beyond
+  // it fails with EFBIG, as on a full disk (SIGXFSZ is ignored, so the
+  // program is not killed). Nothing: no limit.
+  std::optional<std::uint64_t> file_size;
+};
+
 // Runs `binary` in the scratch folder with `answers` as its standard input
 // and the stand-in commands first on PATH.
 ProgramRun run_program(const std::string& binary, const ScratchFolder& folder,
-                       std::string_view answers, const std::vector<std::string>& arguments = {});
+                       std::string_view answers, const std::vector<std::string>& arguments = {},
+                       const RunLimits& limits = {});
 
 }  // namespace vesmar::testing
