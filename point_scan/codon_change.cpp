@@ -13,39 +13,26 @@ constexpr std::string_view kUnknownAminoAcid = "???";
 // gives the absent base.
 class Bases {
  public:
-  explicit Bases(const std::string* sequence) : sequence_(sequence) {}
-  std::int64_t size() const { return sequence_ ? static_cast<std::int64_t>(sequence_->size()) : 0; }
+  explicit Bases(std::optional<std::string_view> sequence) : sequence_(sequence.value_or("")) {}
+  std::int64_t size() const { return static_cast<std::int64_t>(sequence_.size()); }
   char at(std::int64_t index) const {
     if (index < 0 || index >= size()) return kAbsentBase;
-    return (*sequence_)[static_cast<std::size_t>(index)];
+    return sequence_[static_cast<std::size_t>(index)];
   }
   // The n-th base from the end, counting the last as 1.
   char from_end(std::int64_t n) const { return at(size() - n); }
 
  private:
-  const std::string* sequence_;
+  std::string_view sequence_;
 };
 
-const std::string* find_sequence(const ExonSequences& sequences, std::string_view name) {
-  auto found = sequences.find(std::string(name));
-  return found == sequences.end() ? nullptr : &found->second;
-}
-
-// A neighbour exon's bases, looked up only when a codon needs them.
-Bases neighbour(const ExonSequences& sequences, std::string_view region_name, bool next) {
-  std::optional<NeighbourNames> names = neighbour_exon_names(region_name);
-  if (!names) return Bases(nullptr);
-  return Bases(find_sequence(sequences, next ? names->next : names->previous));
-}
-
 // The three reference bases of the hit's codon, in transcript orientation.
-std::string reference_codon(std::string_view region_name, const ExonGeometry& geometry, int place,
-                            const ExonSequences& sequences) {
-  const Bases seq(find_sequence(sequences, region_name));
+std::string reference_codon(ExonContext& exon, const ExonGeometry& geometry, int place) {
+  const Bases seq(exon.sequence());
   const std::int64_t o = geometry.exon_offset;
   const std::int64_t r = geometry.bases_after;
-  auto next = [&] { return neighbour(sequences, region_name, true); };
-  auto previous = [&] { return neighbour(sequences, region_name, false); };
+  auto next = [&] { return Bases(exon.next_sequence()); };
+  auto previous = [&] { return Bases(exon.previous_sequence()); };
   std::string codon(3, kAbsentBase);
   if (place == 1) {
     if (r >= 2) {
@@ -99,6 +86,28 @@ std::optional<char> first_character(std::string_view window) {
 
 }  // namespace
 
+ExonContext::ExonContext(std::string_view region_name, const ExonSequences& sequences)
+    : name_(region_name), sequences_(sequences), sequence_(sequences.find(region_name)) {}
+
+void ExonContext::find_neighbours() {
+  if (neighbours_found_) return;
+  neighbours_found_ = true;
+  if (std::optional<NeighbourNames> names = neighbour_exon_names(name_)) {
+    next_ = sequences_.find(names->next);
+    previous_ = sequences_.find(names->previous);
+  }
+}
+
+std::optional<std::string_view> ExonContext::next_sequence() {
+  find_neighbours();
+  return next_;
+}
+
+std::optional<std::string_view> ExonContext::previous_sequence() {
+  find_neighbours();
+  return previous_;
+}
+
 int codon_position(int start_frame, std::int64_t coding_offset) {
   return static_cast<int>((start_frame - 1 + coding_offset % 3) % 3) + 1;
 }
@@ -124,8 +133,23 @@ std::optional<char> mutant_base(std::string_view read_window, std::string_view r
 std::string codon_change_text(std::string_view region_name, const ExonGeometry& geometry,
                               std::string_view read_window, std::string_view reference_window,
                               const ExonTables& tables) {
+  std::string text;
+  append_codon_change(text, region_name, geometry, read_window, reference_window, tables);
+  return text;
+}
+
+void append_codon_change(std::string& text, std::string_view region_name,
+                         const ExonGeometry& geometry, std::string_view read_window,
+                         std::string_view reference_window, const ExonTables& tables) {
+  ExonContext exon(region_name, tables.sequences);
+  append_codon_change(text, exon, geometry, read_window, reference_window, tables.genetic_code);
+}
+
+void append_codon_change(std::string& text, ExonContext& exon, const ExonGeometry& geometry,
+                         std::string_view read_window, std::string_view reference_window,
+                         const GeneticCode& genetic_code) {
   const int place = codon_position(geometry.start_frame, geometry.coding_offset);
-  const std::string wt_codon = reference_codon(region_name, geometry, place, tables.sequences);
+  const std::string wt_codon = reference_codon(exon, geometry, place);
   std::string mut_codon = wt_codon;
   const char base = mutant_base(read_window, reference_window).value_or(kAbsentBase);
   if (!geometry.reverse) {
@@ -133,17 +157,14 @@ std::string codon_change_text(std::string_view region_name, const ExonGeometry& 
   } else if (std::optional<char> complemented = complement(base)) {
     mut_codon[place - 1] = *complemented;
   }
-  std::string text;
-  text.reserve(34);
   text += wt_codon;
   text += '(';
-  text += amino_acid(tables.genetic_code, wt_codon);
+  text += amino_acid(genetic_code, wt_codon);
   text += ")->";
   text += mut_codon;
   text += '(';
-  text += amino_acid(tables.genetic_code, mut_codon);
+  text += amino_acid(genetic_code, mut_codon);
   text += ")        ";
-  return text;
 }
 
 }  // namespace vesmar

@@ -34,6 +34,27 @@ std::optional<char> mutant_base(std::string_view read_window, std::string_view r
 // differ) rather than at their thirteenth.
 bool hit_at_first_column(std::string_view read_window, std::string_view reference_window);
 
+// The sequences the codons of one exon may need: its own, looked up once,
+// and its neighbours', looked up the first time a codon needs them. A
+// sequence that is not there is none.
+class ExonContext {
+ public:
+  ExonContext(std::string_view region_name, const ExonSequences& sequences);
+  std::optional<std::string_view> sequence() const { return sequence_; }
+  std::optional<std::string_view> next_sequence();
+  std::optional<std::string_view> previous_sequence();
+
+ private:
+  void find_neighbours();
+
+  std::string_view name_;
+  const ExonSequences& sequences_;
+  std::optional<std::string_view> sequence_;
+  bool neighbours_found_ = false;
+  std::optional<std::string_view> next_;
+  std::optional<std::string_view> previous_;
+};
+
 // The report's codon change text for a coding hit:
 //   wt_codon(aa)->mut_codon(aa) followed by eight blanks.
 // The reference codon comes from the exon's sequence, reaching into the next
@@ -44,5 +65,16 @@ bool hit_at_first_column(std::string_view read_window, std::string_view referenc
 std::string codon_change_text(std::string_view region_name, const ExonGeometry& geometry,
                               std::string_view read_window, std::string_view reference_window,
                               const ExonTables& tables);
+
+// The same text, appended to `line`.
+void append_codon_change(std::string& line, std::string_view region_name,
+                         const ExonGeometry& geometry, std::string_view read_window,
+                         std::string_view reference_window, const ExonTables& tables);
+
+// The same text for a hit in `exon`, whose sequences may already be known
+// from the hits before it.
+void append_codon_change(std::string& line, ExonContext& exon, const ExonGeometry& geometry,
+                         std::string_view read_window, std::string_view reference_window,
+                         const GeneticCode& genetic_code);
 
 }  // namespace vesmar

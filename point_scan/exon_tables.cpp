@@ -23,6 +23,42 @@ Status for_each_line(const std::string& path, UseLine use_line) {
 
 }  // namespace
 
+ExonSequences::ExonSequences(
+    std::initializer_list<std::pair<std::string_view, std::string_view>> entries) {
+  for (const auto& [name, sequence] : entries) set(name, sequence);
+}
+
+void ExonSequences::set(std::string_view name, std::string_view sequence) {
+  const std::string_view stored = texts_.store(sequence);
+  auto found = by_name_.find(name);
+  if (found != by_name_.end()) {
+    found->second = stored;
+  } else {
+    by_name_.emplace(texts_.store(name), stored);
+  }
+}
+
+std::optional<std::string_view> ExonSequences::find(std::string_view name) const {
+  auto found = by_name_.find(name);
+  if (found == by_name_.end()) return std::nullopt;
+  return found->second;
+}
+
+ExonFrames::ExonFrames(std::initializer_list<std::pair<std::string_view, ExonFrame>> entries) {
+  for (const auto& [name, frame] : entries) (*this)[name] = frame;
+}
+
+ExonFrame& ExonFrames::operator[](std::string_view name) {
+  auto found = by_name_.find(name);
+  if (found != by_name_.end()) return found->second;
+  return by_name_.emplace(texts_.store(name), ExonFrame{}).first->second;
+}
+
+const ExonFrame* ExonFrames::find(std::string_view name) const {
+  auto found = by_name_.find(name);
+  return found == by_name_.end() ? nullptr : &found->second;
+}
+
 Result<GeneticCode> load_genetic_code(const std::string& path) {
   GeneticCode code;
   Status status = for_each_line(path, [&](std::string_view line) {
@@ -41,7 +77,7 @@ Result<ExonSequences> load_exon_sequences(const std::string& path) {
     if (name_line) {
       name.assign(line);
     } else {
-      sequences[name] = std::string(line);
+      sequences.set(name, line);
     }
     name_line = !name_line;
   });

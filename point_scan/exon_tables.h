@@ -1,10 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <utility>
 
 #include "common/failure.h"
+#include "common/text_arena.h"
 
 namespace vesmar {
 
@@ -15,7 +20,20 @@ using GeneticCode = std::unordered_map<std::string, std::string>;
 
 // Exon name to its sequence in transcript orientation, from
 // exon_sequences.txt: a name line, then a sequence line; a later pair wins.
-using ExonSequences = std::unordered_map<std::string, std::string>;
+// The texts are kept in an arena: a genome has hundreds of thousands.
+class ExonSequences {
+ public:
+  ExonSequences() = default;
+  ExonSequences(std::initializer_list<std::pair<std::string_view, std::string_view>> entries);
+
+  void set(std::string_view name, std::string_view sequence);
+  std::optional<std::string_view> find(std::string_view name) const;
+  std::size_t size() const { return by_name_.size(); }
+
+ private:
+  TextArena texts_;
+  std::unordered_map<std::string_view, std::string_view> by_name_;
+};
 
 // The coding part of an exon, from exon_frames.txt: a name line, then the
 // bases outside the coding part at the 5' end and at the 3' end, then the
@@ -27,7 +45,22 @@ struct ExonFrame {
   std::int32_t three_prime_skip = 0;
   std::int32_t start_frame = 0;
 };
-using ExonFrames = std::unordered_map<std::string, ExonFrame>;
+
+// Exon name to its frame, from exon_frames.txt.
+class ExonFrames {
+ public:
+  ExonFrames() = default;
+  ExonFrames(std::initializer_list<std::pair<std::string_view, ExonFrame>> entries);
+
+  // The frame of `name`, made (all 0) when the name is new.
+  ExonFrame& operator[](std::string_view name);
+  const ExonFrame* find(std::string_view name) const;
+  std::size_t size() const { return by_name_.size(); }
+
+ private:
+  TextArena texts_;
+  std::unordered_map<std::string_view, ExonFrame> by_name_;
+};
 
 // The three exon tables that exon mode needs.
 struct ExonTables {

@@ -7,6 +7,7 @@
 
 #include "common/failure.h"
 #include "common/line_reader.h"
+#include "point_scan/alignment_reader.h"
 #include "point_scan/hit_test.h"
 #include "point_scan/region_match.h"
 
@@ -40,9 +41,31 @@ struct HitTable {
   }
 };
 
-// Reads the alignment results file through `reader` in one pass and keeps
-// the records that pass the hit test and that a region reaches.
+// Reads the alignment results file through `reader` in one pass and calls
+// use_hit(record, region) for each record that passes the hit test and that
+// a region reaches, with the first such region in file order.
+template <class UseHit>
+Status scan_hits(LineReader& reader, const HitThresholds& thresholds, RegionMatcher& matcher,
+                 UseHit&& use_hit);
+
+// The same hits, kept in a table.
 Result<HitTable> collect_hits(LineReader& reader, const HitThresholds& thresholds,
                               RegionMatcher& matcher);
+
+template <class UseHit>
+Status scan_hits(LineReader& reader, const HitThresholds& thresholds, RegionMatcher& matcher,
+                 UseHit&& use_hit) {
+  auto wanted = [&](std::int32_t wt_reads, std::int32_t mut_reads) {
+    return is_hit(wt_reads, mut_reads, thresholds);
+  };
+  // A record without mutant reads passes only when the minimum allows 0.
+  const bool zero_mutants_wanted = thresholds.min_mut_reads <= 0;
+  return read_alignment_records(reader, zero_mutants_wanted, wanted,
+                                [&](const AlignmentRecord& record) {
+                                  if (std::optional<std::size_t> region = matcher.match(record.position)) {
+                                    use_hit(record, *region);
+                                  }
+                                });
+}
 
 }  // namespace vesmar

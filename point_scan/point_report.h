@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/output_file.h"
+#include "point_scan/codon_change.h"
 #include "point_scan/exon_tables.h"
 #include "point_scan/hit_table.h"
 #include "point_scan/region_table.h"
@@ -25,9 +28,42 @@ struct PointReport {
 // The lines before the first row.
 std::string point_report_heading(bool exon_mode);
 
-// The three lines of row `row_number` for `hit`.
+// One hit as a row needs it: where it is, its counts and its windows.
+struct ReportedHit {
+  std::int64_t position = 0;
+  std::int32_t wt_reads = 0;
+  std::int32_t mut_reads = 0;
+  std::string_view read_window;
+  std::string_view reference_window;
+};
+
+// Appends the three lines of row `row_number` for a hit in `region`.
+void append_point_report_row(std::string& text, const PointReport& report, const Region& region,
+                             const ReportedHit& hit, std::int64_t row_number);
+
+// The three lines of row `row_number` for `hit` of the report's hit table.
 std::string point_report_row(const PointReport& report, const Hit& hit, std::int64_t row_number);
 
 void write_point_report(const PointReport& report, OutputFile& out);
+
+// Writes the report row by row as the hits come, so that no hit needs to be
+// kept: the heading at once, then add() for each hit with its region. With
+// no file (`out` null) the rows are only counted.
+class PointReportWriter {
+ public:
+  PointReportWriter(const PointReport& report, OutputFile* out);
+  void add(const ReportedHit& hit, std::size_t region);
+
+ private:
+  PointReport report_;
+  OutputFile* out_;
+  std::int64_t row_number_ = 0;
+  std::string row_;  // reused, so that a row costs no allocation
+  // The hits of one region come one after another: its exon data is looked
+  // up once for all of them.
+  std::size_t exon_region_ = SIZE_MAX;
+  const ExonFrame* exon_frame_ = nullptr;
+  std::optional<ExonContext> exon_;
+};
 
 }  // namespace vesmar

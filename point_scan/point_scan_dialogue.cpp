@@ -118,17 +118,27 @@ Status run_point_scan(Console& console) {
   console.print("Checking wt/mut scores...\n");
   Result<LineReader> alignment = LineReader::open(settings.alignment_path);
   if (!alignment.ok()) return Failure{alignment.failure().message, 1};
-  RegionMatcher matcher(regions.value().regions);
-  Result<HitTable> hits = collect_hits(alignment.value(), settings.thresholds, matcher);
-  if (!hits.ok()) return hits.failure();
-
-  console.print("Checking hits in exon range\n");
+  // The rows are written as the hits come, into a temporary file that takes
+  // the report's name only once it is complete, so no hit is kept and an
+  // older report stays until then. A report that cannot be created is
+  // reported where it is needed, after all input has been read.
   Result<std::unique_ptr<OutputFile>> report =
       OutputFile::create(settings.report_path, OutputFile::Mode::Replace);
+  OutputFile* out = report.ok() ? report.value().get() : nullptr;
+  const PointReport layout{settings.exon_mode, &regions.value(), nullptr, &exon_tables};
+  PointReportWriter writer(layout, out);
+  RegionMatcher matcher(regions.value().regions);
+  Status read = scan_hits(alignment.value(), settings.thresholds, matcher,
+                          [&](const AlignmentRecord& record, std::size_t region) {
+                            writer.add(ReportedHit{record.position, record.wt_reads, record.mut_reads,
+                                                   record.read_window, record.reference_window},
+                                       region);
+                          });
+  if (read) return read;
+
+  console.print("Checking hits in exon range\n");
   if (!report.ok()) return report.failure();
-  write_point_report(PointReport{settings.exon_mode, &regions.value(), &hits.value(), &exon_tables},
-                     *report.value());
-  if (Status written = report.value()->commit()) return written;
+  if (Status written = out->commit()) return written;
 
   console.shell("PAUSE");
   return std::nullopt;

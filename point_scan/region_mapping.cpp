@@ -13,11 +13,15 @@ std::optional<std::int64_t> chromosome_position(const Region& region, std::int64
 
 std::optional<ExonGeometry> coding_geometry(const Region& region, std::int64_t position,
                                             const ExonFrames& frames) {
+  return coding_geometry(region, position, frames.find(region.name));
+}
+
+std::optional<ExonGeometry> coding_geometry(const Region& region, std::int64_t position,
+                                            const ExonFrame* frame) {
   const std::int32_t strand = read_atoi(region.strand);
   if (strand != 1 && strand != -1) return std::nullopt;
-  auto frame = frames.find(region.name);
-  if (frame == frames.end()) return std::nullopt;
-  const ExonFrame& exon = frame->second;
+  if (frame == nullptr) return std::nullopt;
+  const ExonFrame& exon = *frame;
   if (exon.start_frame < 1 || exon.start_frame > 3) return std::nullopt;
 
   const std::int64_t start = region.start;

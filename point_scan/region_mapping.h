@@ -38,4 +38,9 @@ struct ExonGeometry {
 std::optional<ExonGeometry> coding_geometry(const Region& region, std::int64_t position,
                                             const ExonFrames& frames);
 
+// The same, with the region's frame already looked up (null when its name is
+// not in exon_frames.txt).
+std::optional<ExonGeometry> coding_geometry(const Region& region, std::int64_t position,
+                                            const ExonFrame* frame);
+
 }  // namespace vesmar

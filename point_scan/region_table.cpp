@@ -5,26 +5,50 @@
 
 namespace vesmar {
 
+namespace {
+
+// The number of line feeds in the file at `path`.
+Result<std::size_t> count_line_feeds(const std::string& path) {
+  Result<LineReader> opened = LineReader::open(path);
+  if (!opened.ok()) return Failure{opened.failure().message, 1};
+  LineReader& reader = opened.value();
+  std::size_t feeds = 0;
+  Status status = read_in_blocks(
+      reader,
+      [&](const char* begin, const char* stop) {
+        for (const char* p = begin; p < stop; ++p) feeds += *p == '\n';
+      },
+      [](std::string_view) {});
+  if (status) return *status;
+  return feeds;
+}
+
+}  // namespace
+
 Result<RegionTable> load_region_table(const std::string& path) {
+  // A first pass counts the regions, so that the table is filled in place
+  // rather than grown (growing would hold two copies at its largest).
+  Result<std::size_t> feeds = count_line_feeds(path);
+  if (!feeds.ok()) return feeds.failure();
   Result<LineReader> opened = LineReader::open(path);
   if (!opened.ok()) return Failure{opened.failure().message, 1};
   LineReader& reader = opened.value();
 
   RegionTable table;
+  table.regions.reserve((feeds.value() + 1) / 5);
   Region group;
   int field = 0;
   std::string_view line;
   LineReader::Next next;
   while ((next = reader.next(line)) == LineReader::Next::Line) {
     switch (field) {
-      case 0: group.name.assign(line); break;
+      case 0: group.name = table.texts.store(line); break;
       case 1: group.start = read_atoi(line); break;
       case 2: group.end = read_atoi(line); break;
-      case 3: group.chromosome.assign(line); break;
+      case 3: group.chromosome = table.texts.store(line); break;
       case 4:
-        group.strand.assign(line);
-        table.regions.push_back(std::move(group));
-        group = Region{};
+        group.strand = table.texts.store(line);
+        table.regions.push_back(group);
         break;
     }
     field = field == 4 ? 0 : field + 1;

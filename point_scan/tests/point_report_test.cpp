@@ -32,7 +32,8 @@ class PointReportRow : public ::testing::Test {
     return hit;
   }
   RegionTable regions{{Region{"g.exon1", 1000, 1099, "III", "1"},
-                       Region{"a_region_name_longer_than_nineteen", 2000, 2099, "Y", "-1"}}};
+                       Region{"a_region_name_longer_than_nineteen", 2000, 2099, "Y", "-1"}},
+                      {}};
   HitTable hits;
   ExonTables exon_tables;
 };

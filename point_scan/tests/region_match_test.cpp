@@ -9,9 +9,9 @@
 namespace vesmar {
 namespace {
 
-Region region(std::int32_t start, std::int32_t end, std::string chromosome = "I",
-              std::string strand = "1", std::string name = "g.exon1") {
-  return Region{std::move(name), start, end, std::move(chromosome), std::move(strand)};
+Region region(std::int32_t start, std::int32_t end, std::string_view chromosome = "I",
+              std::string_view strand = "1", std::string_view name = "g.exon1") {
+  return Region{name, start, end, chromosome, strand};
 }
 
 TEST(RegionMatch, ReachesTenBeforeAndEightAfter) {
