@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "common/byte_source.h"
 #include "common/failure.h"
@@ -104,6 +105,9 @@ class LineReader {
 // them all. last_line(line) then gets the piece after the last line feed of
 // the file (empty when the file ends with one), exactly once, as next() would
 // give it. A line longer than a block arrives whole in a larger block.
+// A whole_lines that returns bool stops the reading by returning false (its
+// reader has nowhere left to put what it reads): read_in_blocks then returns
+// at once, reads no further block and calls no last_line.
 template <class WholeLines, class LastLine>
 Status read_in_blocks(LineReader& reader, WholeLines&& whole_lines, LastLine&& last_line) {
   for (;;) {
@@ -112,7 +116,14 @@ Status read_in_blocks(LineReader& reader, WholeLines&& whole_lines, LastLine&& l
     if (begin != end) {
       const char* last_feed = static_cast<const char*>(::memrchr(begin, '\n', end - begin));
       if (last_feed != nullptr) {
-        whole_lines(begin, last_feed + 1);
+        if constexpr (std::is_same_v<std::invoke_result_t<WholeLines&, const char*, const char*>, bool>) {
+          if (!whole_lines(begin, last_feed + 1)) {
+            reader.consume_to(last_feed + 1);
+            return std::nullopt;
+          }
+        } else {
+          whole_lines(begin, last_feed + 1);
+        }
         reader.consume_to(last_feed + 1);
       }
     }

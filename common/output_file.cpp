@@ -92,6 +92,14 @@ void OutputFile::write_slow(std::string_view bytes) {
   }
 }
 
+void OutputFile::make_room(std::size_t size) {
+  flush_buffer();
+  if (size > capacity_) {
+    buffer_.reset(new char[size]);
+    capacity_ = size;
+  }
+}
+
 void OutputFile::flush_buffer() {
   write_through(buffer_.get(), used_);
   used_ = 0;

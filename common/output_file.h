@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -45,6 +46,18 @@ class OutputFile {
   // Writes `count` copies of `c`.
   void fill(char c, std::size_t count);
 
+  // For writers that build their bytes in place: the free end of the buffer,
+  // at least `size` bytes of it. It is flushed first exactly when write()
+  // would flush it for `size` bytes. Fill the start of the room and take
+  // those bytes with appended(count); the rest may be used as scratch, since
+  // later bytes overwrite it.
+  std::span<char> room(std::size_t size) {
+    if (size > capacity_ - used_) make_room(size);
+    return std::span<char>(buffer_.get() + used_, capacity_ - used_);
+  }
+  // Takes the first `count` bytes of the room as written.
+  void appended(std::size_t count) { used_ += count; }
+
   // True once a write has failed; later writes are dropped.
   bool failed() const { return error_number_ != 0; }
   // Flushes, closes and (Replace) renames into place. Success only if every
@@ -56,6 +69,7 @@ class OutputFile {
  private:
   OutputFile(int fd, std::string path, std::string temporary_path);
   void write_slow(std::string_view bytes);
+  void make_room(std::size_t size);
   void flush_buffer();
   void write_through(const char* data, std::size_t size);
   Failure failure(std::string_view action, int error_number) const;

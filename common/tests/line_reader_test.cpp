@@ -93,6 +93,39 @@ TEST(LineReader, ManyShortLinesAcrossBlockBoundaries) {
   for (int i = 0; i < 400000; ++i) ASSERT_EQ(got.lines[i], std::to_string(i % 1000));
 }
 
+TEST(ReadInBlocks, WholeLinesThatReturnFalseStopTheReading) {
+  testing::ScratchFolder folder;
+  // Three blocks' worth of lines and a last line without a line feed.
+  std::string content;
+  while (content.size() < (std::size_t{3} << 20)) content += "a line of text\n";
+  folder.write("f", content + "end");
+  for (const bool stop : {false, true}) {
+    Result<LineReader> reader = LineReader::open(folder.path("f"));
+    ASSERT_TRUE(reader.ok());
+    std::size_t blocks = 0;
+    std::size_t bytes = 0;
+    std::string last;
+    const Status status = read_in_blocks(
+        reader.value(),
+        [&](const char* begin, const char* end) {
+          ++blocks;
+          bytes += static_cast<std::size_t>(end - begin);
+          return !stop;
+        },
+        [&](std::string_view line) { last = line; });
+    EXPECT_EQ(status, std::nullopt);
+    if (stop) {
+      EXPECT_EQ(blocks, 1u);
+      EXPECT_LT(bytes, content.size());
+      EXPECT_EQ(last, "");
+    } else {
+      EXPECT_GT(blocks, 2u);
+      EXPECT_EQ(bytes, content.size());
+      EXPECT_EQ(last, "end");
+    }
+  }
+}
+
 TEST(LineReader, AFolderOrAMissingFileCannotBeOpened) {
   testing::ScratchFolder folder;
   Result<LineReader> missing = LineReader::open(folder.path("nothing"));

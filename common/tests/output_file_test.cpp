@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <span>
 #include <string>
 
 #include "common/testing/program_run.h"
@@ -49,6 +51,46 @@ TEST(OutputFile, LargeWritesArriveInOrder) {
   }
   EXPECT_EQ(created.value()->commit(), std::nullopt);
   EXPECT_EQ(folder.read("big"), expected);
+}
+
+TEST(OutputFile, BytesBuiltInPlaceArriveInOrderBetweenWrites) {
+  testing::ScratchFolder folder;
+  auto created = OutputFile::create(folder.path("built"), OutputFile::Mode::InPlace);
+  ASSERT_TRUE(created.ok());
+  OutputFile& file = *created.value();
+  const std::size_t buffer = file.room(1).size();
+  std::string expected;
+  for (std::size_t i = 0; i < 5000; ++i) {
+    // Pieces of 1 to 600 bytes, and now and then more than the whole buffer.
+    const std::size_t size = i % 1000 == 999 ? buffer + 77 : 1 + i * 7919 % 600;
+    const char letter = static_cast<char>('a' + i % 26);
+    if (i % 3 == 0) {
+      file.write(std::string(size, letter));
+    } else {
+      const std::span<char> room = file.room(size);
+      ASSERT_GE(room.size(), size);
+      // Scratch beyond the bytes taken is overwritten by what follows.
+      std::fill(room.begin(), room.end(), '#');
+      std::fill(room.begin(), room.begin() + static_cast<std::ptrdiff_t>(size), letter);
+      file.appended(size);
+    }
+    expected.append(size, letter);
+  }
+  EXPECT_EQ(file.commit(), std::nullopt);
+  EXPECT_EQ(folder.read("built"), expected);
+}
+
+TEST(OutputFile, RoomIsFlushedExactlyWhenAWriteOfThatSizeWouldBe) {
+  for (const std::size_t asked : {std::size_t{10}, std::size_t{11}}) {
+    auto created = OutputFile::create("/dev/full", OutputFile::Mode::InPlace);
+    ASSERT_TRUE(created.ok());
+    OutputFile& file = *created.value();
+    const std::size_t buffer = file.room(1).size();
+    file.write(std::string(buffer - 10, 'a'));
+    EXPECT_EQ(file.room(asked).size(), asked == 10 ? 10 : buffer);
+    // Only a flush reaches the full device.
+    EXPECT_EQ(file.failed(), asked == 11);
+  }
 }
 
 TEST(OutputFile, AMissingFolderFailsAtCreationNamingThePath) {
