@@ -15,4 +15,9 @@ namespace vesmar {
 // "1", "01", "1.0" and "1e0" pass). The read is field 9.
 std::optional<std::string_view> gseq_read(std::string_view line);
 
+// The same for a line followed by at least 64 readable bytes, as a line
+// inside a LineReader block is (see line_scan.h): the line is then looked at
+// 64 bytes at a time in place, its last piece included.
+std::optional<std::string_view> gseq_read_in_block(std::string_view line);
+
 }  // namespace vesmar

@@ -1,30 +1,18 @@
 #include "reads_importer/read_normalisation.h"
 
-#include <array>
-
 namespace vesmar {
-
-namespace {
-
-// Byte-to-byte table, so that normalising a read is one lookup per byte.
-constexpr std::array<char, 256> make_base_table() {
-  std::array<char, 256> table{};
-  for (int byte = 0; byte < 256; ++byte) table[byte] = static_cast<char>(byte);
-  for (int letter = 'A'; letter <= 'Z'; ++letter) table[letter] = static_cast<char>(letter - 'A' + 'a');
-  table['.'] = 'n';
-  return table;
-}
-
-constexpr std::array<char, 256> kBaseTable = make_base_table();
-
-}  // namespace
 
 ReadLine normalised_read_line(std::string_view read) {
   ReadLine line;
   const std::size_t kept = read.size() < kReadLength ? read.size() : kReadLength;
-  for (std::size_t i = 0; i < kept; ++i) {
-    line.bytes[i] = kBaseTable[static_cast<unsigned char>(read[i])];
+  // A short read is copied first, so that nothing past its end is read.
+  char padded[kReadLength] = {};
+  const char* bytes = read.data();
+  if (kept < kReadLength) {
+    if (kept > 0) std::memcpy(padded, read.data(), kept);
+    bytes = padded;
   }
+  normalise_read_bytes(bytes, line.bytes);
   line.bytes[kept] = '\n';
   line.size = kept + 1;
   return line;

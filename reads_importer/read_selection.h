@@ -17,6 +17,16 @@ struct ConversionState {
   int hh = 0;
 };
 
+// Counts one more FASTQ line in `hh` and tells whether that line is the read
+// of its record: the second of every four.
+inline bool fastq_line_is_read(int& hh) {
+  if (++hh == 4) {
+    hh = 0;
+    return false;
+  }
+  return hh == 2;
+}
+
 // The read that `line` holds, before normalisation, or nothing:
 //   gseq   field 9 of a line with 11 fields whose field 11 is 1;
 //   fastq  the second line of every four, counted, never examined;

@@ -10,9 +10,16 @@ namespace {
 // Ten fields of a gseq record before the filter field, the read being field 9.
 const std::string kFirstTen = "HWI-EAS1\t4\t1\t1\t1012\t1993\t0\t1\tACGT.NACGT\tBBBBB";
 
+// The read of `line`, which gseq_read and gseq_read_in_block (given the line
+// with 64 readable bytes behind it) must agree on.
 std::optional<std::string> read_of(const std::string& line) {
   std::optional<std::string_view> read = gseq_read(line);
+  const std::string in_block = line + std::string(64, '\t');
+  const std::optional<std::string_view> read_in_block =
+      gseq_read_in_block(std::string_view(in_block).substr(0, line.size()));
+  EXPECT_EQ(read.has_value(), read_in_block.has_value()) << line;
   if (!read) return std::nullopt;
+  EXPECT_EQ(read_in_block.value_or(""), *read) << line;
   return std::string(*read);
 }
 
@@ -65,6 +72,21 @@ TEST(GseqRead, VerticalTabIsPartOfAField) {
 TEST(GseqRead, AnyOtherBytesStayInTheirField) {
   using namespace std::string_literals;
   EXPECT_EQ(read_of("a b c d e f g h \x01\xff\0z j 1"s), "\x01\xff\0z"s);
+}
+
+TEST(GseqRead, FieldsAnywhereInLinesOfAnyLength) {
+  // The line is looked at 64 bytes at a time: move every field across the
+  // boundaries by lengthening the first one, and let the line end anywhere.
+  for (std::size_t first = 1; first <= 140; ++first) {
+    const std::string head(first, 'H');
+    EXPECT_EQ(read_of(head + " b c d e f g h READ j 1"), "READ") << first;
+    EXPECT_EQ(read_of(head + " b c d e f g h READ j 1" + std::string(first % 70, ' ')), "READ") << first;
+    EXPECT_EQ(read_of(head + " b c d e f g h READ j 0"), std::nullopt) << first;
+    EXPECT_EQ(read_of(head + " b c d e f g h READ j 1 l"), std::nullopt) << first;
+    EXPECT_EQ(read_of("a b c d e f g h " + head + " j 1"), head) << first;
+    EXPECT_EQ(read_of("a b c d e f g h READ " + head + " 1.0"), "READ") << first;
+    EXPECT_EQ(read_of("a b c d e f g h READ j " + head), std::nullopt) << first;
+  }
 }
 
 }  // namespace

@@ -3,9 +3,15 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
+#include <vector>
 
+#include "common/number_reader.h"
 #include "common/testing/program_run.h"
+#include "reads_importer/read_file_input.h"
+#include "reads_importer/tests/gzip_testing.h"
 
 namespace vesmar {
 namespace {
@@ -116,6 +122,215 @@ TEST(ConvertFile, StopsOnceTheReadsFileCannotBeWritten) {
   EXPECT_TRUE(created.value()->failed());
   EXPECT_LT(conversion.lines, 200000u);
   EXPECT_TRUE(created.value()->commit().has_value());
+}
+
+// The conversion as the rules state it, one line at a time, without any of
+// the block machinery: the reference that the converter must agree with.
+struct PlainConversion {
+  std::string reads;
+  std::uint64_t lines = 0;
+};
+
+bool is_gseq_separator(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
+
+std::string plain_normalised(std::string_view read) {
+  std::string text(read.substr(0, 32));
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c == '.') c = 'n';
+  }
+  return text + "\n";
+}
+
+std::optional<std::string_view> plain_gseq_read(std::string_view line) {
+  std::vector<std::string_view> fields;
+  if (!line.empty() && is_gseq_separator(line[0])) fields.emplace_back();
+  std::size_t at = 0;
+  while (at < line.size()) {
+    while (at < line.size() && is_gseq_separator(line[at])) ++at;
+    if (at == line.size()) break;
+    std::size_t end = at;
+    while (end < line.size() && !is_gseq_separator(line[end])) ++end;
+    fields.push_back(line.substr(at, end - at));
+    at = end;
+  }
+  if (fields.size() != 11 || read_leading_decimal(fields[10]) != 1.0) return std::nullopt;
+  return fields[8];
+}
+
+PlainConversion plain_conversion(ReadFormat format, int& hh, const std::string& text) {
+  PlainConversion result;
+  std::size_t begin = 0;
+  while (begin < text.size()) {
+    std::size_t end = text.find('\n', begin);
+    if (end == std::string::npos) end = text.size();
+    const std::string_view line(text.data() + begin, end - begin);
+    begin = end + 1;
+    ++result.lines;
+    std::optional<std::string_view> read;
+    if (format == ReadFormat::gseq) read = plain_gseq_read(line);
+    if (format == ReadFormat::fastq) {
+      hh = hh + 1 == 4 ? 0 : hh + 1;
+      if (hh == 2) read = line;
+    }
+    if (format == ReadFormat::fasta && line.find('>') == std::string_view::npos) read = line;
+    if (read) result.reads += plain_normalised(*read);
+  }
+  return result;
+}
+
+// Random read files: lines of every shape the formats meet, and damaged ones.
+class RandomReadFile {
+ public:
+  explicit RandomReadFile(std::uint64_t seed) : random_(seed) {}
+
+  std::string file(ReadFormat format, std::size_t lines) {
+    std::string text;
+    const bool crlf = pick(4) == 0;
+    for (std::size_t i = 0; i < lines; ++i) {
+      text += line(format);
+      if (crlf) text += '\r';
+      text += '\n';
+    }
+    // Without its final line feed, now and then with a last line after it.
+    if (pick(3) == 0 && !text.empty()) text.pop_back();
+    if (pick(4) == 0) text += line(format);
+    return text;
+  }
+
+  std::size_t pick(std::size_t count) { return static_cast<std::size_t>(random_() % count); }
+
+ private:
+  std::string bases(std::size_t length) {
+    static const char kBytes[] = "ACGTNACGTacgtn.-*>\r\v\f \t01\x80\xff";
+    std::string text;
+    for (std::size_t i = 0; i < length; ++i) {
+      // Mostly bases; now and then any byte of kBytes.
+      text += pick(8) == 0 ? kBytes[pick(sizeof kBytes - 1)] : "ACGT"[pick(4)];
+    }
+    return text;
+  }
+
+  std::string word(std::size_t longest) {
+    std::string text;
+    const std::size_t length = pick(longest + 1);
+    for (std::size_t i = 0; i < length; ++i) text += "HWI-EAS0123456789ABCDEF.:#/"[pick(27)];
+    return text;
+  }
+
+  std::string separator() {
+    std::string text(1, '\t');
+    while (pick(6) == 0) text += " \t\r\f\v"[pick(5)];
+    return text;
+  }
+
+  std::string line(ReadFormat format) {
+    if (pick(20) == 0) return "";
+    if (pick(20) == 0) return bases(pick(200));
+    switch (format) {
+      case ReadFormat::gseq: {
+        static const char* const kFilters[] = {"1", "0", "1.0", "01", "Y", "1e0", "11", "+1", "1.5", "1x"};
+        const std::size_t fields = pick(5) == 0 ? 9 + pick(5) : 11;
+        std::string text = pick(10) == 0 ? separator() : "";
+        for (std::size_t field = 1; field <= fields; ++field) {
+          if (field > 1) text += separator();
+          if (field == 9 || field == 10) {
+            text += bases(pick(5) == 0 ? pick(80) : 36);
+          } else if (field == fields) {
+            text += kFilters[pick(std::size(kFilters))];
+          } else {
+            text += word(12);
+          }
+        }
+        if (pick(6) == 0) text += separator();
+        return text;
+      }
+      case ReadFormat::fastq:
+      case ReadFormat::fasta: {
+        if (pick(3) == 0) {
+          std::string header(1, format == ReadFormat::fasta ? '>' : '@');
+          header += word(40);
+          return header;
+        }
+        return bases(pick(4) == 0 ? pick(100) : 36);
+      }
+    }
+    return "";
+  }
+
+  std::mt19937_64 random_;
+};
+
+// Converts `files` in turn into one reads file, through the reader that
+// open_read_file gives (compressed first when `gzip`), checking each file's
+// line count and the FASTQ counter against the plain conversion.
+void expect_agreement(const testing::ScratchFolder& folder, ReadFormat format, int hh,
+                      const std::vector<std::string>& files, bool gzip) {
+  auto created = OutputFile::create(folder.path("reads.txt"), OutputFile::Mode::Replace);
+  ASSERT_TRUE(created.ok());
+  ConversionState state{format, hh};
+  std::string expected;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    folder.write("input", gzip ? testing::gzip_member(files[i]) : files[i]);
+    Result<LineReader> input = open_read_file(folder.path("input"));
+    ASSERT_TRUE(input.ok());
+    const FileConversion conversion = convert_file(input.value(), state, *created.value());
+    const PlainConversion plain = plain_conversion(format, hh, files[i]);
+    expected += plain.reads;
+    ASSERT_FALSE(conversion.read_failure.has_value()) << "file " << i;
+    ASSERT_EQ(conversion.lines, plain.lines) << "file " << i;
+    ASSERT_EQ(state.hh, hh) << "file " << i;
+  }
+  ASSERT_EQ(created.value()->commit(), std::nullopt);
+  const std::string reads = folder.read("reads.txt");
+  ASSERT_EQ(reads.size(), expected.size());
+  ASSERT_TRUE(reads == expected) << "first difference at byte "
+                                 << std::mismatch(reads.begin(), reads.end(), expected.begin()).first -
+                                        reads.begin();
+}
+
+constexpr ReadFormat kFormats[] = {ReadFormat::gseq, ReadFormat::fastq, ReadFormat::fasta};
+
+TEST(ConvertFile, AgreesWithThePlainConversionOnRandomFilesOfEveryFormat) {
+  const testing::ScratchFolder folder;
+  for (const ReadFormat format : kFormats) {
+    RandomReadFile random(static_cast<std::uint64_t>(format) + 1);
+    for (int run = 0; run < 60; ++run) {
+      SCOPED_TRACE("format " + std::to_string(static_cast<int>(format)) + ", run " + std::to_string(run));
+      // Several files with the counter carried from one to the next, some
+      // of them empty or of a single line.
+      std::vector<std::string> files;
+      const std::size_t count = 1 + random.pick(4);
+      for (std::size_t i = 0; i < count; ++i) {
+        files.push_back(random.file(format, random.pick(3) * random.pick(60)));
+      }
+      expect_agreement(folder, format, static_cast<int>(random.pick(4)), files, run % 4 == 3);
+    }
+  }
+}
+
+TEST(ConvertFile, AgreesWithThePlainConversionAcrossBlocksAndOnLinesLongerThanABlock) {
+  const testing::ScratchFolder folder;
+  for (const ReadFormat format : kFormats) {
+    SCOPED_TRACE("format " + std::to_string(static_cast<int>(format)));
+    RandomReadFile random(static_cast<std::uint64_t>(format) + 100);
+    // Some 2.5 MiB of lines, so that lines straddle the block boundaries; a
+    // file whose line count is not a multiple of four before the next.
+    std::string many = random.file(format, 40000);
+    std::string long_lines = random.file(format, 7);
+    // Lines of more than a block, one of them a read, one a header or a gseq
+    // record with a long read field.
+    long_lines += '\n';
+    long_lines.append((std::size_t{3} << 19) + 5, 'C');
+    long_lines += "\n>";
+    long_lines.append(std::size_t{1} << 20, 'A');
+    long_lines += "\na\tb\tc\td\te\tf\tg\th\t";
+    long_lines.append((std::size_t{1} << 20) + 64, 'G');
+    long_lines += "\tQ\t1\n";
+    long_lines += random.file(format, 5);
+    expect_agreement(folder, format, 0, {many, long_lines, many}, false);
+    expect_agreement(folder, format, 1, {long_lines, many}, true);
+  }
 }
 
 }  // namespace
