@@ -9,7 +9,7 @@
 #   bash bench/run_bench.sh [--scale genome|medium|small] [--seed N]
 #                           [--data FOLDER] [--build FOLDER] [--runs N]
 #                           [--quick] [--regenerate] [--quiet-wait SECONDS]
-#                           [--commit ID]
+#                           [--commit ID] [--nice N]
 #
 # --data     where the generated folder lives (default ../bench_data/SCALE-seedN
 #            beside the repository; never inside it). It is generated when it
@@ -24,6 +24,9 @@
 # --quick    two runs per case, no warm-up and no judging of the targets: only
 #            checks that every program succeeds and gives the same output in
 #            each run (the smoke test).
+# --nice N   run the measured commands at niceness N (negative, as root, to
+#            give them the CPU before other work on a shared machine; the
+#            default 0 leaves it as it is).
 # --commit   the commit the programs were built from, for the table's heading
 #            (default: the repository's HEAD).
 # --quiet-wait SECONDS
@@ -45,6 +48,7 @@ runs=3
 quick=0
 quiet_wait=""
 commit=""
+niceness=0
 regenerate=0
 build="$repo/build/release"
 data=""
@@ -59,6 +63,7 @@ while [ $# -gt 0 ]; do
     --quick) quick=1; shift ;;
     --quiet-wait) quiet_wait=$2; shift 2 ;;
     --commit) commit=$2; shift 2 ;;
+    --nice) niceness=$2; shift 2 ;;
     --regenerate) regenerate=1; shift ;;
     -h|--help) awk 'NR > 1 && /^#/ { sub(/^# ?/, ""); print; next } NR > 1 { exit }' "$0"; exit 0 ;;
     *) echo "run_bench.sh: unknown argument $1" >&2; exit 2 ;;
@@ -181,7 +186,7 @@ run_case() {
     [ "$stdout" = keep ] && out="$work/stdout"
     [ "$stdout" = copy ] && out="$data/copy.tmp"
     [ "$output" != - ] && rm -f "$output"
-    (cd "$folder" && "$RUN_MEASURED" "$work/measure" "$@" < "$work/answers" > "$out" 2> "$work/stderr")
+    (cd "$folder" && nice -n "$niceness" "$RUN_MEASURED" "$work/measure" "$@" < "$work/answers" > "$out" 2> "$work/stderr")
     local status=$?
     if [ "$status" != 0 ]; then
       echo "FAILED: $id (run $i) exited with status $status: $*" >&2
@@ -406,7 +411,7 @@ if [ "$scale" = genome ] && built "$CHROMOSOME_JOIN"; then
 fi
 
 {
-  echo "Scale $scale, seed $seed; $runs runs after $warmups warm-up(s); $(nproc) cores; load average $load_before before, $load_after after; $(date -u '+%Y-%m-%d %H:%M UTC'); programs of commit $commit."
+  echo "Scale $scale, seed $seed; $runs runs after $warmups warm-up(s) at niceness $niceness; $(nproc) cores; load average $load_before before, $load_after after; $(date -u '+%Y-%m-%d %H:%M UTC'); programs of commit $commit."
   echo
   echo "Alignment file: $(manifest_value alignment.positions) positions, $(manifest_value alignment.lines) lines, $(bytes_mb "$a_bytes") MB, $(manifest_value alignment.hits_3_2) hits at 3 and 2. Stress file: $(manifest_value stress_alignment.lines) lines, $(bytes_mb "$s_bytes") MB, $(manifest_value stress_alignment.hits_3_2) hits. Regions: $(manifest_value exons) exons, $(manifest_value introns) introns, $(manifest_value intergenic_regions) intergenic, $(manifest_value stress_regions) in the stress region file."
   echo
