@@ -29,6 +29,9 @@ class ExonSequences {
   void set(std::string_view name, std::string_view sequence);
   std::optional<std::string_view> find(std::string_view name) const;
   std::size_t size() const { return by_name_.size(); }
+  // The (name, sequence) pairs, in no particular order.
+  auto begin() const { return by_name_.begin(); }
+  auto end() const { return by_name_.end(); }
 
  private:
   TextArena texts_;
@@ -56,6 +59,9 @@ class ExonFrames {
   ExonFrame& operator[](std::string_view name);
   const ExonFrame* find(std::string_view name) const;
   std::size_t size() const { return by_name_.size(); }
+  // The (name, frame) pairs, in no particular order.
+  auto begin() const { return by_name_.begin(); }
+  auto end() const { return by_name_.end(); }
 
  private:
   TextArena texts_;

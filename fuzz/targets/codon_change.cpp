@@ -95,9 +95,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzInput input(data, size);
 
   Region region;
-  region.name = text_or_choice(input, kNames, std::size(kNames));
-  region.chromosome = text_or_choice(input, kChromosomes, std::size(kChromosomes));
-  region.strand = text_or_choice(input, kStrands, std::size(kStrands));
+  const std::string name = text_or_choice(input, kNames, std::size(kNames));
+  const std::string chromosome = text_or_choice(input, kChromosomes, std::size(kChromosomes));
+  const std::string strand = text_or_choice(input, kStrands, std::size(kStrands));
+  region.name = name;
+  region.chromosome = chromosome;
+  region.strand = strand;
   region.start = input.small_or_any();
   region.end = input.flag() ? input.i32() : clamp32(std::int64_t{region.start} + input.small_or_any() % 64);
 
@@ -109,10 +112,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     frame.three_prime_skip = input.small_or_any() % 16;
     frame.start_frame = static_cast<std::int32_t>(input.pick(6));
   }
-  if (input.pick(8) != 0) tables.sequences[region.name] = bases(input);
+  if (input.pick(8) != 0) tables.sequences.set(region.name, bases(input));
   if (std::optional<NeighbourNames> neighbours = neighbour_exon_names(region.name)) {
-    if (input.flag()) tables.sequences[neighbours->next] = bases(input);
-    if (input.flag()) tables.sequences[neighbours->previous] = bases(input);
+    if (input.flag()) tables.sequences.set(neighbours->next, bases(input));
+    if (input.flag()) tables.sequences.set(neighbours->previous, bases(input));
   }
 
   const std::int64_t position =
@@ -128,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::optional<ExonGeometry> geometry = coding_geometry(region, position, tables.frames);
   std::string codon_text;
   if (geometry) {
-    const ExonFrame& frame = tables.frames.at(region.name);
+    const ExonFrame& frame = *tables.frames.find(region.name);
     FUZZ_CHECK(geometry->start_frame >= 1 && geometry->start_frame <= 3);
     FUZZ_CHECK(geometry->reverse == (read_atoi(region.strand) == -1));
     FUZZ_CHECK(geometry->coding_offset >= 0);
@@ -164,10 +167,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i < 3; ++i) {
       if (i != place - 1) FUZZ_CHECK(wt_codon[i] == mut_codon[i], codon_text);
     }
-    auto sequence = tables.sequences.find(region.name);
-    if (sequence != tables.sequences.end() && geometry->exon_offset >= 0 &&
-        geometry->exon_offset < static_cast<std::int64_t>(sequence->second.size())) {
-      FUZZ_CHECK(wt_codon[place - 1] == sequence->second[geometry->exon_offset], codon_text);
+    const std::optional<std::string_view> sequence = tables.sequences.find(region.name);
+    if (sequence && geometry->exon_offset >= 0 &&
+        geometry->exon_offset < static_cast<std::int64_t>(sequence->size())) {
+      FUZZ_CHECK(wt_codon[place - 1] == (*sequence)[geometry->exon_offset], codon_text);
     }
     const std::optional<char> base = mutant_base(read_window, reference_window);
     if (!geometry->reverse) {

@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   std::map<std::string, Frame> loaded;
   for (const auto& [name, frame] : frames.value()) {
-    loaded[name] = Frame{frame.five_prime_skip, frame.three_prime_skip, frame.start_frame};
+    loaded[std::string(name)] = Frame{frame.five_prime_skip, frame.three_prime_skip, frame.start_frame};
   }
   FUZZ_CHECK(loaded == expected);
   return 0;
