@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/testing/program_run.h"
@@ -185,6 +187,108 @@ TEST(JoinSingleFile, EveryTruncatedPrefixOfATwoRecordFileGivesAWellFormedGenome)
     expect_well_formed(join_single(prefix, folder), prefix);
     expect_well_formed(join_separate({prefix, prefix}, 2, folder).genome, prefix);
   }
+}
+
+// The two joins as the rules state them, line by line: the reference that the
+// block-at-a-time join must agree with.
+std::vector<std::string_view> plain_lines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t begin = 0;
+  while (begin < text.size()) {
+    std::size_t end = text.find('\n', begin);
+    if (end == std::string_view::npos) end = text.size();
+    lines.push_back(text.substr(begin, end - begin));
+    begin = end + 1;
+  }
+  return lines;
+}
+
+std::string plain_join_separate(const std::vector<std::string>& files, double number_value) {
+  std::string genome;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    std::size_t length = 0;
+    for (const std::string_view line : plain_lines(files[i])) {
+      if (line.find('>') != std::string_view::npos) continue;
+      genome.append(line);
+      genome += '\n';
+      length += line.size();
+    }
+    genome += g(50 - length % 50);
+    if (static_cast<double>(i + 1) != number_value) genome += '\n';
+  }
+  return genome;
+}
+
+std::string plain_join_single(const std::string& file) {
+  std::string genome;
+  std::size_t length = 0;
+  for (const std::string_view line : plain_lines(file)) {
+    if (line.find('>') == std::string_view::npos) {
+      genome.append(line);
+      genome += '\n';
+      length += line.size();
+    } else if (length > 0) {
+      genome += g(50 - length % 50);
+      genome += '\n';
+      length = 0;
+    }
+  }
+  return genome + g(50 - length % 50);
+}
+
+// Random chromosome files: sequence lines of any length (empty, carriage
+// returns, ">" anywhere), header lines, with and without a final line feed.
+std::string random_chromosome_file(std::mt19937_64& random, std::size_t lines, std::size_t longest) {
+  const auto pick = [&](std::size_t count) { return static_cast<std::size_t>(random() % count); };
+  std::string text;
+  for (std::size_t i = 0; i < lines; ++i) {
+    if (pick(6) == 0) {
+      text += pick(4) == 0 ? "x>" : ">chr";
+      text.append(pick(20), 'I');
+    } else {
+      const std::size_t length = pick(8) == 0 ? pick(longest + 1) : 60;
+      for (std::size_t c = 0; c < length; ++c) {
+        text += pick(300) == 0 ? "\r>n. \t"[pick(6)] : "ACGTacgtN"[pick(9)];
+      }
+    }
+    text += '\n';
+  }
+  if (pick(3) == 0 && !text.empty()) text.pop_back();
+  return text;
+}
+
+TEST(JoinFiles, AgreeWithThePlainJoinOnRandomFiles) {
+  const testing::ScratchFolder folder;
+  std::mt19937_64 random(7);
+  for (int run = 0; run < 150; ++run) {
+    SCOPED_TRACE("run " + std::to_string(run));
+    std::vector<std::string> files;
+    const std::size_t count = random() % 4;
+    for (std::size_t i = 0; i < count; ++i) {
+      files.push_back(random_chromosome_file(random, random() % 3 * (random() % 40), 200));
+    }
+    const double number_value = run % 3 == 0 ? static_cast<double>(count) + 0.5 : static_cast<double>(count);
+    ASSERT_EQ(join_separate(files, number_value, folder).genome, plain_join_separate(files, number_value));
+    const std::string one_file = files.empty() ? "" : files.front() + files.back();
+    ASSERT_EQ(join_single(one_file, folder), plain_join_single(one_file));
+  }
+}
+
+TEST(JoinFiles, AgreeWithThePlainJoinAcrossBlocksAndOnLinesLongerThanABlock) {
+  const testing::ScratchFolder folder;
+  std::mt19937_64 random(8);
+  // Some 3 MiB of lines, so that lines and header lines straddle the block
+  // boundaries, and lines longer than a block, a header among them.
+  std::string many = random_chromosome_file(random, 45000, 300);
+  std::string long_lines = ">chrI\nAC\n";
+  long_lines.append((std::size_t{3} << 19) + 7, 'T');
+  long_lines += "\n>";
+  long_lines.append((std::size_t{1} << 20) + 3, 'H');
+  long_lines += "\nGG\n";
+  long_lines.append(std::size_t{1} << 20, 'C');
+  const std::vector<std::string> files = {many, long_lines, many + long_lines};
+  for (const std::string& file : files) ASSERT_TRUE(join_single(file, folder) == plain_join_single(file));
+  ASSERT_TRUE(join_separate(files, 3, folder).genome == plain_join_separate(files, 3));
 }
 
 }  // namespace
