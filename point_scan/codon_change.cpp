@@ -1,5 +1,7 @@
 #include "point_scan/codon_change.h"
 
+#include <cstring>
+
 #include "common/number_reader.h"
 
 namespace vesmar {
@@ -142,29 +144,45 @@ void append_codon_change(std::string& text, std::string_view region_name,
                          const ExonGeometry& geometry, std::string_view read_window,
                          std::string_view reference_window, const ExonTables& tables) {
   ExonContext exon(region_name, tables.sequences);
-  append_codon_change(text, exon, geometry, read_window, reference_window, tables.genetic_code);
+  const CodonChange change =
+      codon_change(exon, geometry, read_window, reference_window, tables.genetic_code);
+  const std::size_t used = text.size();
+  text.resize(used + change.text_size());
+  text.resize(change.put(text.data() + used) - text.data());
 }
 
-void append_codon_change(std::string& text, ExonContext& exon, const ExonGeometry& geometry,
+CodonChange codon_change(ExonContext& exon, const ExonGeometry& geometry,
                          std::string_view read_window, std::string_view reference_window,
                          const GeneticCode& genetic_code) {
   const int place = codon_position(geometry.start_frame, geometry.coding_offset);
-  const std::string wt_codon = reference_codon(exon, geometry, place);
-  std::string mut_codon = wt_codon;
+  CodonChange change;
+  change.wt_codon = reference_codon(exon, geometry, place);
+  change.mut_codon = change.wt_codon;
   const char base = mutant_base(read_window, reference_window).value_or(kAbsentBase);
   if (!geometry.reverse) {
-    mut_codon[place - 1] = base;
+    change.mut_codon[place - 1] = base;
   } else if (std::optional<char> complemented = complement(base)) {
-    mut_codon[place - 1] = *complemented;
+    change.mut_codon[place - 1] = *complemented;
   }
-  text += wt_codon;
-  text += '(';
-  text += amino_acid(genetic_code, wt_codon);
-  text += ")->";
-  text += mut_codon;
-  text += '(';
-  text += amino_acid(genetic_code, mut_codon);
-  text += ")        ";
+  change.wt_amino_acid = amino_acid(genetic_code, change.wt_codon);
+  change.mut_amino_acid = amino_acid(genetic_code, change.mut_codon);
+  return change;
+}
+
+char* CodonChange::put(char* out) const {
+  auto put_text = [&](std::string_view text) {
+    std::memcpy(out, text.data(), text.size());
+    out += text.size();
+  };
+  put_text(wt_codon);
+  *out++ = '(';
+  put_text(wt_amino_acid);
+  put_text(")->");
+  put_text(mut_codon);
+  *out++ = '(';
+  put_text(mut_amino_acid);
+  put_text(")        ");
+  return out;
 }
 
 }  // namespace vesmar

@@ -71,9 +71,22 @@ void append_codon_change(std::string& line, std::string_view region_name,
                          const ExonGeometry& geometry, std::string_view read_window,
                          std::string_view reference_window, const ExonTables& tables);
 
-// The same text for a hit in `exon`, whose sequences may already be known
-// from the hits before it.
-void append_codon_change(std::string& line, ExonContext& exon, const ExonGeometry& geometry,
+// The two codons of a hit in `exon` (whose sequences may already be known
+// from the hits before it) and their amino acids.
+struct CodonChange {
+  std::string wt_codon;
+  std::string mut_codon;
+  std::string_view wt_amino_acid;
+  std::string_view mut_amino_acid;
+
+  // The longest text it makes.
+  std::size_t text_size() const {
+    return wt_codon.size() + mut_codon.size() + wt_amino_acid.size() + mut_amino_acid.size() + 14;
+  }
+  // Writes the text at `out` (room for text_size()) and returns its end.
+  char* put(char* out) const;
+};
+CodonChange codon_change(ExonContext& exon, const ExonGeometry& geometry,
                          std::string_view read_window, std::string_view reference_window,
                          const GeneticCode& genetic_code);
 

@@ -1,5 +1,6 @@
 #include "point_scan/point_report.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "common/fixed_width.h"
@@ -57,22 +58,18 @@ std::string point_report_heading(bool exon_mode) {
 
 namespace {
 
-// Makes room for `most` more characters at the end of `text` and returns
-// where they go; finish_row() trims what was not used.
-char* room_for(std::string& text, std::size_t most) {
-  const std::size_t used = text.size();
-  text.resize(used + most);
-  return text.data() + used;
+// The longest row a hit can make, with its exon data looked up.
+std::size_t longest_row(const Region& region, const ReportedHit& hit,
+                        const std::optional<CodonChange>& change) {
+  return 6 * kLongestNumber + 2 * (kPictureIndent + kCodonColumnWidth) + 128 + region.name.size() +
+         region.chromosome.size() + region.strand.size() + hit.read_window.size() +
+         hit.reference_window.size() + (change ? change->text_size() : 0);
 }
 
-void finish_row(std::string& text, const char* end) { text.resize(end - text.data()); }
-
-// A row, with the exon data of a hit in exon mode already looked up.
-void append_row(std::string& text, const PointReport& report, const Region& region,
-                const ReportedHit& hit, std::int64_t row_number, const ExonFrame* frame,
-                ExonContext* exon) {
-  char* out = room_for(text, 5 * kLongestNumber + 64 + region.name.size() +
-                                 region.chromosome.size() + region.strand.size());
+// Writes a row at `out`, which has room for longest_row(), and returns its
+// end. `change` is the codon change of a coding hit in exon mode.
+char* put_row(char* out, bool exon_mode, const Region& region, const ReportedHit& hit,
+              std::int64_t row_number, const std::optional<CodonChange>& change) {
   out = put_number_field(out, row_number, 11);
   *out++ = ' ';
   out = put_field(out, region.name, 19);
@@ -87,22 +84,12 @@ void append_row(std::string& text, const PointReport& report, const Region& regi
     out = put_number_field(out, *on_chromosome, 19);
     *out++ = ' ';
   }
-  if (report.exon_mode) {
-    std::optional<ExonGeometry> geometry = coding_geometry(region, hit.position, frame);
-    if (geometry) {
-      finish_row(text, out);
-      append_codon_change(text, *exon, *geometry, hit.read_window, hit.reference_window,
-                          report.exon_tables->genetic_code);
-      out = room_for(text, 0);
-    } else {
-      std::memset(out, ' ', kCodonColumnWidth);
-      out += kCodonColumnWidth;
-    }
+  if (change) {
+    out = change->put(out);
+  } else if (exon_mode) {
+    std::memset(out, ' ', kCodonColumnWidth);
+    out += kCodonColumnWidth;
   }
-  const std::size_t indent = kPictureIndent + (report.exon_mode ? kCodonColumnWidth : 0);
-  finish_row(text, out);
-  out = room_for(text, hit.read_window.size() + hit.reference_window.size() + 2 * indent +
-                           2 * kLongestNumber + 64);
   out = put_field(out, hit.read_window, 0);
   std::memset(out, ' ', 7);
   out += 7;
@@ -110,31 +97,45 @@ void append_row(std::string& text, const PointReport& report, const Region& regi
   *out++ = ' ';
   out = put_number_field(out, hit.mut_reads, 19);
   *out++ = '\n';
+  const std::size_t indent = kPictureIndent + (exon_mode ? kCodonColumnWidth : 0);
   std::memset(out, ' ', indent);
   out += indent;
-  out = put_field(out, hit_at_first_column(hit.read_window, hit.reference_window)
-                           ? kMarkerAtFirst
-                           : kMarkerAtThirteenth,
+  out = put_field(out,
+                  hit_at_first_column(hit.read_window, hit.reference_window) ? kMarkerAtFirst
+                                                                              : kMarkerAtThirteenth,
                   0);
   *out++ = '\n';
   std::memset(out, ' ', indent);
   out += indent;
   out = put_field(out, hit.reference_window, 0);
   *out++ = '\n';
-  finish_row(text, out);
+  return out;
+}
+
+// The codon change of a hit in exon mode, when it is a coding hit.
+std::optional<CodonChange> coding_change(const PointReport& report, const Region& region,
+                                         const ReportedHit& hit, const ExonFrame* frame,
+                                         ExonContext& exon) {
+  if (!report.exon_mode) return std::nullopt;
+  std::optional<ExonGeometry> geometry = coding_geometry(region, hit.position, frame);
+  if (!geometry) return std::nullopt;
+  return codon_change(exon, *geometry, hit.read_window, hit.reference_window,
+                      report.exon_tables->genetic_code);
 }
 
 }  // namespace
 
 void append_point_report_row(std::string& text, const PointReport& report, const Region& region,
                              const ReportedHit& hit, std::int64_t row_number) {
-  if (!report.exon_mode) {
-    append_row(text, report, region, hit, row_number, nullptr, nullptr);
-    return;
+  std::optional<CodonChange> change;
+  if (report.exon_mode) {
+    ExonContext exon(region.name, report.exon_tables->sequences);
+    change = coding_change(report, region, hit, report.exon_tables->frames.find(region.name), exon);
   }
-  ExonContext exon(region.name, report.exon_tables->sequences);
-  append_row(text, report, region, hit, row_number, report.exon_tables->frames.find(region.name),
-             &exon);
+  const std::size_t used = text.size();
+  text.resize(used + longest_row(region, hit, change));
+  char* end = put_row(text.data() + used, report.exon_mode, region, hit, row_number, change);
+  text.resize(end - text.data());
 }
 
 std::string point_report_row(const PointReport& report, const Hit& hit, std::int64_t row_number) {
@@ -159,9 +160,15 @@ void PointReportWriter::add(const ReportedHit& hit, std::size_t region) {
     exon_frame_ = report_.exon_tables->frames.find(matched.name);
     exon_.emplace(matched.name, report_.exon_tables->sequences);
   }
-  row_.clear();
-  append_row(row_, report_, matched, hit, row_number_, exon_frame_, exon_ ? &*exon_ : nullptr);
-  out_->write(row_);
+  std::optional<CodonChange> change;
+  if (report_.exon_mode) change = coding_change(report_, matched, hit, exon_frame_, *exon_);
+  const std::size_t most = longest_row(matched, hit, change);
+  if (most > row_capacity_) {
+    row_capacity_ = std::max(most, 2 * row_capacity_);
+    row_.reset(new char[row_capacity_]);
+  }
+  const char* end = put_row(row_.get(), report_.exon_mode, matched, hit, row_number_, change);
+  out_->write(std::string_view(row_.get(), static_cast<std::size_t>(end - row_.get())));
 }
 
 void write_point_report(const PointReport& report, OutputFile& out) {

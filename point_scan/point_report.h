@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -58,7 +59,9 @@ class PointReportWriter {
   PointReport report_;
   OutputFile* out_;
   std::int64_t row_number_ = 0;
-  std::string row_;  // reused, so that a row costs no allocation
+  // The row being built, reused, so that a row costs no allocation.
+  std::unique_ptr<char[]> row_;
+  std::size_t row_capacity_ = 0;
   // The hits of one region come one after another: its exon data is looked
   // up once for all of them.
   std::size_t exon_region_ = SIZE_MAX;
