@@ -46,10 +46,28 @@ std::uint64_t space_bits(const char* chunk) {
 #endif
 }
 
-// The position of the n-th (from 1) set bit of `bits`, which has at least n.
-unsigned nth_bit(std::uint64_t bits, unsigned n) {
-  while (--n > 0) bits &= bits - 1;
-  return static_cast<unsigned>(__builtin_ctzll(bits));
+// The number of set bits, without a library call (the baseline x86-64 has
+// no popcount instruction).
+unsigned count_bits(std::uint64_t bits) {
+  bits -= (bits >> 1) & 0x5555555555555555ULL;
+  bits = (bits & 0x3333333333333333ULL) + ((bits >> 2) & 0x3333333333333333ULL);
+  bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+  return static_cast<unsigned>((bits * 0x0101010101010101ULL) >> 56);
+}
+
+// The position of the n-th (from 1) of the `count` set bits of `bits`,
+// counted off from whichever end is nearer: in a gseq record the read field
+// and the filter field usually begin and end among the last runs of their
+// chunk.
+unsigned nth_bit(std::uint64_t bits, unsigned n, unsigned count) {
+  if (2 * n <= count + 1) {
+    while (--n > 0) bits &= bits - 1;
+    return static_cast<unsigned>(__builtin_ctzll(bits));
+  }
+  for (unsigned above = count - n; above > 0; --above) {
+    bits ^= std::uint64_t{1} << (63 - __builtin_clzll(bits));
+  }
+  return static_cast<unsigned>(63 - __builtin_clzll(bits));
 }
 
 // Where a field lies in the line; `end` stays unset until its end is seen.
@@ -105,23 +123,26 @@ std::optional<std::string_view> scan_gseq_line(std::string_view line) {
     space_before = space >> 63;
     run_before = in_run >> 63;
 
-    const unsigned begun = runs_begun + static_cast<unsigned>(__builtin_popcountll(begins));
-    const unsigned ended = runs_ended + static_cast<unsigned>(__builtin_popcountll(ends));
+    const unsigned begun = runs_begun + count_bits(begins);
+    // Every run begun has ended, but one that goes on into the next chunk.
+    const unsigned ended = begun - static_cast<unsigned>(run_before);
     if (begun > last_run) return std::nullopt;
+    const unsigned begins_here = begun - runs_begun;
+    const unsigned ends_here = ended - runs_ended;
     if (!read.begun && begun >= read_run) {
-      read.begin = offset + nth_bit(begins, read_run - runs_begun);
+      read.begin = offset + nth_bit(begins, read_run - runs_begun, begins_here);
       read.begun = true;
     }
     if (!read.ended && ended >= read_run) {
-      read.end = offset + nth_bit(ends, read_run - runs_ended);
+      read.end = offset + nth_bit(ends, read_run - runs_ended, ends_here);
       read.ended = true;
     }
     if (!filter.begun && begun >= last_run) {
-      filter.begin = offset + nth_bit(begins, last_run - runs_begun);
+      filter.begin = offset + nth_bit(begins, last_run - runs_begun, begins_here);
       filter.begun = true;
     }
     if (!filter.ended && ended >= last_run) {
-      filter.end = offset + nth_bit(ends, last_run - runs_ended);
+      filter.end = offset + nth_bit(ends, last_run - runs_ended, ends_here);
       filter.ended = true;
     }
     runs_begun = begun;

@@ -25,7 +25,8 @@ namespace {
 // Appends the read at `read` (with readable room behind it, as in a block),
 // normalised and cut, and its line feed. The room is asked for the exact
 // size of the line, so the buffer is flushed where write() would flush it.
-void append_read(OutputFile& output, const char* read, std::size_t length) {
+// Inlined into each format's loop, where it runs once per read.
+[[gnu::always_inline]] inline void append_read(OutputFile& output, const char* read, std::size_t length) {
   const std::size_t kept = length < kReadLength ? length : kReadLength;
   const std::span<char> room = output.room(kept + 1);
   if (room.size() >= kReadLength) {
