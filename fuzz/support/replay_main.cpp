@@ -39,9 +39,11 @@ void add_inputs(const fs::path& path, std::vector<fs::path>& inputs) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (LLVMFuzzerInitialize != nullptr) LLVMFuzzerInitialize(&argc, &argv);
+  // Found before the target starts: a dialogue target works in a folder of
+  // its own.
   std::vector<fs::path> inputs;
-  for (int i = 1; i < argc; ++i) add_inputs(argv[i], inputs);
+  for (int i = 1; i < argc; ++i) add_inputs(fs::absolute(argv[i]), inputs);
+  if (LLVMFuzzerInitialize != nullptr) LLVMFuzzerInitialize(&argc, &argv);
   if (inputs.empty()) {
     std::fprintf(stderr, "no inputs to replay\n");
     return 1;
