@@ -12,7 +12,9 @@
 //     and padded to its column, the chromosome position left out for an
 //     unknown chromosome, the codon cell (exon mode) exactly the codon change
 //     text or 26 blanks, and the marker and reference lines indented by 88
-//     blanks (114 in exon mode).
+//     blanks (114 in exon mode);
+//   - the report written row by row as the hits come, with the exon data
+//     looked up once per region, holds the same rows.
 #include "point_scan/codon_change.h"
 
 #include <algorithm>
@@ -23,8 +25,10 @@
 
 #include "common/chromosome_offsets.h"
 #include "common/number_reader.h"
+#include "common/output_file.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/row_layout.h"
+#include "fuzz/support/scratch.h"
 #include "point_scan/point_report.h"
 #include "point_scan/region_mapping.h"
 #include "point_scan/region_match.h"
@@ -224,5 +228,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool at_first_column = read_window.substr(0, 1) != reference_window.substr(0, 1);
   const std::string marker = at_first_column ? "*||||||||||||" : "||||||||||||*";
   FUZZ_CHECK(row.substr(first_end + 1) == indent + marker + "\n" + indent + reference_window + "\n", row);
+
+  // The report as Point_scan writes it, row by row as the hits come, looking
+  // an exon's data up once for the hits of one region in a row: the same
+  // rows as built one by one.
+  const std::string path = scratch_path("report.txt");
+  Result<std::unique_ptr<OutputFile>> out = OutputFile::create(path, OutputFile::Mode::InPlace);
+  FUZZ_CHECK(out.ok(), out.failure().message);
+  std::string expected = point_report_heading(exon_mode);
+  {
+    PointReportWriter writer(report, out.value().get());
+    std::int64_t written = 0;
+    for (std::size_t more = 1 + input.pick(4); more > 0; --more) {
+      const ReportedHit reported{position + static_cast<std::int64_t>(input.pick(7)), wt_reads, mut_reads,
+                                 read_window, reference_window};
+      const std::size_t in_region = input.pick(8) == 0 ? input.pick(region_index + 1) : region_index;
+      writer.add(reported, in_region);
+      append_point_report_row(expected, report, regions.regions[in_region], reported, ++written);
+    }
+  }
+  const Status committed = out.value()->commit();
+  FUZZ_CHECK(!committed.has_value(), committed->message);
+  FUZZ_CHECK(read_file(path) == expected);
   return 0;
 }
