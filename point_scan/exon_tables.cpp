@@ -30,12 +30,10 @@ ExonSequences::ExonSequences(
 
 void ExonSequences::set(std::string_view name, std::string_view sequence) {
   const std::string_view stored = texts_.store(sequence);
-  auto found = by_name_.find(name);
-  if (found != by_name_.end()) {
-    found->second = stored;
-  } else {
-    by_name_.emplace(texts_.store(name), stored);
-  }
+  // One look-up per pair: the name is kept even when it is already there,
+  // which only a file that names an exon twice pays for.
+  auto [entry, added] = by_name_.try_emplace(texts_.store(name), stored);
+  if (!added) entry->second = stored;
 }
 
 std::optional<std::string_view> ExonSequences::find(std::string_view name) const {
@@ -88,13 +86,17 @@ Result<ExonSequences> load_exon_sequences(const std::string& path) {
 Result<ExonFrames> load_exon_frames(const std::string& path) {
   ExonFrames frames;
   std::string name;
+  ExonFrame* frame = nullptr;  // the current name's, looked up at its first number
   int index = 0;
   Status status = for_each_line(path, [&](std::string_view line) {
     switch (index) {
       case 0: name.assign(line); break;
-      case 1: frames[name].five_prime_skip = read_atoi(line); break;
-      case 2: frames[name].three_prime_skip = read_atoi(line); break;
-      case 3: frames[name].start_frame = read_atoi(line); break;
+      case 1:
+        frame = &frames[name];
+        frame->five_prime_skip = read_atoi(line);
+        break;
+      case 2: frame->three_prime_skip = read_atoi(line); break;
+      case 3: frame->start_frame = read_atoi(line); break;
     }
     index = (index + 1) % 4;
   });
