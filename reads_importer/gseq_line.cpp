@@ -1,7 +1,6 @@
 #include "reads_importer/gseq_line.h"
 
 #include <cstdint>
-#include <cstring>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -78,15 +77,14 @@ struct FieldPlace {
   bool ended = false;
 };
 
+}  // namespace
+
 // The fields are the runs of bytes other than white space, found 64 bytes at
 // a time: a run begins at a byte that follows white space (or the start of
 // the line) and ends at the white space after it. A line that begins with
 // white space has an empty first field before its first run, so then field
 // k is run k - 1. More runs than an 11-field record has end the scan early.
-// kInPlace: the 64 bytes after the line may be read; otherwise the last
-// piece of the line is copied first.
-template <bool kInPlace>
-std::optional<std::string_view> scan_gseq_line(std::string_view line) {
+std::optional<std::string_view> gseq_read_in_block(std::string_view line) {
   const std::size_t size = line.size();
   if (size == 0) return std::nullopt;
   const unsigned shift = is_gseq_space(line[0]) ? 1 : 0;
@@ -108,14 +106,7 @@ std::optional<std::string_view> scan_gseq_line(std::string_view line) {
     } else {
       // The bytes past the end of the line count as white space, so that
       // the last run ends at the end of the line.
-      const std::uint64_t past_end = ~std::uint64_t{0} << left;
-      if constexpr (kInPlace) {
-        space = space_bits(line.data() + offset) | past_end;
-      } else {
-        char piece[kChunk] = {};
-        std::memcpy(piece, line.data() + offset, left);
-        space = space_bits(piece) | past_end;
-      }
+      space = space_bits(line.data() + offset) | (~std::uint64_t{0} << left);
     }
     const std::uint64_t in_run = ~space;
     const std::uint64_t begins = in_run & ((space << 1) | space_before);
@@ -159,14 +150,6 @@ std::optional<std::string_view> scan_gseq_line(std::string_view line) {
       filter_text.size() == 1 ? filter_text[0] == '1' : read_leading_decimal(filter_text) == 1.0;
   if (!passed) return std::nullopt;
   return line.substr(read.begin, read.end - read.begin);
-}
-
-}  // namespace
-
-std::optional<std::string_view> gseq_read(std::string_view line) { return scan_gseq_line<false>(line); }
-
-std::optional<std::string_view> gseq_read_in_block(std::string_view line) {
-  return scan_gseq_line<true>(line);
 }
 
 }  // namespace vesmar

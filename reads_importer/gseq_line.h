@@ -13,11 +13,10 @@ namespace vesmar {
 // field; an empty line has no fields. A record is used only when it has
 // exactly 11 fields and field 11, read as a leading decimal number, is 1 (so
 // "1", "01", "1.0" and "1e0" pass). The read is field 9.
-std::optional<std::string_view> gseq_read(std::string_view line);
-
-// The same for a line followed by at least 64 readable bytes, as a line
-// inside a LineReader block is (see line_scan.h): the line is then looked at
-// 64 bytes at a time in place, its last piece included.
+//
+// The line is looked at 64 bytes at a time in place, its last piece too, so
+// at least 64 readable bytes must follow it, as they follow every line inside
+// a LineReader block (see line_scan.h).
 std::optional<std::string_view> gseq_read_in_block(std::string_view line);
 
 }  // namespace vesmar

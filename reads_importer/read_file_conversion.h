@@ -21,8 +21,12 @@ struct FileConversion {
 };
 
 // Reads `input` to its end and appends one line to `output` for every read
-// found (see read_in_line), normalised. Stops early once `output` has failed,
-// since nothing more can reach it; OutputFile::commit reports that.
+// found, normalised (see read_normalisation.h):
+//   gseq   field 9 of a line with 11 fields whose field 11 is 1 (gseq_line.h);
+//   fastq  the second line of every four, counted on from `state`;
+//   fasta  every line without a ">" anywhere in it, the empty line too.
+// Stops early once `output` has failed, since nothing more can reach it;
+// OutputFile::commit reports that.
 FileConversion convert_file(LineReader& input, ConversionState& state, OutputFile& output);
 
 }  // namespace vesmar

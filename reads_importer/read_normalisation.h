@@ -1,8 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstring>
-#include <string_view>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -41,16 +39,5 @@ inline void normalise_read_bytes(const char* read, char* out) {
   }
 #endif
 }
-
-// One line of the reads file: a read cut to kReadLength characters, with
-// "A"-"Z" lowered and "." turned into "n", followed by its line feed.
-struct ReadLine {
-  char bytes[kReadLength + 1];
-  std::size_t size = 0;
-
-  std::string_view text() const { return std::string_view(bytes, size); }
-};
-
-ReadLine normalised_read_line(std::string_view read);
 
 }  // namespace vesmar

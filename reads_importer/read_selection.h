@@ -1,8 +1,5 @@
 #pragma once
 
-#include <optional>
-#include <string_view>
-
 #include "reads_importer/read_format.h"
 
 namespace vesmar {
@@ -18,7 +15,7 @@ struct ConversionState {
 };
 
 // Counts one more FASTQ line in `hh` and tells whether that line is the read
-// of its record: the second of every four.
+// of its record: the second of every four. Lines are counted, never examined.
 inline bool fastq_line_is_read(int& hh) {
   if (++hh == 4) {
     hh = 0;
@@ -26,11 +23,5 @@ inline bool fastq_line_is_read(int& hh) {
   }
   return hh == 2;
 }
-
-// The read that `line` holds, before normalisation, or nothing:
-//   gseq   field 9 of a line with 11 fields whose field 11 is 1;
-//   fastq  the second line of every four, counted, never examined;
-//   fasta  every line without a ">" anywhere in it, the empty line too.
-std::optional<std::string_view> read_in_line(ConversionState& state, std::string_view line);
 
 }  // namespace vesmar

@@ -81,6 +81,31 @@ TEST(ConvertFile, AFileOfCarriageReturnsAloneIsOneLine) {
   EXPECT_EQ(convert_contents(ReadFormat::fasta, {"AC\rGT\r"}).reads, "ac\rgt\r\n");
 }
 
+TEST(ConvertFile, ReadsAreCutAtExactly32AndShorterOnesKeptWhole) {
+  for (const std::size_t length : {0, 1, 15, 16, 17, 31, 32, 33, 64, 1000}) {
+    EXPECT_EQ(convert_contents(ReadFormat::fasta, {std::string(length, 'C') + "\n>h\n"}).reads,
+              std::string(std::min<std::size_t>(length, 32), 'c') + "\n")
+        << "length " << length;
+  }
+  EXPECT_EQ(convert_contents(ReadFormat::fasta, {"ACGT.Nacgt" + std::string(26, 'T')}).reads,
+            "acgtnnacgt" + std::string(22, 't') + "\n");
+  EXPECT_EQ(convert_contents(ReadFormat::fasta, {std::string(32, 'A') + "\r\n"}).reads,
+            std::string(32, 'a') + "\n");
+}
+
+TEST(ConvertFile, FastaLinesWithAnAngleBracketAnywhereAreSkipped) {
+  EXPECT_EQ(convert_contents(ReadFormat::fasta, {">chr1\nACGT\nAC>GT\n\nGG>\nTT\r\n >\nN"}).reads,
+            "acgt\n\ntt\r\nn\n");
+  // Lines of every length around the 16 and 64 bytes looked at together, with
+  // the ">" last in the line or first in the next one.
+  for (std::size_t length = 1; length <= 70; ++length) {
+    const std::string line(length - 1, 'A');
+    EXPECT_EQ(convert_contents(ReadFormat::fasta, {line + ">\n" + line + "C\n>\n"}).reads,
+              std::string(std::min<std::size_t>(length - 1, 32), 'a') + (length <= 32 ? "c\n" : "\n"))
+        << "length " << length;
+  }
+}
+
 TEST(ConvertFile, TheFastqCounterCarriesOverToTheNextFile) {
   const std::string six_lines = "@a\nAAAA\n+\nIIII\n@b\nCCCC\n";
   const std::string eight_lines = "@c\nGGGG\n+\nIIII\n@d\nTTTT\n+\nIIII\n";
