@@ -1,14 +1,10 @@
 #pragma once
 
-#include <iosfwd>
-#include <optional>
-#include <span>
+#include <string_view>
 
 namespace vesmar {
 
-// Answers "--help" and "--version" on `out` and gives the exit status; the
-// first of the two among the arguments decides. Nothing when neither is
-// given: the program then runs its dialogue, ignoring any other argument.
-std::optional<int> answer_chromosome_join_command_line(std::span<char* const> arguments, std::ostream& out);
+// What "Chromosome_join --help" prints.
+std::string_view chromosome_join_help_text();
 
 }  // namespace vesmar

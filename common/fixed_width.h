@@ -29,7 +29,8 @@ void append_number(std::string& line, std::int64_t value, bool explicit_sign = f
 inline constexpr std::size_t kLongestNumber = 21;
 
 inline char* put_field(char* out, std::string_view text, std::size_t width) {
-  std::memcpy(out, text.data(), text.size());
+  // An empty view may have no data at all, which memcpy must not be given.
+  if (!text.empty()) std::memcpy(out, text.data(), text.size());
   out += text.size();
   if (text.size() < width) {
     std::memset(out, ' ', width - text.size());

@@ -33,7 +33,8 @@ class OutputFile {
 
   void write(std::string_view bytes) {
     if (bytes.size() <= capacity_ - used_) {
-      std::memcpy(buffer_.get() + used_, bytes.data(), bytes.size());
+      // An empty view may have no data at all, which memcpy must not be given.
+      if (!bytes.empty()) std::memcpy(buffer_.get() + used_, bytes.data(), bytes.size());
       used_ += bytes.size();
     } else {
       write_slow(bytes);

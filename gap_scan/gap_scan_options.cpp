@@ -2,15 +2,6 @@
 
 namespace vesmar {
 
-GapScanRequest gap_scan_request(int argc, const char* const* argv) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view argument = argv[i];
-    if (argument == "--help") return GapScanRequest::Help;
-    if (argument == "--version") return GapScanRequest::Version;
-  }
-  return GapScanRequest::Run;
-}
-
 std::string_view gap_scan_help_text() {
   return "Gap_region_scan: finds the stretches of the genome that no read covers in an\n"
          "alignment results file (Desktop/vesmar/Alignment_results/), assigns them to\n"
@@ -26,7 +17,5 @@ std::string_view gap_scan_help_text() {
          "The user guide is the Read_me file (Read_me.md, installed in share/doc/vesmar;\n"
          "docs/Read_me.md in the source tree).\n";
 }
-
-std::string_view gap_scan_version_text() { return "Gap_region_scan 1.0.0\n"; }
 
 }  // namespace vesmar

@@ -171,7 +171,7 @@ CodonChange codon_change(ExonContext& exon, const ExonGeometry& geometry,
 
 char* CodonChange::put(char* out) const {
   auto put_text = [&](std::string_view text) {
-    std::memcpy(out, text.data(), text.size());
+    if (!text.empty()) std::memcpy(out, text.data(), text.size());
     out += text.size();
   };
   put_text(wt_codon);

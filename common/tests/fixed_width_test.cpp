@@ -29,5 +29,13 @@ TEST(FixedWidth, NumbersWithAndWithoutExplicitSign) {
   EXPECT_EQ(extreme, "-9223372036854775808+9223372036854775807");
 }
 
+TEST(FixedWidth, WritesInPlaceEvenFromViewsWithoutData) {
+  char row[64];
+  char* end = put_field(row, std::string_view(), 3);
+  end = put_number_field(end, -42, 5, true);
+  end = put_field(end, "abcdef", 2);
+  EXPECT_EQ(std::string_view(row, end - row), "   -42  abcdef");
+}
+
 }  // namespace
 }  // namespace vesmar
