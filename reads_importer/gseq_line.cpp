@@ -6,6 +6,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "common/line_scan.h"
 #include "common/number_reader.h"
 
 namespace vesmar {
@@ -43,15 +44,6 @@ std::uint64_t space_bits(const char* chunk) {
   for (std::size_t i = 0; i < kChunk; ++i) bits |= std::uint64_t{is_gseq_space(chunk[i])} << i;
   return bits;
 #endif
-}
-
-// The number of set bits, without a library call (the baseline x86-64 has
-// no popcount instruction).
-unsigned count_bits(std::uint64_t bits) {
-  bits -= (bits >> 1) & 0x5555555555555555ULL;
-  bits = (bits & 0x3333333333333333ULL) + ((bits >> 2) & 0x3333333333333333ULL);
-  bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
-  return static_cast<unsigned>((bits * 0x0101010101010101ULL) >> 56);
 }
 
 // The position of the n-th (from 1) of the `count` set bits of `bits`,
