@@ -42,16 +42,28 @@ bool starts_like_gzip(std::string_view start) {
 GzipSource::GzipSource(int fd, std::string_view already_read, std::size_t input_block)
     : fd_(fd),
       state_(std::make_unique<inflate_state>()),
+      header_(std::make_unique<isal_gzip_header>()),
       input_capacity_(kBitBufferBytes + std::max(input_block, already_read.size()) + 1),
       input_(new std::uint8_t[input_capacity_]) {
   std::memcpy(input_.get(), already_read.data(), already_read.size());
   input_end_ = already_read.size();
-  isal_inflate_init(state_.get());
-  state_->crc_flag = ISAL_GZIP;
+  start_member();
 }
 
 GzipSource::~GzipSource() {
   if (fd_ >= 0) ::close(fd_);
+}
+
+// The header is read with isal_read_gzip_header into a header that lasts
+// from call to call: isal_inflate reading it itself (ISAL_GZIP) loses its
+// place when the header spans two input blocks (ISA-L 2.30), and then takes
+// a valid file for a damaged one. The data is then inflated with the trailer
+// checked (ISAL_GZIP_NO_HDR_VER).
+void GzipSource::start_member() {
+  isal_inflate_init(state_.get());
+  state_->crc_flag = ISAL_GZIP_NO_HDR_VER;
+  isal_gzip_header_init(header_.get());
+  header_read_ = false;
 }
 
 ssize_t GzipSource::fail(std::string_view reason) {
@@ -101,8 +113,7 @@ void GzipSource::begin_next_member() {
     fail("the bytes after its last gzip member are not gzip data");
     return;
   }
-  isal_inflate_reset(state_.get());
-  state_->crc_flag = ISAL_GZIP;
+  start_member();
   phase_ = Phase::InMember;
 }
 
@@ -127,7 +138,13 @@ ssize_t GzipSource::read(char* into, std::size_t room) {
     state.avail_in = static_cast<std::uint32_t>(unread_input());
     state.next_out = reinterpret_cast<std::uint8_t*>(into);
     state.avail_out = static_cast<std::uint32_t>(room);
-    const int code = isal_inflate(&state);
+    int code;
+    if (header_read_) {
+      code = isal_inflate(&state);
+    } else {
+      code = isal_read_gzip_header(&state, header_.get());
+      header_read_ = code == ISAL_DECOMP_OK;
+    }
     const std::size_t consumed = static_cast<std::size_t>(state.next_in - (input_.get() + input_begin_));
     const std::size_t produced = room - state.avail_out;
     input_begin_ += consumed;

@@ -11,6 +11,7 @@
 #include "common/byte_source.h"
 
 struct inflate_state;
+struct isal_gzip_header;
 
 namespace vesmar {
 
@@ -49,10 +50,16 @@ class GzipSource : public ByteSource {
   std::size_t unread_input() const { return input_end_ - input_begin_; }
   // After a member: the next bytes start another member, or the file ends.
   void begin_next_member();
+  // Sets the decoder up for a member that starts with its header.
+  void start_member();
   ssize_t fail(std::string_view reason);
 
   int fd_;
   std::unique_ptr<inflate_state> state_;
+  // The member's gzip header, read apart from its data: ISA-L keeps what it
+  // has read of a header that spans several input blocks in here.
+  std::unique_ptr<isal_gzip_header> header_;
+  bool header_read_ = false;
   std::size_t input_capacity_;
   std::unique_ptr<std::uint8_t[]> input_;
   std::size_t input_begin_ = 0;
