@@ -3,8 +3,10 @@
 // program may write). The report goes to a temporary file beside it and
 // replaces an older report only once complete, so a failed run names the
 // report and the reason, ends with status 1 before "PAUSE", and leaves an
-// older report as it was and no temporary file.
+// older report as it was and no temporary file; so does a run that fails
+// while the report is being written, on a read error.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <optional>
 #include <string>
@@ -70,6 +72,22 @@ TEST(PointScanWriteError, AReportThatCannotBeWrittenLeavesTheOlderOne) {
       }
     }
   }
+}
+
+TEST(PointScanWriteError, AnAlignmentFileThatCannotBeReadLeavesTheOlderReport) {
+  // The rows go to the temporary report while the alignment results file is
+  // read; a read error then drops it. Reading the start of a process's own
+  // memory file fails with an I/O error.
+  ScratchFolder folder;
+  folder.write("Desktop/vesmar/Feature_locations/cintrons.txt", "intron1\n0\n200\nI\n1\n");
+  folder.write(kReport, "an older report\n");
+  ASSERT_EQ(::symlink("/proc/self/mem", folder.path("Desktop/vesmar/Alignment_results/mem").c_str()), 0);
+  const ProgramRun run = testing::run_program(POINT_SCAN_BINARY, folder, "3 2 Anna mem i\n");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Point_scan: cannot read Desktop/vesmar/Alignment_results/mem: Input/output error\n");
+  EXPECT_TRUE(run.out.ends_with("Checking wt/mut scores...\n")) << run.out;
+  EXPECT_EQ(folder.list("Desktop/vesmar/SNP_results"), std::vector<std::string>{"Anna_snp_cintrons.txt"});
+  EXPECT_EQ(folder.read(kReport), "an older report\n");
 }
 
 }  // namespace
