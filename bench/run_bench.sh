@@ -420,7 +420,8 @@ fi
   printf '%s\n' "${rows[@]}"
   if [ -n "$busy_cases" ]; then
     echo
-    echo "Measured while other work kept the machine busy:$busy_cases"
+    echo "Measured while other work kept the machine busy:$busy_cases."
+    echo "Their wall times, and the ratios made from them, are not to be trusted; judge them by CPU time."
   fi
   if [ ${#verdicts[@]} -gt 0 ]; then
     echo
