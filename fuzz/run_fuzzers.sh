@@ -10,7 +10,8 @@
 # found (build/fuzz/corpus/<target>/, kept between runs); an input that makes
 # it fail is written to fuzz/regressions/<target>/, which the normal build's
 # tests replay, so commit it with the fix. Logs go to build/fuzz/logs/, and
-# every run adds a line to build/fuzz/fuzz_time.log: target, seconds, result.
+# every run adds a line to build/fuzz/fuzz_time.log: target, seconds it ran,
+# result, time.
 # The exit status is 1 when any target failed.
 set -e
 cd "$(dirname "$0")/.."
@@ -53,12 +54,14 @@ run_target() {
   [ -f "$source/fuzz/dictionaries/$target.dict" ] && dictionary="-dict=$source/fuzz/dictionaries/$target.dict"
   (
     status=0
+    started=$(date +%s)
     "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 \
       -print_final_stats=1 -artifact_prefix="$source/fuzz/regressions/$target/" $dictionary \
       "$build/corpus/$target" "$source/fuzz/corpus/$target" >"$build/logs/$target.log" 2>&1 || status=$?
+    elapsed=$(($(date +%s) - started))
     if [ $status -eq 0 ]; then result=ok; else result="failed($status)"; fi
-    echo "$result" >"$build/logs/$target.status"
-    echo "$target $seconds $result $(date -u +%Y-%m-%dT%H:%M:%SZ)" >>"$build/fuzz_time.log"
+    echo "$result $elapsed" >"$build/logs/$target.status"
+    echo "$target $elapsed $result $(date -u +%Y-%m-%dT%H:%M:%SZ)" >>"$build/fuzz_time.log"
   ) &
   pids="$pids $!"
 }
@@ -86,9 +89,9 @@ for pid in $pids; do wait "$pid" || true; done
 
 failed=0
 for target in "$@"; do
-  result=$(cat "$build/logs/$target.status" 2>/dev/null || echo "no result")
+  read -r result elapsed 2>/dev/null <"$build/logs/$target.status" || result="no result"
   runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$build/logs/$target.log" | grep -o '[0-9]*$' || true)
-  echo "$target: $result, ${runs:-?} inputs in $seconds s"
+  echo "$target: $result, ${runs:-?} inputs in ${elapsed:-?} s"
   if [ "$result" != ok ]; then
     failed=1
     grep -E 'ERROR|SUMMARY|fuzz check failed|Test unit written' "$build/logs/$target.log" | head -20 || true

@@ -71,11 +71,19 @@ std::string read_file(const std::string& path) {
 }
 
 int memory_file(std::string_view content) {
-  const int fd = ::memfd_create("fuzz-input", MFD_CLOEXEC);
-  if (fd < 0) broken("memfd_create");
-  write_all(fd, content, "write memory file");
-  if (::lseek(fd, 0, SEEK_SET) != 0) broken("lseek memory file");
-  return fd;
+  static const int file = ::memfd_create("fuzz-input", MFD_CLOEXEC);
+  if (file < 0) broken("memfd_create");
+  std::size_t at = 0;
+  while (at < content.size()) {
+    const ssize_t done = ::pwrite(file, content.data() + at, content.size() - at, static_cast<off_t>(at));
+    if (done < 0) broken("write memory file");
+    at += static_cast<std::size_t>(done);
+  }
+  if (::ftruncate(file, static_cast<off_t>(content.size())) != 0) broken("truncate memory file");
+  if (::lseek(file, 0, SEEK_SET) != 0) broken("lseek memory file");
+  const int reader = ::fcntl(file, F_DUPFD_CLOEXEC, 0);
+  if (reader < 0) broken("dup memory file");
+  return reader;
 }
 
 std::vector<std::string_view> pieces(std::string_view text) {
@@ -96,20 +104,18 @@ std::vector<std::string_view> editor_lines(std::string_view text) {
   return lines;
 }
 
-std::string across_blocks(std::string_view body, std::uint8_t shift, bool longer_than_a_block) {
+void across_blocks(std::string& text, std::string_view body, std::uint8_t shift, bool longer_than_a_block) {
   constexpr std::size_t kBlock = std::size_t{1} << 20;
-  std::string text;
   if (longer_than_a_block) {
     text.assign(kBlock + shift, 'a');
     text.append(body);
-    return text;
+    return;
   }
   text.assign(kBlock - 1 - shift, 'a');
   text += '\n';
   do {
     text.append(body);
   } while (!body.empty() && text.size() < kBlock + body.size());
-  return text;
 }
 
 }  // namespace vesmar::fuzz

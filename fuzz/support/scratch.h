@@ -20,8 +20,10 @@ std::string scratch_path(std::string_view relative);
 void write_file(const std::string& path, std::string_view content);
 std::string read_file(const std::string& path);
 
-// An anonymous in-memory file holding `content`, open for reading from its
-// start, for readers that take a descriptor.
+// An in-memory file holding `content`, open for reading from its start, for
+// readers that take a descriptor (and close it). The file is the same one
+// for every call, rewritten in place so that its pages are not made afresh
+// each time: a descriptor is good until the next call.
 int memory_file(std::string_view content);
 
 // The pieces of `text` between line feeds: k line feeds give k + 1 pieces,
@@ -32,11 +34,12 @@ std::vector<std::string_view> pieces(std::string_view text);
 // after a final line feed (and an empty text has no lines).
 std::vector<std::string_view> editor_lines(std::string_view text);
 
-// A text whose first 1 MiB block (the readers' block size) ends inside
-// `body`, `shift` bytes into it: a long line of "a", then `body` as often as
-// it takes. With `longer_than_a_block` the first line is longer than a whole
-// block and `body` follows it directly.
-std::string across_blocks(std::string_view body, std::uint8_t shift, bool longer_than_a_block);
+// Makes `text` a text whose first 1 MiB block (the readers' block size)
+// ends inside `body`, `shift` bytes into it: a long line of "a", then `body`
+// as often as it takes. With `longer_than_a_block` the first line is longer
+// than a whole block and `body` follows it directly. `text` keeps its room
+// from call to call.
+void across_blocks(std::string& text, std::string_view body, std::uint8_t shift, bool longer_than_a_block);
 
 // An output stream that drops what it is given, for the dialogues' prompts.
 class DiscardingBuffer : public std::streambuf {

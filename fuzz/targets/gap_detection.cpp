@@ -99,17 +99,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::uint8_t choices = input.byte();
   const bool sorted_regions = (choices & 1) != 0;
   const bool lone_first_count = (choices & 2) != 0;
-  const bool many_positions = (choices & 0x3C) == 0x3C;  // one input in sixteen
 
   // The genome: index 0 unused, positions from 1.
   std::vector<Counts> genome(1);
   const std::size_t wanted = std::size_t{input.byte()} | std::size_t{input.byte()} << 8;
   for (std::size_t i = 0; i < wanted && !input.empty(); ++i) genome.push_back(counts_from(input));
-  if (many_positions && genome.size() > 1) {
-    // Past the gap table's first block of entries.
-    const std::size_t pattern = genome.size() - 1;
-    while (genome.size() <= 140000) genome.push_back(genome[1 + (genome.size() - 1) % pattern]);
-  }
   const std::int64_t last = static_cast<std::int64_t>(genome.size()) - 1;
   const bool negative_counts = std::any_of(genome.begin(), genome.end(),
                                            [](const Counts& c) { return c.wt_reads < 0 || c.mut_reads < 0; });
