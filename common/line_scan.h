@@ -95,12 +95,6 @@ inline std::uint64_t prefix_parity(std::uint64_t x) {
   return x;
 }
 
-// The two-line records that make up nine tenths of an alignment results
-// file, which the scanners pass over in bulk: a first line of any kind and
-// "0" (no mutant read), or, more strictly, a first line of one to six
-// characters that begins with "1" to "9" (at least one WT read) and "0".
-enum class QuickRecord { NoMutantReads, WildTypeOnly };
-
 // Calls use_line(line_begin, line_end) for every line in [begin, stop), in
 // order, where the text ends with a line feed at stop - 1; line_end points at
 // the line's line feed. The line feeds are found 64 bytes at a time, so the
@@ -109,9 +103,8 @@ template <class UseLine>
 inline void for_each_line(const char* begin, const char* stop, UseLine&& use_line);
 
 // Walks the lines of [begin, stop), where the text ends with a line feed at
-// stop - 1, finding the line feeds 64 bytes at a time. Besides taking lines
-// one by one, it can pass over a run of two-line records that a test
-// recognises from their line feeds alone, a few instructions a record.
+// stop - 1, finding the line feeds 64 bytes at a time (walk_records, in
+// record_walk.h, passes over whole runs of records from it).
 class LineCursor {
  public:
   LineCursor(const char* begin, const char* stop)
@@ -130,85 +123,26 @@ class LineCursor {
     return true;
   }
 
-  // The first byte of the next line (the line feed of an empty line; any
-  // byte when the text is done).
-  char next_byte() const { return *line_begin_; }
-
-  // Passes over the quick records (see QuickRecord) that follow one another
-  // from the cursor, which must stand at the start of a record, and returns
-  // how many. Each step classifies the 64 bytes at the cursor at once: the
-  // line starts alternate between first and second lines of the records, so
-  // a running parity of the line starts tells them apart, and the records
-  // end where a record that is not quick begins. The last few bytes of the
-  // text, and a record that is not quick, are left to next().
-  template <QuickRecord kind>
-  std::int64_t skip_quick_records() {
-    std::int64_t count = 0;
-    const char* at = line_begin_;
-    // Records whose second line starts before this bit lie wholly in the
-    // 64 bytes looked at, with room for a first line of six characters.
-    constexpr std::uint64_t kHorizon = (std::uint64_t{1} << 58) - 1;
-    while (stop_ - at >= 64) {
-      const ChunkClasses classes = classify_chunk(at);
-      const std::uint64_t feeds = classes.feeds;
-      const std::uint64_t starts = (feeds << 1) | 1;
-      const std::uint64_t parity = prefix_parity(starts);
-      const std::uint64_t first_lines = starts & parity;
-      const std::uint64_t second_lines = starts & ~parity;
-      const std::uint64_t zero_lines = classes.zeros & starts & (feeds >> 1);
-      std::uint64_t bad = second_lines & ~zero_lines;
-      if constexpr (kind == QuickRecord::WildTypeOnly) {
-        const std::uint64_t feed_within_six = (feeds >> 1) | (feeds >> 2) | (feeds >> 3) |
-                                              (feeds >> 4) | (feeds >> 5) | (feeds >> 6);
-        bad |= first_lines & ~(classes.nonzero_digits & feed_within_six);
-      }
-      bad &= kHorizon;
-      std::uint64_t done = second_lines & kHorizon;
-      if (bad != 0) done &= (bad & (~bad + 1)) - 1;  // the records before the first bad line
-      if (done == 0) break;
-      count += count_bits(done);
-      at += (63 - __builtin_clzll(done)) + 2;  // past the last record's "0" and line feed
-      if (bad != 0) break;
+  // The line feed that ends the line holding `from`, or nullptr when the
+  // text ends first.
+  const char* line_end(const char* from) const {
+    for (const char* chunk = from; chunk < stop_; chunk += 64) {
+      const std::uint64_t feeds = feeds_at(chunk);
+      if (feeds != 0) return chunk + __builtin_ctzll(feeds);
     }
-    if (count != 0) {
-      line_begin_ = at;
-      chunk_ = at;
-      feeds_ = feeds_at(at);
-    }
-    return count;
+    return nullptr;
   }
 
-  // Passes over the two-line records at the cursor for which
-  // record(first_line, first_end, second_end) holds (the ends point at the
-  // line feeds) and returns how many. It may stop early, before a record
-  // whose two line feeds are more than a chunk apart.
-  template <class Record>
-  std::int64_t skip_records(Record&& record) {
-    std::int64_t count = 0;
-    for (;;) {
-      if (feeds_ == 0 && !next_chunk()) break;
-      if (feeds_ == 0) continue;
-      const char* first_end = chunk_ + __builtin_ctzll(feeds_);
-      const std::uint64_t rest = feeds_ & (feeds_ - 1);
-      if (rest != 0) {
-        const char* second_end = chunk_ + __builtin_ctzll(rest);
-        if (!record(line_begin_, first_end, second_end)) break;
-        feeds_ = rest & (rest - 1);
-        line_begin_ = second_end + 1;
-      } else {
-        // The record's second line feed lies in the next chunk.
-        if (stop_ - chunk_ <= 64) break;
-        const std::uint64_t next_feeds = feeds_at(chunk_ + 64);
-        if (next_feeds == 0) break;
-        const char* second_end = chunk_ + 64 + __builtin_ctzll(next_feeds);
-        if (!record(line_begin_, first_end, second_end)) break;
-        chunk_ += 64;
-        feeds_ = next_feeds & (next_feeds - 1);
-        line_begin_ = second_end + 1;
-      }
-      ++count;
-    }
-    return count;
+  // Where the cursor stands: the start of the next line.
+  const char* line_begin() const { return line_begin_; }
+  // The end of the text (just past its last line feed).
+  const char* stop() const { return stop_; }
+  // Moves the cursor to `line_begin`, the start of a line at or after the
+  // current one.
+  void move_to(const char* line_begin) {
+    line_begin_ = line_begin;
+    chunk_ = line_begin;
+    feeds_ = feeds_at(line_begin);
   }
 
  private:

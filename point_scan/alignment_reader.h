@@ -9,6 +9,7 @@
 #include "common/failure.h"
 #include "common/line_reader.h"
 #include "common/line_scan.h"
+#include "common/record_walk.h"
 #include "common/number_reader.h"
 
 namespace vesmar {
@@ -62,8 +63,33 @@ class PointRecordFramer {
     std::size_t length;
     for (;;) {
       if (expect == Expect::WtReads && skip_zero) {
-        // A count, then "0": no mutant read, so not wanted.
-        position += cursor.skip_quick_records<QuickRecord::NoMutantReads>();
+        // A count, then "0": no mutant read, so not wanted. Records with
+        // mutant reads that are not wanted are passed over with their
+        // windows; a wanted one is left to the loop below.
+        walk_records<QuickRecord::NoMutantReads>(
+            cursor,
+            [&](std::int64_t count) { position += count; },
+            [&](const char* first_line, const LineEnds& ends) -> const char* {
+              const char* first_end = ends.line_end(first_line);
+              if (first_end == nullptr) return nullptr;
+              const char* second_end = ends.line_end(first_end + 1);
+              if (second_end == nullptr) return nullptr;
+              const std::int32_t mut_reads = read_count(
+                  first_end + 1, static_cast<std::size_t>(second_end - first_end - 1));
+              if (mut_reads == 0) {
+                ++position;
+                return second_end + 1;
+              }
+              const std::int32_t wt_reads =
+                  read_count(first_line, static_cast<std::size_t>(first_end - first_line));
+              if (wanted_(wt_reads, mut_reads)) return nullptr;
+              const char* read_window_end = ends.line_end(second_end + 1);
+              if (read_window_end == nullptr) return nullptr;
+              const char* reference_window_end = ends.line_end(read_window_end + 1);
+              if (reference_window_end == nullptr) return nullptr;
+              ++position;
+              return reference_window_end + 1;
+            });
       }
       if (!cursor.next(line, length)) break;
       if (expect == Expect::WtReads) {
@@ -181,8 +207,6 @@ Status read_alignment_records(LineReader& reader, bool zero_mutants_wanted, Want
 // instead, which must act as n such pairs would. A lone first count at the end
 // reaches first_count only; the empty piece after a final line feed never
 // completes a pair.
-inline constexpr std::size_t kLongestCountLine = 6;
-
 template <class Counts>
 Status read_count_pairs(LineReader& reader, Counts& counts) {
   bool second = false;
@@ -199,12 +223,29 @@ Status read_count_pairs(LineReader& reader, Counts& counts) {
     const char* line;
     std::size_t length;
     for (;;) {
-      // Most positions have WT reads and no mutant read; a digit "1" to "9"
-      // at the start of a pair tells where such a run may begin.
-      const char next = cursor.next_byte();
-      if (!second && next >= '1' && next <= '9') {
-        const std::int64_t run = cursor.skip_quick_records<QuickRecord::WildTypeOnly>();
-        if (run != 0) counts.wt_only_positions(run);
+      // Most positions have WT reads and no mutant read, and are passed
+      // over in bulk with the window lines between them. Other pairs of
+      // count lines are read here.
+      if (!second) {
+        walk_records<QuickRecord::WildTypeOnly>(
+            cursor,
+            [&](std::int64_t run) { counts.wt_only_positions(run); },
+            [&](const char* first_line, const LineEnds& ends) -> const char* {
+              const char* first_end = ends.line_end(first_line);
+              if (first_end == nullptr) return nullptr;
+              const char* second_line = first_end + 1;
+              const char* second_end;
+              while ((second_end = ends.line_end(second_line)) != nullptr &&
+                     static_cast<std::size_t>(second_end - second_line) > kLongestCountLine) {
+                second_line = second_end + 1;  // a window line
+              }
+              if (second_end == nullptr) return nullptr;
+              counts.first_count(
+                  read_count(first_line, static_cast<std::size_t>(first_end - first_line)));
+              counts.second_count(
+                  read_count(second_line, static_cast<std::size_t>(second_end - second_line)));
+              return second_end + 1;
+            });
       }
       if (!cursor.next(line, length)) break;
       if (length <= kLongestCountLine) deliver(read_count(line, length));

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/record_walk.h"
 #include "common/testing/program_run.h"
 #include "point_scan/hit_test.h"
 
@@ -143,7 +144,8 @@ TEST(CountPairReader, TellsCountsFromWindowsByLengthAlone) {
 std::string random_alignment_file(std::mt19937& random, std::size_t records) {
   static const char* const kLines[] = {"0", "00", "1", "12", "999999", "1000000", "-3", " 7", "7 ",
                                        "12\r", "", "abc", "0\r", "4x", "2147483648", "+5", "123456",
-                                       "acgtacgtacgtaacgtacgtacgt", "acgtac"};
+                                       "acgtacgtacgtaacgtacgtacgt", "acgtac",
+                                       "acgtacgtacgtacgtacgtacgtacgtacgtacgtacgtacgtacgtacgtacgtacgtacgtacgtacgtacgt"};
   std::string text;
   std::uniform_int_distribution<int> pick(0, 99);
   std::uniform_int_distribution<std::size_t> any_line(0, std::size(kLines) - 1);
@@ -203,16 +205,25 @@ CountLog plain_counts(const std::string& text) {
 TEST(BlockParsers, FrameRandomFilesAsLineByLineReadingDoes) {
   std::mt19937 random(2024);
   testing::ScratchFolder folder;
-  for (int round = 0; round < 12; ++round) {
-    // Past a block of 1 MiB in the larger rounds.
-    std::string text = random_alignment_file(random, round < 8 ? 50 + round * 40 : 200000);
+  for (int round = 0; round < 14; ++round) {
+    // Both builds of the bulk walk, where the processor has the wide one.
+    set_wide_walks(round % 4 < 2);
+    // Past a block of 1 MiB in the larger rounds, and past mapped windows
+    // of 4 MiB in the last.
+    std::string text =
+        random_alignment_file(random, round < 8 ? 50 + round * 40 : round < 12 ? 200000 : 1200000);
     if (round % 2 == 1 && !text.empty()) text.pop_back();
     folder.write("run.txt", text);
 
-    for (bool zero_wanted : {true, false}) {
+    // Every record wanted; those with mutant reads; and only some of
+    // those, so that the others are passed over with their windows.
+    for (int want : {0, 1, 2}) {
+      const bool zero_wanted = want == 0;
       Result<LineReader> reader = LineReader::open(folder.path("run.txt"));
       std::vector<SeenRecord> seen;
-      auto wanted = [&](std::int32_t, std::int32_t mut) { return zero_wanted || mut != 0; };
+      auto wanted = [&](std::int32_t wt, std::int32_t mut) {
+        return want == 0 || (want == 1 && mut != 0) || (want == 2 && mut >= 3 && mut >= wt);
+      };
       ASSERT_EQ(read_alignment_records(reader.value(), zero_wanted, wanted,
                                        [&](const AlignmentRecord& r) {
                                          seen.push_back({r.position, r.wt_reads, r.mut_reads,
@@ -221,11 +232,14 @@ TEST(BlockParsers, FrameRandomFilesAsLineByLineReadingDoes) {
                                        }),
                 std::nullopt);
       std::vector<SeenRecord> expected = plain_records(text);
-      if (!zero_wanted) std::erase_if(expected, [](const SeenRecord& r) { return r.mut_reads == 0; });
+      std::erase_if(expected, [&](const SeenRecord& r) {
+        return want != 0 && !wanted(r.wt_reads, r.mut_reads);
+      });
       ASSERT_EQ(seen, expected) << "round " << round;
     }
     ASSERT_EQ(counts_of(text).counts, plain_counts(text).counts) << "round " << round;
   }
+  set_wide_walks(true);
 }
 
 }  // namespace
