@@ -8,6 +8,7 @@
 
 #include "common/byte_source.h"
 #include "common/failure.h"
+#include "common/mapped_windows.h"
 
 namespace vesmar {
 
@@ -80,6 +81,11 @@ class LineReader {
   // error; at_end() tells whether the file has ended.
   bool refill();
   bool at_end() const { return at_end_; }
+  // The descriptor of a plain file from which nothing has been read yet,
+  // which may be mapped instead (see MappedWindows); -1 otherwise.
+  int mappable_descriptor() const {
+    return source_ == nullptr && begin_ == end_ && !at_end_ ? fd_ : -1;
+  }
 
  private:
   static std::unique_ptr<char[]> allocate(std::size_t capacity);
@@ -110,6 +116,16 @@ class LineReader {
 // at once, reads no further block and calls no last_line.
 template <class WholeLines, class LastLine>
 Status read_in_blocks(LineReader& reader, WholeLines&& whole_lines, LastLine&& last_line) {
+  {
+    MappedWindows windows(reader);
+    while (windows.next()) {
+      if constexpr (std::is_same_v<std::invoke_result_t<WholeLines&, const char*, const char*>, bool>) {
+        if (!whole_lines(windows.begin(), windows.stop())) return std::nullopt;
+      } else {
+        whole_lines(windows.begin(), windows.stop());
+      }
+    }
+  }
   for (;;) {
     const char* begin = reader.unread_begin();
     const char* end = reader.unread_end();

@@ -126,6 +126,39 @@ TEST(ReadInBlocks, WholeLinesThatReturnFalseStopTheReading) {
   }
 }
 
+// Files of several windows are read through mapped windows, the rest in
+// blocks: together they must give every byte once, in order, in whole lines.
+TEST(ReadInBlocks, MappedWindowsAndBlocksTogetherGiveTheFileExactly) {
+  testing::ScratchFolder folder;
+  std::string lines;
+  for (std::size_t i = 0; lines.size() < (std::size_t{13} << 20); ++i) {
+    lines += std::string(i % 97, static_cast<char>('a' + i % 26)) + "\n";
+  }
+  const std::string long_line(std::size_t{9} << 20, 'x');  // longer than a window
+  const std::vector<std::string> files = {
+      lines + "end",                                          // windows, then blocks
+      lines + long_line + "\n" + lines,                       // a line no window holds
+      lines.substr(0, (std::size_t{4} << 20) + 100) + "\n",  // about one window
+  };
+  for (std::size_t f = 0; f < files.size(); ++f) {
+    folder.write("f", files[f]);
+    Result<LineReader> reader = LineReader::open(folder.path("f"));
+    ASSERT_TRUE(reader.ok());
+    std::string seen;
+    bool whole = true;
+    const Status status = read_in_blocks(
+        reader.value(),
+        [&](const char* begin, const char* end) {
+          whole = whole && end > begin && end[-1] == '\n';
+          seen.append(begin, end);
+        },
+        [&](std::string_view line) { seen += line; });
+    EXPECT_EQ(status, std::nullopt);
+    EXPECT_TRUE(whole) << "file " << f;
+    EXPECT_TRUE(seen == files[f]) << "file " << f;
+  }
+}
+
 TEST(LineReader, AFolderOrAMissingFileCannotBeOpened) {
   testing::ScratchFolder folder;
   Result<LineReader> missing = LineReader::open(folder.path("nothing"));
