@@ -29,33 +29,22 @@ ExonSequences::ExonSequences(
 }
 
 void ExonSequences::set(std::string_view name, std::string_view sequence) {
-  const std::string_view stored = texts_.store(sequence);
-  // One look-up per pair: the name is kept even when it is already there,
-  // which only a file that names an exon twice pays for.
-  auto [entry, added] = by_name_.try_emplace(texts_.store(name), stored);
-  if (!added) entry->second = stored;
+  by_name_[name] = texts_.store(sequence);
 }
 
 std::optional<std::string_view> ExonSequences::find(std::string_view name) const {
-  auto found = by_name_.find(name);
-  if (found == by_name_.end()) return std::nullopt;
-  return found->second;
+  const std::string_view* found = by_name_.find(name);
+  if (found == nullptr) return std::nullopt;
+  return *found;
 }
 
 ExonFrames::ExonFrames(std::initializer_list<std::pair<std::string_view, ExonFrame>> entries) {
   for (const auto& [name, frame] : entries) (*this)[name] = frame;
 }
 
-ExonFrame& ExonFrames::operator[](std::string_view name) {
-  auto found = by_name_.find(name);
-  if (found != by_name_.end()) return found->second;
-  return by_name_.emplace(texts_.store(name), ExonFrame{}).first->second;
-}
+ExonFrame& ExonFrames::operator[](std::string_view name) { return by_name_[name]; }
 
-const ExonFrame* ExonFrames::find(std::string_view name) const {
-  auto found = by_name_.find(name);
-  return found == by_name_.end() ? nullptr : &found->second;
-}
+const ExonFrame* ExonFrames::find(std::string_view name) const { return by_name_.find(name); }
 
 Result<GeneticCode> load_genetic_code(const std::string& path) {
   GeneticCode code;

@@ -10,6 +10,7 @@
 
 #include "common/failure.h"
 #include "common/text_arena.h"
+#include "point_scan/name_table.h"
 
 namespace vesmar {
 
@@ -35,7 +36,7 @@ class ExonSequences {
 
  private:
   TextArena texts_;
-  std::unordered_map<std::string_view, std::string_view> by_name_;
+  NameTable<std::string_view> by_name_;
 };
 
 // The coding part of an exon, from exon_frames.txt: a name line, then the
@@ -64,8 +65,7 @@ class ExonFrames {
   auto end() const { return by_name_.end(); }
 
  private:
-  TextArena texts_;
-  std::unordered_map<std::string_view, ExonFrame> by_name_;
+  NameTable<ExonFrame> by_name_;
 };
 
 // The three exon tables that exon mode needs.
