@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>
+#include <utmp.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -38,12 +39,20 @@ TEST(PauseCommand, WithoutATerminalReturnsAtOnceAndPrintsNothing) {
 // PAUSE started on a pseudo-terminal, as a user in a terminal starts it.
 class TerminalRun {
  public:
+  // The terminal's settings are taken before PAUSE starts: taken after, they
+  // could already be the ones PAUSE sets while it waits.
   TerminalRun() {
-    child_ = ::forkpty(&master_, nullptr, nullptr, nullptr);
+    int terminal = -1;
+    if (::openpty(&master_, &terminal, nullptr, nullptr, nullptr) != 0) return;
+    ::tcgetattr(terminal, &initial_);
+    child_ = ::fork();
     if (child_ == 0) {
+      ::close(master_);
+      if (::login_tty(terminal) != 0) ::_exit(126);
       ::execl(kPause.c_str(), kPause.c_str(), static_cast<char*>(nullptr));
       ::_exit(127);
     }
+    ::close(terminal);
   }
   ~TerminalRun() {
     if (child_ > 0 && !exited_) {
@@ -90,6 +99,8 @@ class TerminalRun {
     return WIFEXITED(status_) ? WEXITSTATUS(status_) : 128 + WTERMSIG(status_);
   }
 
+  const termios& initial_settings() const { return initial_; }
+
   termios settings() const {
     termios now{};
     ::tcgetattr(master_, &now);
@@ -98,6 +109,7 @@ class TerminalRun {
 
  private:
   int master_ = -1;
+  termios initial_{};
   pid_t child_ = -1;
   int status_ = 0;
   bool exited_ = false;
@@ -109,7 +121,7 @@ TEST(PauseCommand, InATerminalPromptsAndWaitsForOneKey) {
     SCOPED_TRACE(key == "x" ? "a letter, without Enter" : "Enter");
     TerminalRun run;
     ASSERT_TRUE(run.started());
-    const termios before = run.settings();
+    const termios before = run.initial_settings();
     EXPECT_EQ(run.read_until(kPrompt), kPrompt);
     EXPECT_TRUE(run.still_running()) << "PAUSE must wait for the key";
     run.press(key);
@@ -124,7 +136,7 @@ TEST(PauseCommand, InATerminalPromptsAndWaitsForOneKey) {
 TEST(PauseCommand, CtrlCCountsAsAKeyAndLeavesTheTerminalAsItWas) {
   TerminalRun run;
   ASSERT_TRUE(run.started());
-  const termios before = run.settings();
+  const termios before = run.initial_settings();
   run.read_until(kPrompt);
   run.press("\x03");
   EXPECT_EQ(run.exit_status(), 0);
