@@ -24,17 +24,17 @@ class NameTable {
   Value& operator[](std::string_view name) {
     if (2 * (entries_.size() + 1) > slots_.size()) grow();
     const std::uint64_t hash = hash_of(name);
-    std::size_t slot = place_of(name, hash);
-    if (slots_[slot] != 0) return entries_[slots_[slot] - 1].second;
+    const std::size_t slot = place_of(name, hash);
+    if (slots_[slot] != 0) return entries_[number_in(slots_[slot])].second;
     entries_.emplace_back(names_.store(name), Value{});
-    slots_[slot] = static_cast<std::uint32_t>(entries_.size());
+    slots_[slot] = slot_value(hash, entries_.size() - 1);
     return entries_.back().second;
   }
 
   const Value* find(std::string_view name) const {
     if (entries_.empty()) return nullptr;
     const std::size_t slot = place_of(name, hash_of(name));
-    return slots_[slot] == 0 ? nullptr : &entries_[slots_[slot] - 1].second;
+    return slots_[slot] == 0 ? nullptr : &entries_[number_in(slots_[slot])].second;
   }
 
   std::size_t size() const { return entries_.size(); }
@@ -58,12 +58,22 @@ class NameTable {
     return hash ^ (hash >> 29);
   }
 
+  // A slot holds the entry's number + 1 in its low half and the top half of
+  // the name's hash in its high half, so that a probe seldom has to look at
+  // a name that is not the one sought; 0 where it is empty.
+  static std::uint64_t slot_value(std::uint64_t hash, std::size_t number) {
+    return (hash & 0xFFFFFFFF00000000ULL) | (number + 1);
+  }
+  static std::size_t number_in(std::uint64_t slot) { return (slot & 0xFFFFFFFFULL) - 1; }
+
   // The slot that holds `name`, or the empty slot where it belongs.
   std::size_t place_of(std::string_view name, std::uint64_t hash) const {
     const std::size_t mask = slots_.size() - 1;
+    const std::uint64_t tag = hash & 0xFFFFFFFF00000000ULL;
     for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-      const std::uint32_t entry = slots_[slot];
-      if (entry == 0 || entries_[entry - 1].first == name) return slot;
+      const std::uint64_t held = slots_[slot];
+      if (held == 0) return slot;
+      if ((held & 0xFFFFFFFF00000000ULL) == tag && entries_[number_in(held)].first == name) return slot;
     }
   }
 
@@ -71,15 +81,16 @@ class NameTable {
     slots_.assign(slots_.empty() ? 64 : 2 * slots_.size(), 0);
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t number = 0; number < entries_.size(); ++number) {
-      std::size_t slot = hash_of(entries_[number].first) & mask;
+      const std::uint64_t hash = hash_of(entries_[number].first);
+      std::size_t slot = hash & mask;
       while (slots_[slot] != 0) slot = (slot + 1) & mask;
-      slots_[slot] = static_cast<std::uint32_t>(number + 1);
+      slots_[slot] = slot_value(hash, number);
     }
   }
 
   TextArena names_;
   std::vector<Entry> entries_;
-  std::vector<std::uint32_t> slots_;  // entry number + 1; 0 where empty
+  std::vector<std::uint64_t> slots_;
 };
 
 }  // namespace vesmar
