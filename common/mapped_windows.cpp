@@ -12,7 +12,7 @@
 namespace vesmar {
 
 namespace {
-constexpr std::uint64_t kWindow = std::uint64_t{4} << 20;
+constexpr std::uint64_t kWindow = std::uint64_t{2} << 20;
 }
 
 MappedWindows::MappedWindows(LineReader& reader) : reader_(reader) {

@@ -138,7 +138,7 @@ TEST(ReadInBlocks, MappedWindowsAndBlocksTogetherGiveTheFileExactly) {
   const std::vector<std::string> files = {
       lines + "end",                                          // windows, then blocks
       lines + long_line + "\n" + lines,                       // a line no window holds
-      lines.substr(0, (std::size_t{4} << 20) + 100) + "\n",  // about one window
+      lines.substr(0, (std::size_t{2} << 20) + 100) + "\n",  // about one window
   };
   for (std::size_t f = 0; f < files.size(); ++f) {
     folder.write("f", files[f]);

@@ -209,7 +209,7 @@ TEST(BlockParsers, FrameRandomFilesAsLineByLineReadingDoes) {
     // Both builds of the bulk walk, where the processor has the wide one.
     set_wide_walks(round % 4 < 2);
     // Past a block of 1 MiB in the larger rounds, and past mapped windows
-    // of 4 MiB in the last.
+    // of 2 MiB in the last.
     std::string text =
         random_alignment_file(random, round < 8 ? 50 + round * 40 : round < 12 ? 200000 : 1200000);
     if (round % 2 == 1 && !text.empty()) text.pop_back();
