@@ -63,9 +63,9 @@ class PointRecordFramer {
     std::size_t length;
     for (;;) {
       if (expect == Expect::WtReads && skip_zero) {
-        // A count, then "0": no mutant read, so not wanted. Records with
-        // mutant reads that are not wanted are passed over with their
-        // windows; a wanted one is left to the loop below.
+        // A count, then "0": no mutant read, so not wanted. The records
+        // with mutant reads are read here too, windows and all, wanted or
+        // not; what the walk cannot see whole is left to the loop below.
         walk_records<QuickRecord::NoMutantReads>(
             cursor,
             [&](std::int64_t count) { position += count; },
@@ -80,14 +80,24 @@ class PointRecordFramer {
                 ++position;
                 return second_end + 1;
               }
-              const std::int32_t wt_reads =
-                  read_count(first_line, static_cast<std::size_t>(first_end - first_line));
-              if (wanted_(wt_reads, mut_reads)) return nullptr;
               const char* read_window_end = ends.line_end(second_end + 1);
               if (read_window_end == nullptr) return nullptr;
               const char* reference_window_end = ends.line_end(read_window_end + 1);
               if (reference_window_end == nullptr) return nullptr;
+              const std::int32_t wt_reads =
+                  read_count(first_line, static_cast<std::size_t>(first_end - first_line));
               ++position;
+              if (wanted_(wt_reads, mut_reads)) {
+                record_.position = position;
+                record_.wt_reads = wt_reads;
+                record_.mut_reads = mut_reads;
+                record_.read_window = std::string_view(
+                    second_end + 1, static_cast<std::size_t>(read_window_end - second_end - 1));
+                record_.reference_window = std::string_view(
+                    read_window_end + 1,
+                    static_cast<std::size_t>(reference_window_end - read_window_end - 1));
+                use_record_(static_cast<const AlignmentRecord&>(record_));
+              }
               return reference_window_end + 1;
             });
       }
