@@ -9,7 +9,6 @@ namespace vesmar {
 namespace {
 
 constexpr char kAbsentBase = '?';
-constexpr std::string_view kUnknownAminoAcid = "???";
 
 // A sequence that may be missing, read base by base; every index outside it
 // gives the absent base.
@@ -74,11 +73,6 @@ std::optional<char> complement(char base) {
     case 'c': return 'g';
     default: return std::nullopt;
   }
-}
-
-std::string_view amino_acid(const GeneticCode& code, const std::string& codon) {
-  auto found = code.find(codon);
-  return found == code.end() ? kUnknownAminoAcid : std::string_view(found->second);
 }
 
 std::optional<char> first_character(std::string_view window) {
@@ -154,6 +148,12 @@ void append_codon_change(std::string& text, std::string_view region_name,
 CodonChange codon_change(ExonContext& exon, const ExonGeometry& geometry,
                          std::string_view read_window, std::string_view reference_window,
                          const GeneticCode& genetic_code) {
+  return codon_change(exon, geometry, read_window, reference_window, CodonTable(genetic_code));
+}
+
+CodonChange codon_change(ExonContext& exon, const ExonGeometry& geometry,
+                         std::string_view read_window, std::string_view reference_window,
+                         const CodonTable& codons) {
   const int place = codon_position(geometry.start_frame, geometry.coding_offset);
   CodonChange change;
   change.wt_codon = reference_codon(exon, geometry, place);
@@ -164,8 +164,8 @@ CodonChange codon_change(ExonContext& exon, const ExonGeometry& geometry,
   } else if (std::optional<char> complemented = complement(base)) {
     change.mut_codon[place - 1] = *complemented;
   }
-  change.wt_amino_acid = amino_acid(genetic_code, change.wt_codon);
-  change.mut_amino_acid = amino_acid(genetic_code, change.mut_codon);
+  change.wt_amino_acid = codons.amino_acid(change.wt_codon);
+  change.mut_amino_acid = codons.amino_acid(change.mut_codon);
   return change;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "point_scan/codon_table.h"
 #include "point_scan/exon_tables.h"
 #include "point_scan/region_mapping.h"
 
@@ -89,5 +90,9 @@ struct CodonChange {
 CodonChange codon_change(ExonContext& exon, const ExonGeometry& geometry,
                          std::string_view read_window, std::string_view reference_window,
                          const GeneticCode& genetic_code);
+// The same, with the genetic code prepared for many look-ups.
+CodonChange codon_change(ExonContext& exon, const ExonGeometry& geometry,
+                         std::string_view read_window, std::string_view reference_window,
+                         const CodonTable& codons);
 
 }  // namespace vesmar
