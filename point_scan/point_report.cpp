@@ -97,30 +97,35 @@ char* put_row(char* out, bool exon_mode, const Region& region, const ReportedHit
   *out++ = ' ';
   out = put_number_field(out, hit.mut_reads, 19);
   *out++ = '\n';
-  const std::size_t indent = kPictureIndent + (exon_mode ? kCodonColumnWidth : 0);
-  std::memset(out, ' ', indent);
-  out += indent;
+  // The indent's two widths written as constants, which needs no call.
+  auto put_indent = [&] {
+    if (exon_mode) {
+      std::memset(out, ' ', kPictureIndent + kCodonColumnWidth);
+      out += kPictureIndent + kCodonColumnWidth;
+    } else {
+      std::memset(out, ' ', kPictureIndent);
+      out += kPictureIndent;
+    }
+  };
+  put_indent();
   out = put_field(out,
                   hit_at_first_column(hit.read_window, hit.reference_window) ? kMarkerAtFirst
                                                                               : kMarkerAtThirteenth,
                   0);
   *out++ = '\n';
-  std::memset(out, ' ', indent);
-  out += indent;
+  put_indent();
   out = put_field(out, hit.reference_window, 0);
   *out++ = '\n';
   return out;
 }
 
 // The codon change of a hit in exon mode, when it is a coding hit.
-std::optional<CodonChange> coding_change(const PointReport& report, const Region& region,
-                                         const ReportedHit& hit, const ExonFrame* frame,
-                                         ExonContext& exon) {
-  if (!report.exon_mode) return std::nullopt;
+std::optional<CodonChange> coding_change(const Region& region, const ReportedHit& hit,
+                                         const ExonFrame* frame, ExonContext& exon,
+                                         const CodonTable& codons) {
   std::optional<ExonGeometry> geometry = coding_geometry(region, hit.position, frame);
   if (!geometry) return std::nullopt;
-  return codon_change(exon, *geometry, hit.read_window, hit.reference_window,
-                      report.exon_tables->genetic_code);
+  return codon_change(exon, *geometry, hit.read_window, hit.reference_window, codons);
 }
 
 }  // namespace
@@ -130,7 +135,8 @@ void append_point_report_row(std::string& text, const PointReport& report, const
   std::optional<CodonChange> change;
   if (report.exon_mode) {
     ExonContext exon(region.name, report.exon_tables->sequences);
-    change = coding_change(report, region, hit, report.exon_tables->frames.find(region.name), exon);
+    change = coding_change(region, hit, report.exon_tables->frames.find(region.name), exon,
+                           CodonTable(report.exon_tables->genetic_code));
   }
   const std::size_t used = text.size();
   text.resize(used + longest_row(region, hit, change));
@@ -148,6 +154,7 @@ std::string point_report_row(const PointReport& report, const Hit& hit, std::int
 
 PointReportWriter::PointReportWriter(const PointReport& report, OutputFile* out)
     : report_(report), out_(out) {
+  if (report_.exon_mode) codons_.emplace(report_.exon_tables->genetic_code);
   if (out_ != nullptr) out_->write(point_report_heading(report_.exon_mode));
 }
 
@@ -161,14 +168,11 @@ void PointReportWriter::add(const ReportedHit& hit, std::size_t region) {
     exon_.emplace(matched.name, report_.exon_tables->sequences);
   }
   std::optional<CodonChange> change;
-  if (report_.exon_mode) change = coding_change(report_, matched, hit, exon_frame_, *exon_);
-  const std::size_t most = longest_row(matched, hit, change);
-  if (most > row_capacity_) {
-    row_capacity_ = std::max(most, 2 * row_capacity_);
-    row_.reset(new char[row_capacity_]);
-  }
-  const char* end = put_row(row_.get(), report_.exon_mode, matched, hit, row_number_, change);
-  out_->write(std::string_view(row_.get(), static_cast<std::size_t>(end - row_.get())));
+  if (report_.exon_mode) change = coding_change(matched, hit, exon_frame_, *exon_, *codons_);
+  // The row is written straight into the report's buffer.
+  char* const row = out_->room(longest_row(matched, hit, change)).data();
+  const char* end = put_row(row, report_.exon_mode, matched, hit, row_number_, change);
+  out_->appended(static_cast<std::size_t>(end - row));
 }
 
 void write_point_report(const PointReport& report, OutputFile& out) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -59,9 +58,7 @@ class PointReportWriter {
   PointReport report_;
   OutputFile* out_;
   std::int64_t row_number_ = 0;
-  // The row being built, reused, so that a row costs no allocation.
-  std::unique_ptr<char[]> row_;
-  std::size_t row_capacity_ = 0;
+  std::optional<CodonTable> codons_;  // exon mode only
   // The hits of one region come one after another: its exon data is looked
   // up once for all of them.
   std::size_t exon_region_ = SIZE_MAX;
