@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <memory>
 
 namespace vesmar {
 namespace {
@@ -35,6 +36,20 @@ TEST(FixedWidth, WritesInPlaceEvenFromViewsWithoutData) {
   end = put_number_field(end, -42, 5, true);
   end = put_field(end, "abcdef", 2);
   EXPECT_EQ(std::string_view(row, end - row), "   -42  abcdef");
+}
+
+// Every length that the short copies treat apart, from texts allocated to
+// their exact size (the sanitizer build sees a byte read past one), and
+// nothing written past the copy.
+TEST(FixedWidth, CopiesTextsOfEveryLengthExactly) {
+  for (std::size_t size = 0; size <= 70; ++size) {
+    const std::unique_ptr<char[]> text(new char[size]);
+    for (std::size_t i = 0; i < size; ++i) text[i] = static_cast<char>('A' + i % 50);
+    std::string out(size + 8, '#');
+    copy_text(out.data(), text.get(), size);
+    EXPECT_EQ(out.substr(0, size), std::string(text.get(), size)) << size;
+    EXPECT_EQ(out.substr(size), std::string(8, '#')) << size;
+  }
 }
 
 }  // namespace
