@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/chromosome_offsets.h"
 #include "common/fixed_width.h"
 #include "point_scan/codon_change.h"
 #include "point_scan/region_mapping.h"
@@ -66,22 +67,33 @@ std::size_t longest_row(const Region& region, const ReportedHit& hit,
          hit.reference_window.size() + (change ? change->text_size() : 0);
 }
 
+}  // namespace
+
+RegionColumns::RegionColumns(const Region& region)
+    : chromosome_offset(vesmar::chromosome_offset(region.chromosome)) {
+  append_field(text, region.name, 19);
+  text += ' ';
+  append_field(text, region.chromosome, 11);
+  text += ' ';
+  append_field(text, region.strand, 11);
+  text += ' ';
+}
+
+namespace {
+
 // Writes a row at `out`, which has room for longest_row(), and returns its
 // end. `change` is the codon change of a coding hit in exon mode.
-char* put_row(char* out, bool exon_mode, const Region& region, const ReportedHit& hit,
-              std::int64_t row_number, const std::optional<CodonChange>& change) {
+char* put_row(char* out, bool exon_mode, const Region& region, const RegionColumns& columns,
+              const ReportedHit& hit, std::int64_t row_number,
+              const std::optional<CodonChange>& change) {
   out = put_number_field(out, row_number, 11);
   *out++ = ' ';
-  out = put_field(out, region.name, 19);
-  *out++ = ' ';
-  out = put_field(out, region.chromosome, 11);
-  *out++ = ' ';
-  out = put_field(out, region.strand, 11);
-  *out++ = ' ';
+  std::memcpy(out, columns.text.data(), columns.text.size());
+  out += columns.text.size();
   out = put_number_field(out, region_position(region, hit.position), 11);
   *out++ = ' ';
-  if (std::optional<std::int64_t> on_chromosome = chromosome_position(region, hit.position)) {
-    out = put_number_field(out, *on_chromosome, 19);
+  if (columns.chromosome_offset) {
+    out = put_number_field(out, hit.position - *columns.chromosome_offset, 19);
     *out++ = ' ';
   }
   if (change) {
@@ -140,7 +152,8 @@ void append_point_report_row(std::string& text, const PointReport& report, const
   }
   const std::size_t used = text.size();
   text.resize(used + longest_row(region, hit, change));
-  char* end = put_row(text.data() + used, report.exon_mode, region, hit, row_number, change);
+  char* end = put_row(text.data() + used, report.exon_mode, region, RegionColumns(region), hit,
+                      row_number, change);
   text.resize(end - text.data());
 }
 
@@ -162,16 +175,19 @@ void PointReportWriter::add(const ReportedHit& hit, std::size_t region) {
   ++row_number_;
   if (out_ == nullptr) return;
   const Region& matched = report_.regions->regions[region];
-  if (report_.exon_mode && region != exon_region_) {
-    exon_region_ = region;
-    exon_frame_ = report_.exon_tables->frames.find(matched.name);
-    exon_.emplace(matched.name, report_.exon_tables->sequences);
+  if (region != current_region_) {
+    current_region_ = region;
+    columns_.emplace(matched);
+    if (report_.exon_mode) {
+      exon_frame_ = report_.exon_tables->frames.find(matched.name);
+      exon_.emplace(matched.name, report_.exon_tables->sequences);
+    }
   }
   std::optional<CodonChange> change;
   if (report_.exon_mode) change = coding_change(matched, hit, exon_frame_, *exon_, *codons_);
   // The row is written straight into the report's buffer.
   char* const row = out_->room(longest_row(matched, hit, change)).data();
-  const char* end = put_row(row, report_.exon_mode, matched, hit, row_number_, change);
+  const char* end = put_row(row, report_.exon_mode, matched, *columns_, hit, row_number_, change);
   out_->appended(static_cast<std::size_t>(end - row));
 }
 

@@ -49,6 +49,14 @@ void write_point_report(const PointReport& report, OutputFile& out);
 // Writes the report row by row as the hits come, so that no hit needs to be
 // kept: the heading at once, then add() for each hit with its region. With
 // no file (`out` null) the rows are only counted.
+// What the rows of one region share: its name, chromosome and strand in
+// their columns, each followed by a blank, and its chromosome's offset.
+struct RegionColumns {
+  explicit RegionColumns(const Region& region);
+  std::string text;
+  std::optional<std::int32_t> chromosome_offset;
+};
+
 class PointReportWriter {
  public:
   PointReportWriter(const PointReport& report, OutputFile* out);
@@ -59,9 +67,10 @@ class PointReportWriter {
   OutputFile* out_;
   std::int64_t row_number_ = 0;
   std::optional<CodonTable> codons_;  // exon mode only
-  // The hits of one region come one after another: its exon data is looked
-  // up once for all of them.
-  std::size_t exon_region_ = SIZE_MAX;
+  // The hits of one region come one after another: its columns and exon
+  // data are prepared once for all of them.
+  std::size_t current_region_ = SIZE_MAX;
+  std::optional<RegionColumns> columns_;
   const ExonFrame* exon_frame_ = nullptr;
   std::optional<ExonContext> exon_;
 };
