@@ -63,11 +63,14 @@ namespace plain_walk {
 #include "common/record_walk_body.h"
 }  // namespace plain_walk
 
-// (GCC only: clang, which builds the fuzz targets, has no target pragma.)
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #define VESMAR_WIDE_WALKS 1
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2,bmi,bmi2,popcnt,pclmul"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("avx2,bmi,bmi2,popcnt,pclmul")
+#endif
 namespace wide_walk {
 
 inline ChunkClasses classify_chunk(const char* chunk) {
@@ -104,7 +107,11 @@ inline unsigned count_bits(std::uint64_t bits) {
 
 #include "common/record_walk_body.h"
 }  // namespace wide_walk
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
 #pragma GCC pop_options
+#endif
 #endif
 
 // Walks the two-line records (pairs of lines, or of count lines) that follow

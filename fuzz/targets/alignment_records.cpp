@@ -10,6 +10,7 @@
 
 #include "common/line_reader.h"
 #include "common/number_reader.h"
+#include "common/record_walk.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/scratch.h"
 #include "point_scan/alignment_reader.h"
@@ -125,17 +126,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (spread) across_blocks(spread_text, input.rest(), shift, (choices & 2) != 0);
   const std::string_view text = spread ? std::string_view(spread_text) : input.rest();
 
-  std::vector<Seen> seen;
-  LineReader reader(memory_file(text), "alignment results");
-  const Status status = read_alignment_records(
-      reader, zero_mutants_wanted,
-      [&](std::int32_t wt_reads, std::int32_t mut_reads) { return wanted(wt_reads, mut_reads); },
-      [&](const AlignmentRecord& record) {
-        seen.push_back(Seen{record.position, record.wt_reads, record.mut_reads,
-                            std::string(record.read_window), std::string(record.reference_window)});
-      });
-  FUZZ_CHECK(!status.has_value(), status->message);
   const std::vector<Seen> expected = framed_line_by_line(text, zero_mutants_wanted, wanted);
-  FUZZ_CHECK(seen == expected, "read:\n" + describe(seen) + "expected:\n" + describe(expected));
+  // Both builds of the bulk walk, where the processor has the wide one.
+  for (const bool wide : {true, false}) {
+    set_wide_walks(wide);
+    std::vector<Seen> seen;
+    LineReader reader(memory_file(text), "alignment results");
+    const Status status = read_alignment_records(
+        reader, zero_mutants_wanted,
+        [&](std::int32_t wt_reads, std::int32_t mut_reads) { return wanted(wt_reads, mut_reads); },
+        [&](const AlignmentRecord& record) {
+          seen.push_back(Seen{record.position, record.wt_reads, record.mut_reads,
+                              std::string(record.read_window), std::string(record.reference_window)});
+        });
+    FUZZ_CHECK(!status.has_value(), status->message);
+    FUZZ_CHECK(seen == expected, std::string(wide ? "wide" : "plain") + " walk read:\n" +
+                                     describe(seen) + "expected:\n" + describe(expected));
+  }
+  set_wide_walks(true);
   return 0;
 }

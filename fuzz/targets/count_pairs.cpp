@@ -11,6 +11,7 @@
 
 #include "common/line_reader.h"
 #include "common/number_reader.h"
+#include "common/record_walk.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/scratch.h"
 #include "point_scan/alignment_reader.h"
@@ -112,12 +113,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (spread) across_blocks(spread_text, input.rest(), shift, (choices & 1) != 0);
   const std::string_view text = spread ? std::string_view(spread_text) : input.rest();
 
-  Recorder recorder;
-  LineReader reader(memory_file(text), "alignment results");
-  const Status status = read_count_pairs(reader, recorder);
-  FUZZ_CHECK(!status.has_value(), status->message);
   const std::vector<Count> expected = counted_line_by_line(text);
-  FUZZ_CHECK(same_counts(recorder.delivered, expected),
-             "read:" + describe(recorder.delivered) + "\nexpected:" + describe(expected));
+  // Both builds of the bulk walk, where the processor has the wide one.
+  for (const bool wide : {true, false}) {
+    set_wide_walks(wide);
+    Recorder recorder;
+    LineReader reader(memory_file(text), "alignment results");
+    const Status status = read_count_pairs(reader, recorder);
+    FUZZ_CHECK(!status.has_value(), status->message);
+    FUZZ_CHECK(same_counts(recorder.delivered, expected), std::string(wide ? "wide" : "plain") +
+                                                              " walk read:" + describe(recorder.delivered) +
+                                                              "\nexpected:" + describe(expected));
+  }
+  set_wide_walks(true);
   return 0;
 }
