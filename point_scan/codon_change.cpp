@@ -28,13 +28,13 @@ class Bases {
 };
 
 // The three reference bases of the hit's codon, in transcript orientation.
-std::string reference_codon(ExonContext& exon, const ExonGeometry& geometry, int place) {
+Codon reference_codon(ExonContext& exon, const ExonGeometry& geometry, int place) {
   const Bases seq(exon.sequence());
   const std::int64_t o = geometry.exon_offset;
   const std::int64_t r = geometry.bases_after;
   auto next = [&] { return Bases(exon.next_sequence()); };
   auto previous = [&] { return Bases(exon.previous_sequence()); };
-  std::string codon(3, kAbsentBase);
+  Codon codon;
   if (place == 1) {
     if (r >= 2) {
       codon = {seq.at(o), seq.at(o + 1), seq.at(o + 2)};
@@ -164,8 +164,8 @@ CodonChange codon_change(ExonContext& exon, const ExonGeometry& geometry,
   } else if (std::optional<char> complemented = complement(base)) {
     change.mut_codon[place - 1] = *complemented;
   }
-  change.wt_amino_acid = codons.amino_acid(change.wt_codon);
-  change.mut_amino_acid = codons.amino_acid(change.mut_codon);
+  change.wt_amino_acid = codons.amino_acid(text_of(change.wt_codon));
+  change.mut_amino_acid = codons.amino_acid(text_of(change.mut_codon));
   return change;
 }
 
@@ -174,11 +174,11 @@ char* CodonChange::put(char* out) const {
     if (!text.empty()) std::memcpy(out, text.data(), text.size());
     out += text.size();
   };
-  put_text(wt_codon);
+  put_text(text_of(wt_codon));
   *out++ = '(';
   put_text(wt_amino_acid);
   put_text(")->");
-  put_text(mut_codon);
+  put_text(text_of(mut_codon));
   *out++ = '(';
   put_text(mut_amino_acid);
   put_text(")        ");

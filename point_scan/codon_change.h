@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -74,16 +75,17 @@ void append_codon_change(std::string& line, std::string_view region_name,
 
 // The two codons of a hit in `exon` (whose sequences may already be known
 // from the hits before it) and their amino acids.
+using Codon = std::array<char, 3>;
+inline std::string_view text_of(const Codon& codon) { return std::string_view(codon.data(), 3); }
+
 struct CodonChange {
-  std::string wt_codon;
-  std::string mut_codon;
+  Codon wt_codon;
+  Codon mut_codon;
   std::string_view wt_amino_acid;
   std::string_view mut_amino_acid;
 
   // The longest text it makes.
-  std::size_t text_size() const {
-    return wt_codon.size() + mut_codon.size() + wt_amino_acid.size() + mut_amino_acid.size() + 14;
-  }
+  std::size_t text_size() const { return 6 + wt_amino_acid.size() + mut_amino_acid.size() + 14; }
   // Writes the text at `out` (room for text_size()) and returns its end.
   char* put(char* out) const;
 };

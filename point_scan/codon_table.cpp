@@ -1,5 +1,6 @@
 #include "point_scan/codon_table.h"
 
+#include <cstdint>
 #include <string>
 
 namespace vesmar {
@@ -8,16 +9,15 @@ namespace {
 
 constexpr char kBases[4] = {'a', 'c', 'g', 't'};
 
-// 0 to 3 for a lowercase base, 4 otherwise.
-int base_index(char base) {
-  switch (base) {
-    case 'a': return 0;
-    case 'c': return 1;
-    case 'g': return 2;
-    case 't': return 3;
-    default: return 4;
-  }
-}
+// 0 to 3 for a lowercase base, 4 for any other byte.
+constexpr std::array<std::uint8_t, 256> kBaseIndex = [] {
+  std::array<std::uint8_t, 256> index{};
+  index.fill(4);
+  for (std::uint8_t i = 0; i < 4; ++i) index[static_cast<unsigned char>(kBases[i])] = i;
+  return index;
+}();
+
+int base_index(char base) { return kBaseIndex[static_cast<unsigned char>(base)]; }
 
 std::string_view look_up(const GeneticCode& code, std::string_view codon) {
   const auto found = code.find(std::string(codon));
