@@ -15,14 +15,13 @@ namespace {
 constexpr std::uint64_t kWindow = std::uint64_t{2} << 20;
 }
 
-MappedWindows::MappedWindows(LineReader& reader) : reader_(reader) {
+MappedWindows::MappedWindows(LineReader& reader) {
   fd_ = reader.mappable_descriptor();
   if (fd_ < 0) return;
   struct stat status;
   if (::fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode)) return;
   const off_t at = ::lseek(fd_, 0, SEEK_CUR);
   if (at < 0) return;
-  file_size_ = static_cast<std::uint64_t>(status.st_size);
   offset_ = static_cast<std::uint64_t>(at);
   done_ = false;
 }
@@ -51,8 +50,12 @@ bool MappedWindows::next() {
   unmap();
   static const std::uint64_t page = static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
   const std::uint64_t start = offset_ - offset_ % page;
-  // Only where a whole window lies before the end of the file.
-  if (file_size_ < start + kWindow) {
+  // Only where a whole window lies before the end of the file, as it is now:
+  // bytes of a mapping that a file no longer has cannot be read at all, so a
+  // file cut short while it is read is left to the buffer, which sees the
+  // end of the file where it now is.
+  struct stat status;
+  if (::fstat(fd_, &status) != 0 || static_cast<std::uint64_t>(status.st_size) < start + kWindow) {
     hand_back();
     return false;
   }

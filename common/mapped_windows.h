@@ -34,9 +34,7 @@ class MappedWindows {
   void unmap();
   void hand_back();
 
-  LineReader& reader_;
   int fd_ = -1;
-  std::uint64_t file_size_ = 0;
   std::uint64_t offset_ = 0;  // the first byte not yet handed out
   void* map_ = nullptr;
   std::size_t map_length_ = 0;

@@ -1,6 +1,7 @@
 #include "common/line_reader.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -157,6 +158,33 @@ TEST(ReadInBlocks, MappedWindowsAndBlocksTogetherGiveTheFileExactly) {
     EXPECT_TRUE(whole) << "file " << f;
     EXPECT_TRUE(seen == files[f]) << "file " << f;
   }
+}
+
+// A file cut short while it is read: what is left of it is read through the
+// buffer, which ends where the file now ends, instead of a mapping that the
+// missing bytes would make unreadable.
+TEST(ReadInBlocks, AFileCutShortWhileReadEndsWhereItNowEnds) {
+  testing::ScratchFolder folder;
+  std::string content;
+  while (content.size() < (std::size_t{10} << 20)) content += "a line of text\n";
+  folder.write("f", content);
+  const std::size_t kept = (std::size_t{3} << 20) + 7;
+  Result<LineReader> reader = LineReader::open(folder.path("f"));
+  ASSERT_TRUE(reader.ok());
+  std::string seen;
+  bool cut = false;
+  const Status status = read_in_blocks(
+      reader.value(),
+      [&](const char* begin, const char* end) {
+        seen.append(begin, end);
+        if (!cut) {
+          cut = true;
+          ASSERT_EQ(::truncate(folder.path("f").c_str(), static_cast<off_t>(kept)), 0);
+        }
+      },
+      [&](std::string_view line) { seen += line; });
+  EXPECT_EQ(status, std::nullopt);
+  EXPECT_TRUE(seen == content.substr(0, kept));
 }
 
 TEST(LineReader, AFolderOrAMissingFileCannotBeOpened) {
