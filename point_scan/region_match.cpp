@@ -29,17 +29,14 @@ void RegionMatcher::restart() {
   active_ = {};
 }
 
-std::optional<std::size_t> RegionMatcher::match(std::int64_t position) {
-  if (position < last_position_) restart();
-  last_position_ = position;
+void RegionMatcher::enter(std::int64_t position) {
   while (next_ < by_first_.size() && reach_[by_first_[next_]].first <= position) {
     active_.push(by_first_[next_++]);
   }
-  // Positions only grow, so a region whose reach ended before this one is
-  // done for good; the lowest index left reaches the position.
+}
+
+void RegionMatcher::leave(std::int64_t position) {
   while (!active_.empty() && reach_[active_.top()].last < position) active_.pop();
-  if (active_.empty()) return std::nullopt;
-  return active_.top();
 }
 
 }  // namespace vesmar

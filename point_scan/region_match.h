@@ -27,10 +27,26 @@ std::optional<std::size_t> first_region_reaching(const std::vector<Region>& regi
 class RegionMatcher {
  public:
   explicit RegionMatcher(const std::vector<Region>& regions);
-  std::optional<std::size_t> match(std::int64_t position);
+
+  // Inlined into the scan, which asks once per hit; the heap is touched only
+  // where a region comes into reach or goes out of it.
+  std::optional<std::size_t> match(std::int64_t position) {
+    if (position < last_position_) restart();
+    last_position_ = position;
+    if (next_ < by_first_.size() && reach_[by_first_[next_]].first <= position) enter(position);
+    if (!active_.empty() && reach_[active_.top()].last < position) leave(position);
+    if (active_.empty()) return std::nullopt;
+    return active_.top();
+  }
 
  private:
   void restart();
+  // Puts the regions whose reach begins at or before `position` in the heap.
+  void enter(std::int64_t position);
+  // Positions only grow, so a region whose reach ended before `position` is
+  // done for good: takes such regions off the top of the heap, so that the
+  // lowest index left reaches the position.
+  void leave(std::int64_t position);
 
   struct Reach {
     std::int64_t first;  // first position reached
