@@ -8,6 +8,7 @@
 
 #include "common/byte_source.h"
 #include "common/failure.h"
+#include "common/line_scan.h"
 #include "common/mapped_windows.h"
 
 namespace vesmar {
@@ -150,6 +151,21 @@ Status read_in_blocks(LineReader& reader, WholeLines&& whole_lines, LastLine&& l
     }
     if (!reader.refill()) return reader.read_failure();
   }
+}
+
+// Calls use_line(line) for every line of the file, exactly as a loop over
+// next() would give them (the piece after the last line feed included), but
+// reads the file in blocks and finds the line feeds 64 bytes at a time.
+template <class UseLine>
+Status read_each_line(LineReader& reader, UseLine&& use_line) {
+  return read_in_blocks(
+      reader,
+      [&](const char* begin, const char* stop) {
+        for_each_line(begin, stop, [&](const char* line, const char* end) {
+          use_line(std::string_view(line, static_cast<std::size_t>(end - line)));
+        });
+      },
+      [&](std::string_view line) { use_line(line); });
 }
 
 }  // namespace vesmar

@@ -13,12 +13,7 @@ template <class UseLine>
 Status for_each_line(const std::string& path, UseLine use_line) {
   Result<LineReader> opened = LineReader::open(path);
   if (!opened.ok()) return Failure{opened.failure().message, 1};
-  LineReader& reader = opened.value();
-  std::string_view line;
-  LineReader::Next next;
-  while ((next = reader.next(line)) == LineReader::Next::Line) use_line(line);
-  if (next == LineReader::Next::ReadError) return reader.read_failure();
-  return std::nullopt;
+  return read_each_line(opened.value(), use_line);
 }
 
 }  // namespace

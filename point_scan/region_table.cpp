@@ -38,9 +38,7 @@ Result<RegionTable> load_region_table(const std::string& path) {
   table.regions.reserve((feeds.value() + 1) / 5);
   Region group;
   int field = 0;
-  std::string_view line;
-  LineReader::Next next;
-  while ((next = reader.next(line)) == LineReader::Next::Line) {
+  const Status read = read_each_line(reader, [&](std::string_view line) {
     switch (field) {
       case 0: group.name = table.texts.store(line); break;
       case 1: group.start = read_atoi(line); break;
@@ -52,8 +50,8 @@ Result<RegionTable> load_region_table(const std::string& path) {
         break;
     }
     field = field == 4 ? 0 : field + 1;
-  }
-  if (next == LineReader::Next::ReadError) return reader.read_failure();
+  });
+  if (read) return *read;
   return table;
 }
 
