@@ -107,4 +107,18 @@ bool LineReader::refill() {
   }
 }
 
+Result<std::size_t> count_line_feeds(const std::string& path) {
+  Result<LineReader> opened = LineReader::open(path);
+  if (!opened.ok()) return Failure{opened.failure().message, 1};
+  std::size_t feeds = 0;
+  Status status = read_in_blocks(
+      opened.value(),
+      [&](const char* begin, const char* stop) {
+        for (const char* p = begin; p < stop; ++p) feeds += *p == '\n';
+      },
+      [](std::string_view) {});
+  if (status) return *status;
+  return feeds;
+}
+
 }  // namespace vesmar

@@ -153,6 +153,11 @@ Status read_in_blocks(LineReader& reader, WholeLines&& whole_lines, LastLine&& l
   }
 }
 
+// The number of line feeds in the file at `path`, for readers that size
+// their tables before filling them (growing would hold two copies at its
+// largest, and rehash).
+Result<std::size_t> count_line_feeds(const std::string& path);
+
 // Calls use_line(line) for every line of the file, exactly as a loop over
 // next() would give them (the piece after the last line feed included), but
 // reads the file in blocks and finds the line feeds 64 bytes at a time.

@@ -53,6 +53,10 @@ Result<GeneticCode> load_genetic_code(const std::string& path) {
 
 Result<ExonSequences> load_exon_sequences(const std::string& path) {
   ExonSequences sequences;
+  // Two lines an exon.
+  Result<std::size_t> lines = count_line_feeds(path);
+  if (!lines.ok()) return lines.failure();
+  sequences.reserve(lines.value() / 2 + 1);
   std::string name;
   bool name_line = true;
   Status status = for_each_line(path, [&](std::string_view line) {
@@ -69,6 +73,10 @@ Result<ExonSequences> load_exon_sequences(const std::string& path) {
 
 Result<ExonFrames> load_exon_frames(const std::string& path) {
   ExonFrames frames;
+  // Four lines an exon.
+  Result<std::size_t> lines = count_line_feeds(path);
+  if (!lines.ok()) return lines.failure();
+  frames.reserve(lines.value() / 4 + 1);
   std::string name;
   ExonFrame* frame = nullptr;  // the current name's, looked up at its first number
   int index = 0;

@@ -20,6 +20,14 @@ class NameTable {
  public:
   using Entry = std::pair<std::string_view, Value>;
 
+  // Makes room for `count` names, so that filling the table never grows it.
+  void reserve(std::size_t count) {
+    entries_.reserve(count);
+    std::size_t slots = slots_.empty() ? 64 : slots_.size();
+    while (slots < 2 * (count + 1)) slots *= 2;
+    if (slots > slots_.size()) grow_to(slots);
+  }
+
   // The value of `name`, made (Value{}) when the name is new.
   Value& operator[](std::string_view name) {
     if (2 * (entries_.size() + 1) > slots_.size()) grow();
@@ -77,8 +85,10 @@ class NameTable {
     }
   }
 
-  void grow() {
-    slots_.assign(slots_.empty() ? 64 : 2 * slots_.size(), 0);
+  void grow() { grow_to(slots_.empty() ? 64 : 2 * slots_.size()); }
+
+  void grow_to(std::size_t slots) {
+    slots_.assign(slots, 0);
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t number = 0; number < entries_.size(); ++number) {
       const std::uint64_t hash = hash_of(entries_[number].first);

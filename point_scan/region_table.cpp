@@ -5,26 +5,6 @@
 
 namespace vesmar {
 
-namespace {
-
-// The number of line feeds in the file at `path`.
-Result<std::size_t> count_line_feeds(const std::string& path) {
-  Result<LineReader> opened = LineReader::open(path);
-  if (!opened.ok()) return Failure{opened.failure().message, 1};
-  LineReader& reader = opened.value();
-  std::size_t feeds = 0;
-  Status status = read_in_blocks(
-      reader,
-      [&](const char* begin, const char* stop) {
-        for (const char* p = begin; p < stop; ++p) feeds += *p == '\n';
-      },
-      [](std::string_view) {});
-  if (status) return *status;
-  return feeds;
-}
-
-}  // namespace
-
 Result<RegionTable> load_region_table(const std::string& path) {
   // A first pass counts the regions, so that the table is filled in place
   // rather than grown (growing would hold two copies at its largest).
