@@ -1,5 +1,7 @@
 #include "point_scan/exon_tables.h"
 
+#include <algorithm>
+
 #include "common/line_reader.h"
 #include "common/number_reader.h"
 #include "common/package_paths.h"
@@ -14,6 +16,14 @@ Status for_each_line(const std::string& path, UseLine use_line) {
   Result<LineReader> opened = LineReader::open(path);
   if (!opened.ok()) return Failure{opened.failure().message, 1};
   return read_each_line(opened.value(), use_line);
+}
+
+// The room made for `exons` before a table is filled: no more than a
+// genome's exons, so that a file of empty lines does not reserve gigabytes;
+// a table with more grows as it is filled.
+std::size_t room_for(std::size_t exons) {
+  constexpr std::size_t kMostExonsMadeRoomFor = std::size_t{1} << 20;
+  return std::min(exons, kMostExonsMadeRoomFor);
 }
 
 }  // namespace
@@ -56,7 +66,7 @@ Result<ExonSequences> load_exon_sequences(const std::string& path) {
   // Two lines an exon.
   Result<std::size_t> lines = count_line_feeds(path);
   if (!lines.ok()) return lines.failure();
-  sequences.reserve(lines.value() / 2 + 1);
+  sequences.reserve(room_for(lines.value() / 2 + 1));
   std::string name;
   bool name_line = true;
   Status status = for_each_line(path, [&](std::string_view line) {
@@ -76,7 +86,7 @@ Result<ExonFrames> load_exon_frames(const std::string& path) {
   // Four lines an exon.
   Result<std::size_t> lines = count_line_feeds(path);
   if (!lines.ok()) return lines.failure();
-  frames.reserve(lines.value() / 4 + 1);
+  frames.reserve(room_for(lines.value() / 4 + 1));
   std::string name;
   ExonFrame* frame = nullptr;  // the current name's, looked up at its first number
   int index = 0;
