@@ -1,5 +1,7 @@
 #include "point_scan/region_table.h"
 
+#include <algorithm>
+
 #include "common/line_reader.h"
 #include "common/number_reader.h"
 
@@ -15,7 +17,10 @@ Result<RegionTable> load_region_table(const std::string& path) {
   LineReader& reader = opened.value();
 
   RegionTable table;
-  table.regions.reserve((feeds.value() + 1) / 5);
+  // No more room than four million regions, so that a file of empty lines
+  // does not reserve gigabytes; a table with more grows as it is filled.
+  constexpr std::size_t kMostRegionsMadeRoomFor = std::size_t{1} << 22;
+  table.regions.reserve(std::min((feeds.value() + 1) / 5, kMostRegionsMadeRoomFor));
   Region group;
   int field = 0;
   const Status read = read_each_line(reader, [&](std::string_view line) {
