@@ -1,44 +1,15 @@
 #include "chromosome_join/genome_join.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 
 #include "chromosome_join/genome_padding.h"
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "common/line_scan.h"
 
 namespace vesmar {
 
 namespace {
-
-// The line feeds in [begin, end). Each byte of a 16-byte counter counts the
-// line feeds in its lane for up to 255 rounds, then the lanes are added up,
-// about one instruction per 5 bytes.
-std::uint64_t count_line_feeds(const char* begin, const char* end) {
-  std::uint64_t count = 0;
-  const char* at = begin;
-#if defined(__SSE2__)
-  const __m128i feed = _mm_set1_epi8('\n');
-  const __m128i zero = _mm_setzero_si128();
-  while (end - at >= 16) {
-    const std::size_t rounds = std::min<std::size_t>(static_cast<std::size_t>(end - at) / 16, 255);
-    __m128i lanes = zero;
-    for (std::size_t round = 0; round < rounds; ++round, at += 16) {
-      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-      lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(bytes, feed));
-    }
-    const __m128i sums = _mm_sad_epu8(lanes, zero);
-    count += static_cast<std::uint64_t>(_mm_cvtsi128_si64(sums)) +
-             static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(sums, sums)));
-  }
-#endif
-  for (; at < end; ++at) count += *at == '\n' ? 1 : 0;
-  return count;
-}
 
 // Reads one chromosome file a block at a time. Sequence lines stand in the
 // genome sequence file exactly as in the chromosome file, each with its line

@@ -117,14 +117,19 @@ class LineReader {
 // at once, reads no further block and calls no last_line.
 template <class WholeLines, class LastLine>
 Status read_in_blocks(LineReader& reader, WholeLines&& whole_lines, LastLine&& last_line) {
+  // Hands whole_lines a span; false when it has stopped the reading.
+  const auto take = [&](const char* begin, const char* stop) {
+    if constexpr (std::is_same_v<std::invoke_result_t<WholeLines&, const char*, const char*>, bool>) {
+      return static_cast<bool>(whole_lines(begin, stop));
+    } else {
+      whole_lines(begin, stop);
+      return true;
+    }
+  };
   {
     MappedWindows windows(reader);
     while (windows.next()) {
-      if constexpr (std::is_same_v<std::invoke_result_t<WholeLines&, const char*, const char*>, bool>) {
-        if (!whole_lines(windows.begin(), windows.stop())) return std::nullopt;
-      } else {
-        whole_lines(windows.begin(), windows.stop());
-      }
+      if (!take(windows.begin(), windows.stop())) return std::nullopt;
     }
   }
   for (;;) {
@@ -133,15 +138,9 @@ Status read_in_blocks(LineReader& reader, WholeLines&& whole_lines, LastLine&& l
     if (begin != end) {
       const char* last_feed = static_cast<const char*>(::memrchr(begin, '\n', end - begin));
       if (last_feed != nullptr) {
-        if constexpr (std::is_same_v<std::invoke_result_t<WholeLines&, const char*, const char*>, bool>) {
-          if (!whole_lines(begin, last_feed + 1)) {
-            reader.consume_to(last_feed + 1);
-            return std::nullopt;
-          }
-        } else {
-          whole_lines(begin, last_feed + 1);
-        }
+        const bool going_on = take(begin, last_feed + 1);
         reader.consume_to(last_feed + 1);
+        if (!going_on) return std::nullopt;
       }
     }
     if (reader.at_end()) {
@@ -153,9 +152,13 @@ Status read_in_blocks(LineReader& reader, WholeLines&& whole_lines, LastLine&& l
   }
 }
 
-// The number of line feeds in the file at `path`, for readers that size
-// their tables before filling them (growing would hold two copies at its
-// largest, and rehash).
+// Opens a table file (regions, exons) as LineReader::open does, with a
+// failure whose exit status is 1.
+Result<LineReader> open_table_file(const std::string& path);
+
+// The number of line feeds in the table file at `path`, for readers that
+// size their tables before filling them (growing would hold two copies at
+// its largest, and rehash).
 Result<std::size_t> count_line_feeds(const std::string& path);
 
 // Calls use_line(line) for every line of the file, exactly as a loop over
@@ -171,6 +174,14 @@ Status read_each_line(LineReader& reader, UseLine&& use_line) {
         });
       },
       [&](std::string_view line) { use_line(line); });
+}
+
+// The same for the table file at `path`.
+template <class UseLine>
+Status read_each_line(const std::string& path, UseLine&& use_line) {
+  Result<LineReader> opened = open_table_file(path);
+  if (!opened.ok()) return opened.failure();
+  return read_each_line(opened.value(), use_line);
 }
 
 }  // namespace vesmar

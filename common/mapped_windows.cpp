@@ -32,7 +32,7 @@ MappedWindows::~MappedWindows() {
 }
 
 void MappedWindows::unmap() {
-  if (map_ != nullptr) ::munmap(map_, map_length_);
+  if (map_ != nullptr) ::munmap(map_, kWindow);
   map_ = nullptr;
 }
 
@@ -66,7 +66,6 @@ bool MappedWindows::next() {
     return false;
   }
   map_ = map;
-  map_length_ = kWindow;
   const char* base = static_cast<const char*>(map);
   const char* from = base + (offset_ - start);
   const char* limit = base + kWindow - kScanSlack;

@@ -36,8 +36,7 @@ class MappedWindows {
 
   int fd_ = -1;
   std::uint64_t offset_ = 0;  // the first byte not yet handed out
-  void* map_ = nullptr;
-  std::size_t map_length_ = 0;
+  void* map_ = nullptr;  // the current window (2 MiB)
   const char* begin_ = nullptr;
   const char* stop_ = nullptr;
   bool done_ = true;

@@ -10,14 +10,6 @@ namespace vesmar {
 
 namespace {
 
-// Reads every line of the file at `path` with `use_line(line)`.
-template <class UseLine>
-Status for_each_line(const std::string& path, UseLine use_line) {
-  Result<LineReader> opened = LineReader::open(path);
-  if (!opened.ok()) return Failure{opened.failure().message, 1};
-  return read_each_line(opened.value(), use_line);
-}
-
 // The room made for `exons` before a table is filled: no more than a
 // genome's exons, so that a file of empty lines does not reserve gigabytes;
 // a table with more grows as it is filled.
@@ -53,7 +45,7 @@ const ExonFrame* ExonFrames::find(std::string_view name) const { return by_name_
 
 Result<GeneticCode> load_genetic_code(const std::string& path) {
   GeneticCode code;
-  Status status = for_each_line(path, [&](std::string_view line) {
+  Status status = read_each_line(path, [&](std::string_view line) {
     if (line.size() < 3) return;
     code[std::string(line.substr(0, 3))] = std::string(line.substr(3, 3));
   });
@@ -69,7 +61,7 @@ Result<ExonSequences> load_exon_sequences(const std::string& path) {
   sequences.reserve(room_for(lines.value() / 2 + 1));
   std::string name;
   bool name_line = true;
-  Status status = for_each_line(path, [&](std::string_view line) {
+  Status status = read_each_line(path, [&](std::string_view line) {
     if (name_line) {
       name.assign(line);
     } else {
@@ -90,7 +82,7 @@ Result<ExonFrames> load_exon_frames(const std::string& path) {
   std::string name;
   ExonFrame* frame = nullptr;  // the current name's, looked up at its first number
   int index = 0;
-  Status status = for_each_line(path, [&](std::string_view line) {
+  Status status = read_each_line(path, [&](std::string_view line) {
     switch (index) {
       case 0: name.assign(line); break;
       case 1:

@@ -12,9 +12,6 @@ Result<RegionTable> load_region_table(const std::string& path) {
   // rather than grown (growing would hold two copies at its largest).
   Result<std::size_t> feeds = count_line_feeds(path);
   if (!feeds.ok()) return feeds.failure();
-  Result<LineReader> opened = LineReader::open(path);
-  if (!opened.ok()) return Failure{opened.failure().message, 1};
-  LineReader& reader = opened.value();
 
   RegionTable table;
   // No more room than four million regions, so that a file of empty lines
@@ -23,7 +20,7 @@ Result<RegionTable> load_region_table(const std::string& path) {
   table.regions.reserve(std::min((feeds.value() + 1) / 5, kMostRegionsMadeRoomFor));
   Region group;
   int field = 0;
-  const Status read = read_each_line(reader, [&](std::string_view line) {
+  const Status read = read_each_line(path, [&](std::string_view line) {
     switch (field) {
       case 0: group.name = table.texts.store(line); break;
       case 1: group.start = read_atoi(line); break;
