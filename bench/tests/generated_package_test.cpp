@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <map>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,20 +13,14 @@
 #include "bench/genome_layout.h"
 #include "bench/package_generator.h"
 #include "common/testing/program_run.h"
+#include "common/testing/text_lines.h"
 
 namespace vesmar::bench {
 namespace {
 
 namespace fs = std::filesystem;
+using vesmar::testing::lines_of;
 using vesmar::testing::ScratchFolder;
-
-std::vector<std::string> lines_of(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  std::string line;
-  while (std::getline(in, line)) lines.push_back(line);
-  return lines;
-}
 
 std::int64_t manifest_number(const std::string& manifest, const std::string& key) {
   for (const std::string& line : lines_of(manifest)) {

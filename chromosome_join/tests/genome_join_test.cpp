@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/testing/program_run.h"
+#include "common/testing/text_lines.h"
 
 namespace vesmar {
 namespace {
@@ -191,23 +192,11 @@ TEST(JoinSingleFile, EveryTruncatedPrefixOfATwoRecordFileGivesAWellFormedGenome)
 
 // The two joins as the rules state them, line by line: the reference that the
 // block-at-a-time join must agree with.
-std::vector<std::string_view> plain_lines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  std::size_t begin = 0;
-  while (begin < text.size()) {
-    std::size_t end = text.find('\n', begin);
-    if (end == std::string_view::npos) end = text.size();
-    lines.push_back(text.substr(begin, end - begin));
-    begin = end + 1;
-  }
-  return lines;
-}
-
 std::string plain_join_separate(const std::vector<std::string>& files, double number_value) {
   std::string genome;
   for (std::size_t i = 0; i < files.size(); ++i) {
     std::size_t length = 0;
-    for (const std::string_view line : plain_lines(files[i])) {
+    for (const std::string_view line : testing::lines_of(files[i])) {
       if (line.find('>') != std::string_view::npos) continue;
       genome.append(line);
       genome += '\n';
@@ -222,7 +211,7 @@ std::string plain_join_separate(const std::vector<std::string>& files, double nu
 std::string plain_join_single(const std::string& file) {
   std::string genome;
   std::size_t length = 0;
-  for (const std::string_view line : plain_lines(file)) {
+  for (const std::string_view line : testing::lines_of(file)) {
     if (line.find('>') == std::string_view::npos) {
       genome.append(line);
       genome += '\n';

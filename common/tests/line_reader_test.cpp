@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -127,6 +128,34 @@ TEST(ReadInBlocks, WholeLinesThatReturnFalseStopTheReading) {
   }
 }
 
+// What read_in_blocks gave of a file: its spans and last piece, in order,
+// and whether every span was made of whole lines. after_first_span runs
+// once, after the first span.
+struct BlockRead {
+  std::string seen;
+  bool whole_lines = true;
+  Status status;
+};
+
+BlockRead read_by_blocks(const std::string& path,
+                         const std::function<void()>& after_first_span = [] {}) {
+  BlockRead read;
+  Result<LineReader> reader = LineReader::open(path);
+  EXPECT_TRUE(reader.ok());
+  if (!reader.ok()) return read;
+  bool first = true;
+  read.status = read_in_blocks(
+      reader.value(),
+      [&](const char* begin, const char* end) {
+        read.whole_lines = read.whole_lines && end > begin && end[-1] == '\n';
+        read.seen.append(begin, end);
+        if (first) after_first_span();
+        first = false;
+      },
+      [&](std::string_view line) { read.seen += line; });
+  return read;
+}
+
 // Files of several windows are read through mapped windows, the rest in
 // blocks: together they must give every byte once, in order, in whole lines.
 TEST(ReadInBlocks, MappedWindowsAndBlocksTogetherGiveTheFileExactly) {
@@ -143,20 +172,10 @@ TEST(ReadInBlocks, MappedWindowsAndBlocksTogetherGiveTheFileExactly) {
   };
   for (std::size_t f = 0; f < files.size(); ++f) {
     folder.write("f", files[f]);
-    Result<LineReader> reader = LineReader::open(folder.path("f"));
-    ASSERT_TRUE(reader.ok());
-    std::string seen;
-    bool whole = true;
-    const Status status = read_in_blocks(
-        reader.value(),
-        [&](const char* begin, const char* end) {
-          whole = whole && end > begin && end[-1] == '\n';
-          seen.append(begin, end);
-        },
-        [&](std::string_view line) { seen += line; });
-    EXPECT_EQ(status, std::nullopt);
-    EXPECT_TRUE(whole) << "file " << f;
-    EXPECT_TRUE(seen == files[f]) << "file " << f;
+    const BlockRead read = read_by_blocks(folder.path("f"));
+    EXPECT_EQ(read.status, std::nullopt);
+    EXPECT_TRUE(read.whole_lines) << "file " << f;
+    EXPECT_TRUE(read.seen == files[f]) << "file " << f;
   }
 }
 
@@ -169,22 +188,11 @@ TEST(ReadInBlocks, AFileCutShortWhileReadEndsWhereItNowEnds) {
   while (content.size() < (std::size_t{10} << 20)) content += "a line of text\n";
   folder.write("f", content);
   const std::size_t kept = (std::size_t{3} << 20) + 7;
-  Result<LineReader> reader = LineReader::open(folder.path("f"));
-  ASSERT_TRUE(reader.ok());
-  std::string seen;
-  bool cut = false;
-  const Status status = read_in_blocks(
-      reader.value(),
-      [&](const char* begin, const char* end) {
-        seen.append(begin, end);
-        if (!cut) {
-          cut = true;
-          ASSERT_EQ(::truncate(folder.path("f").c_str(), static_cast<off_t>(kept)), 0);
-        }
-      },
-      [&](std::string_view line) { seen += line; });
-  EXPECT_EQ(status, std::nullopt);
-  EXPECT_TRUE(seen == content.substr(0, kept));
+  const BlockRead read = read_by_blocks(folder.path("f"), [&] {
+    ASSERT_EQ(::truncate(folder.path("f").c_str(), static_cast<off_t>(kept)), 0);
+  });
+  EXPECT_EQ(read.status, std::nullopt);
+  EXPECT_TRUE(read.seen == content.substr(0, kept));
 }
 
 TEST(LineReader, AFolderOrAMissingFileCannotBeOpened) {

@@ -10,12 +10,14 @@
 #include <vector>
 
 #include "common/testing/program_run.h"
+#include "common/testing/text_lines.h"
 #include "examples/example_files.h"
 #include "examples/example_genome.h"
 
 namespace vesmar {
 namespace {
 
+using testing::lines_of;
 using testing::ProgramRun;
 using testing::ScratchFolder;
 
@@ -24,13 +26,6 @@ std::string expected(const std::string& name) {
   std::ostringstream content;
   content << file.rdbuf();
   return content.str();
-}
-
-std::vector<std::string> lines_of(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
 }
 
 class Example : public ::testing::Test {

@@ -12,6 +12,7 @@
 
 #include "common/line_reader.h"
 #include "common/testing/program_run.h"
+#include "common/testing/text_lines.h"
 #include "reads_importer/gzip_source.h"
 #include "reads_importer/read_file_input.h"
 #include "reads_importer/tests/gzip_testing.h"
@@ -20,6 +21,7 @@ namespace vesmar {
 namespace {
 
 using testing::gzip_member;
+using testing::lines_of;
 using testing::ScratchFolder;
 
 const std::string kCutShort = "the file ends in the middle of its compressed data (it is cut short)";
@@ -45,18 +47,6 @@ ReadOut read_all(LineReader& reader) {
     out.lines.emplace_back(line);
   }
   return out;
-}
-
-std::vector<std::string> lines_of(std::string_view text) {
-  std::vector<std::string> lines;
-  std::size_t begin = 0;
-  while (begin < text.size()) {
-    std::size_t end = text.find('\n', begin);
-    if (end == std::string_view::npos) end = text.size();
-    lines.emplace_back(text.substr(begin, end - begin));
-    begin = end + 1;
-  }
-  return lines;
 }
 
 bool is_prefix(const std::vector<std::string>& part, const std::vector<std::string>& whole) {

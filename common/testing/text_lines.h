@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vesmar::testing {
+
+// The lines a text editor shows of `text`: the pieces between line feeds,
+// without the empty piece after a final line feed ("" has none).
+std::vector<std::string> lines_of(std::string_view text);
+
+}  // namespace vesmar::testing
