@@ -51,7 +51,7 @@ Result<AlignmentFileSummary> write_alignment_file(const std::string& path, const
     }
   }
   summary.positions = positions;
-  if (Status committed = file.commit()) return *committed;
+  if (Status committed = file.commit(); !committed.ok()) return committed.failure();
   return summary;
 }
 

@@ -60,9 +60,9 @@ Result<ChromosomeFilesSummary> write_chromosome_files(const std::string& folder,
     const auto bases = static_cast<std::int64_t>(static_cast<double>(chromosome.sequence_length) * fraction + 0.5);
     summary.bytes += write_record(chromosome, bases, reference, *own_file.value(), *genome_file.value());
     summary.bases += bases;
-    if (Status committed = own_file.value()->commit()) return *committed;
+    if (Status committed = own_file.value()->commit(); !committed.ok()) return committed.failure();
   }
-  if (Status committed = genome_file.value()->commit()) return *committed;
+  if (Status committed = genome_file.value()->commit(); !committed.ok()) return committed.failure();
   return summary;
 }
 

@@ -117,12 +117,12 @@ Result<FeatureSummary> write_feature_files(const std::string& folder, const Refe
   summary.exons = static_cast<std::int64_t>(exons.size());
   summary.introns = static_cast<std::int64_t>(introns.size());
   summary.intergenic_regions = static_cast<std::int64_t>(intergenic.size());
-  if (Status s = write_region_file(folder + "/cexons.txt", exons)) return *s;
-  if (Status s = write_region_file(folder + "/cintrons.txt", introns)) return *s;
-  if (Status s = write_region_file(folder + "/cintergenic.txt", intergenic)) return *s;
-  if (Status s = write_exon_sequences(folder + "/exon_sequences.txt", reference, genes)) return *s;
-  if (Status s = write_exon_frames(folder + "/exon_frames.txt", genes)) return *s;
-  if (Status s = write_genetic_code(folder + "/genetic_code.txt")) return *s;
+  if (Status s = write_region_file(folder + "/cexons.txt", exons); !s.ok()) return s.failure();
+  if (Status s = write_region_file(folder + "/cintrons.txt", introns); !s.ok()) return s.failure();
+  if (Status s = write_region_file(folder + "/cintergenic.txt", intergenic); !s.ok()) return s.failure();
+  if (Status s = write_exon_sequences(folder + "/exon_sequences.txt", reference, genes); !s.ok()) return s.failure();
+  if (Status s = write_exon_frames(folder + "/exon_frames.txt", genes); !s.ok()) return s.failure();
+  if (Status s = write_genetic_code(folder + "/genetic_code.txt"); !s.ok()) return s.failure();
   return summary;
 }
 

@@ -25,7 +25,7 @@ Status make_folders(const std::string& working_folder) {
     fs::create_directories(folder, error);
     if (error) return Failure{"cannot create folder " + folder.string() + ": " + error.message(), 1};
   }
-  return std::nullopt;
+  return {};
 }
 
 void add_entry(std::string& manifest, std::string_view key, std::int64_t value) {
@@ -64,15 +64,15 @@ Status write_read_files(const GeneratorSettings& settings, const Reference& refe
     add_entry(manifest, key + ".reads", written.value().reads);
     add_entry(manifest, key + ".bytes", written.value().bytes);
   }
-  return std::nullopt;
+  return {};
 }
 
 Status write_stress_folder(const GeneratorSettings& settings, const Reference& reference, std::string& manifest) {
   const std::string stress_folder = settings.folder + "/" + std::string(kStressFolderName);
-  if (Status made = make_folders(stress_folder)) return made;
+  if (Status made = make_folders(stress_folder); !made.ok()) return made;
   const std::vector<RegionRecord> regions = stress_regions(
       reference.chromosomes(), settings.seed, settings.scale.positions, settings.scale.stress_region_count());
-  if (Status written = write_region_file(stress_folder + "/Desktop/vesmar/Feature_locations/cintergenic.txt", regions))
+  if (Status written = write_region_file(stress_folder + "/Desktop/vesmar/Feature_locations/cintergenic.txt", regions); !written.ok())
     return written;
   add_entry(manifest, "stress_regions", static_cast<std::int64_t>(regions.size()));
   // The same alignment file, reached from the second working folder.
@@ -81,13 +81,13 @@ Status write_stress_folder(const GeneratorSettings& settings, const Reference& r
   fs::remove(link, error);
   fs::create_symlink(fs::path("../../../../Desktop/vesmar/Alignment_results") / kStressAlignmentFileName, link, error);
   if (error) return Failure{"cannot link " + link.string() + ": " + error.message(), 1};
-  return std::nullopt;
+  return {};
 }
 
 }  // namespace
 
 Result<std::string> generate_package(const GeneratorSettings& settings) {
-  if (Status made = make_folders(settings.folder)) return *made;
+  if (Status made = make_folders(settings.folder); !made.ok()) return made.failure();
   const std::string manifest_path = settings.folder + "/" + std::string(kManifestName);
   std::error_code ignored;
   fs::remove(manifest_path, ignored);
@@ -114,7 +114,7 @@ Result<std::string> generate_package(const GeneratorSettings& settings) {
   add_entry(manifest, "introns", features.value().introns);
   add_entry(manifest, "intergenic_regions", features.value().intergenic_regions);
 
-  if (Status written = write_read_files(settings, reference, manifest)) return *written;
+  if (Status written = write_read_files(settings, reference, manifest); !written.ok()) return written.failure();
 
   Result<ChromosomeFilesSummary> chromosomes =
       write_chromosome_files(settings.folder + "/Desktop", reference, settings.scale.fraction);
@@ -128,13 +128,13 @@ Result<std::string> generate_package(const GeneratorSettings& settings) {
                              settings.seed, settings.scale.positions, true);
     if (!stress.ok()) return stress.failure();
     add_alignment_entries(manifest, "stress_alignment.", stress.value());
-    if (Status written = write_stress_folder(settings, reference, manifest)) return *written;
+    if (Status written = write_stress_folder(settings, reference, manifest); !written.ok()) return written.failure();
   }
 
   Result<std::unique_ptr<OutputFile>> file = OutputFile::create(manifest_path, OutputFile::Mode::Replace);
   if (!file.ok()) return file.failure();
   file.value()->write(manifest);
-  if (Status committed = file.value()->commit()) return *committed;
+  if (Status committed = file.value()->commit(); !committed.ok()) return committed.failure();
   return manifest;
 }
 

@@ -106,7 +106,7 @@ Result<ReadFileSummary> write_read_file(const std::string& path, ReadFileFormat 
     summary.lines += lines_per_read;
     ++summary.reads;
   }
-  if (Status committed = file.commit()) return *committed;
+  if (Status committed = file.commit(); !committed.ok()) return committed.failure();
   return summary;
 }
 

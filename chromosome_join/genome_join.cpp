@@ -66,7 +66,7 @@ Status join_lines(LineReader& input, OutputFile& output, std::uint64_t& length, 
 
 Result<LineReader> open_chromosome_file(const std::string& path) {
   if (path.find('\0') != std::string::npos) {
-    return Failure{"cannot open " + path + ": " + error_text(ENOENT), ENOENT};
+    return Failure{"cannot open " + path + ": " + error_text(ENOENT), 1, ENOENT};
   }
   return LineReader::open(path);
 }
@@ -78,7 +78,9 @@ std::optional<JoinStop> join_separate_files(OutputFile& output, const std::vecto
     if (!chromosome.ok()) return JoinStop{i, false, chromosome.failure()};
     std::uint64_t length = 0;
     // Header lines are passed over: the file is one chromosome.
-    if (Status read = join_lines(chromosome.value(), output, length, [] {})) return JoinStop{i, true, *read};
+    if (Status read = join_lines(chromosome.value(), output, length, [] {}); !read.ok()) {
+      return JoinStop{i, true, read.failure()};
+    }
     write_padding(output, length);
     if (static_cast<double>(i + 1) != number_value) output.put('\n');
     if (output.failed()) return std::nullopt;
@@ -95,9 +97,9 @@ Status join_single_file(OutputFile& output, LineReader& chromosome) {
       length = 0;
     }
   });
-  if (read) return read;
+  if (!read.ok()) return read;
   write_padding(output, length);
-  return std::nullopt;
+  return {};
 }
 
 }  // namespace vesmar

@@ -50,8 +50,8 @@ Result<std::unique_ptr<OutputFile>> create_genome_file(const std::string& genome
 // chromosomes joined before the failure stay. The join's failure is the one
 // to report; a write failure as well is only told.
 Failure end_after_failed_join(OutputFile& genome_file, Failure failure, std::ostream& warnings) {
-  if (Status written = genome_file.commit()) {
-    warnings << "Chromosome_join: " << written->message << '\n';
+  if (Status written = genome_file.commit(); !written.ok()) {
+    warnings << "Chromosome_join: " << written.failure().message << '\n';
     warnings.flush();
   }
   return failure;
@@ -72,7 +72,7 @@ Status join_separate_chromosome_files(Answers& answers, std::ostream& warnings) 
     // before any more questions; it is opened again for the join.
     Result<LineReader> check = open_chromosome_file(path);
     if (!check.ok()) {
-      return no_such_file_name(JoinLocation::check, answers.lines_read, check.failure().exit_status);
+      return no_such_file_name(JoinLocation::check, answers.lines_read, check.failure().error_number);
     }
     names.push_back(std::move(path));
   }
@@ -87,7 +87,7 @@ Status join_separate_chromosome_files(Answers& answers, std::ostream& warnings) 
     const std::optional<std::int64_t> line =
         stop->index == 0 ? std::optional<std::int64_t>(answers.lines_read) : std::nullopt;
     return end_after_failed_join(*genome_file.value(),
-                                 no_such_file_name(JoinLocation::join, line, stop->failure.exit_status), warnings);
+                                 no_such_file_name(JoinLocation::join, line, stop->failure.error_number), warnings);
   }
   return genome_file.value()->commit();
 }
@@ -103,13 +103,13 @@ Status join_single_chromosome_file(Answers& answers, std::ostream& warnings) {
   // name leaves an older genome sequence file as it was.
   Result<LineReader> chromosome = open_chromosome_file(path);
   if (!chromosome.ok()) {
-    return no_such_file_name(JoinLocation::join, answers.lines_read, chromosome.failure().exit_status);
+    return no_such_file_name(JoinLocation::join, answers.lines_read, chromosome.failure().error_number);
   }
   Result<std::unique_ptr<OutputFile>> genome_file = create_genome_file(genome);
   if (!genome_file.ok()) return genome_file.failure();
 
-  if (Status read = join_single_file(*genome_file.value(), chromosome.value())) {
-    return end_after_failed_join(*genome_file.value(), *read, warnings);
+  if (Status read = join_single_file(*genome_file.value(), chromosome.value()); !read.ok()) {
+    return end_after_failed_join(*genome_file.value(), read.failure(), warnings);
   }
   return genome_file.value()->commit();
 }
@@ -124,7 +124,7 @@ Status run_chromosome_join(Console& console, std::ostream& warnings) {
   if (type == "m") return join_separate_chromosome_files(answers, warnings);
   if (type == "s") return join_single_chromosome_file(answers, warnings);
   console.print("no such option, type m or s");
-  return std::nullopt;
+  return {};
 }
 
 }  // namespace vesmar

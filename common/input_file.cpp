@@ -25,7 +25,7 @@ Result<int> open_for_reading(const std::string& path) {
     }
     ::close(fd);
   }
-  return Failure{"cannot open " + path + ": " + error_text(error_number), error_number};
+  return Failure{"cannot open " + path + ": " + error_text(error_number), 1, error_number};
 }
 
 bool can_open_for_reading(const std::string& path) {

@@ -107,21 +107,15 @@ bool LineReader::refill() {
   }
 }
 
-Result<LineReader> open_table_file(const std::string& path) {
-  Result<LineReader> opened = LineReader::open(path);
-  if (!opened.ok()) return Failure{opened.failure().message, 1};
-  return opened;
-}
-
 Result<std::size_t> count_line_feeds(const std::string& path) {
-  Result<LineReader> opened = open_table_file(path);
+  Result<LineReader> opened = LineReader::open(path);
   if (!opened.ok()) return opened.failure();
   std::size_t feeds = 0;
   Status status = read_in_blocks(
       opened.value(),
       [&](const char* begin, const char* stop) { feeds += count_line_feeds(begin, stop); },
       [](std::string_view) {});
-  if (status) return *status;
+  if (!status.ok()) return status.failure();
   return feeds;
 }
 

@@ -129,7 +129,7 @@ Status read_in_blocks(LineReader& reader, WholeLines&& whole_lines, LastLine&& l
   {
     MappedWindows windows(reader);
     while (windows.next()) {
-      if (!take(windows.begin(), windows.stop())) return std::nullopt;
+      if (!take(windows.begin(), windows.stop())) return {};
     }
   }
   for (;;) {
@@ -140,21 +140,17 @@ Status read_in_blocks(LineReader& reader, WholeLines&& whole_lines, LastLine&& l
       if (last_feed != nullptr) {
         const bool going_on = take(begin, last_feed + 1);
         reader.consume_to(last_feed + 1);
-        if (!going_on) return std::nullopt;
+        if (!going_on) return {};
       }
     }
     if (reader.at_end()) {
       last_line(std::string_view(reader.unread_begin(), reader.unread_end() - reader.unread_begin()));
       reader.consume_to(reader.unread_end());
-      return std::nullopt;
+      return {};
     }
     if (!reader.refill()) return reader.read_failure();
   }
 }
-
-// Opens a table file (regions, exons) as LineReader::open does, with a
-// failure whose exit status is 1.
-Result<LineReader> open_table_file(const std::string& path);
 
 // The number of line feeds in the table file at `path`, for readers that
 // size their tables before filling them (growing would hold two copies at
@@ -179,7 +175,7 @@ Status read_each_line(LineReader& reader, UseLine&& use_line) {
 // The same for the table file at `path`.
 template <class UseLine>
 Status read_each_line(const std::string& path, UseLine&& use_line) {
-  Result<LineReader> opened = open_table_file(path);
+  Result<LineReader> opened = LineReader::open(path);
   if (!opened.ok()) return opened.failure();
   return read_each_line(opened.value(), use_line);
 }

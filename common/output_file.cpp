@@ -134,7 +134,7 @@ Status OutputFile::commit() {
     }
   }
   committed_ = true;
-  return std::nullopt;
+  return {};
 }
 
 }  // namespace vesmar

@@ -7,7 +7,7 @@ namespace vesmar {
 Result<GapTable> detect_gaps(LineReader& reader) {
   GapTable table;
   GapDetector detector(table);
-  if (Status read = read_count_pairs(reader, detector)) return *read;
+  if (Status read = read_count_pairs(reader, detector); !read.ok()) return read.failure();
   detector.finish();
   return table;
 }

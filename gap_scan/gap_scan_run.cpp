@@ -24,20 +24,20 @@ Status run_gap_scan(Console& console) {
 
   console.print("Mapping deletions...\n");
   Result<LineReader> alignment = LineReader::open(settings.alignment_path);
-  if (!alignment.ok()) return Failure{alignment.failure().message, 1};
+  if (!alignment.ok()) return alignment.failure();
   Result<GapTable> gaps = detect_gaps(alignment.value());
   if (!gaps.ok()) return gaps.failure();
 
   // The same message in every region mode. The report is created only now,
   // when every input has been read.
   console.print("Assigning deletions to exons...\n");
-  if (Status written = write_gap_report(settings.report_path, gaps.value(), regions.value().regions)) {
+  if (Status written = write_gap_report(settings.report_path, gaps.value(), regions.value().regions); !written.ok()) {
     return written;
   }
 
   console.print("Done\n");
   console.shell("PAUSE");
-  return std::nullopt;
+  return {};
 }
 
 }  // namespace vesmar

@@ -49,7 +49,7 @@ Result<GeneticCode> load_genetic_code(const std::string& path) {
     if (line.size() < 3) return;
     code[std::string(line.substr(0, 3))] = std::string(line.substr(3, 3));
   });
-  if (status) return *status;
+  if (!status.ok()) return status.failure();
   return code;
 }
 
@@ -69,7 +69,7 @@ Result<ExonSequences> load_exon_sequences(const std::string& path) {
     }
     name_line = !name_line;
   });
-  if (status) return *status;
+  if (!status.ok()) return status.failure();
   return sequences;
 }
 
@@ -94,7 +94,7 @@ Result<ExonFrames> load_exon_frames(const std::string& path) {
     }
     index = (index + 1) % 4;
   });
-  if (status) return *status;
+  if (!status.ok()) return status.failure();
   return frames;
 }
 

@@ -21,7 +21,7 @@ Result<HitTable> collect_hits(LineReader& reader, const HitThresholds& threshold
                               table.windows.append(record.reference_window);
                               table.hits.push_back(hit);
                             });
-  if (status) return *status;
+  if (!status.ok()) return status.failure();
   return table;
 }
 

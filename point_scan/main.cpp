@@ -27,6 +27,6 @@ int main(int argc, char** argv) {
   vesmar::Console console{std::cin, std::cout, vesmar::run_in_system_shell};
   vesmar::Status status = vesmar::run_point_scan(console);
   std::cout.flush();
-  if (status) return vesmar::report_failure("Point_scan", *status);
+  if (!status.ok()) return vesmar::report_failure("Point_scan", status.failure());
   return 0;
 }

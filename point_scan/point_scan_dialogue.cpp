@@ -117,7 +117,7 @@ Status run_point_scan(Console& console) {
 
   console.print("Checking wt/mut scores...\n");
   Result<LineReader> alignment = LineReader::open(settings.alignment_path);
-  if (!alignment.ok()) return Failure{alignment.failure().message, 1};
+  if (!alignment.ok()) return alignment.failure();
   // The rows are written as the hits come, into a temporary file that takes
   // the report's name only once it is complete, so no hit is kept and an
   // older report stays until then. A report that cannot be created is
@@ -134,14 +134,14 @@ Status run_point_scan(Console& console) {
                                                    record.read_window, record.reference_window},
                                        region);
                           });
-  if (read) return read;
+  if (!read.ok()) return read;
 
   console.print("Checking hits in exon range\n");
   if (!report.ok()) return report.failure();
-  if (Status written = out->commit()) return written;
+  if (Status written = out->commit(); !written.ok()) return written;
 
   console.shell("PAUSE");
-  return std::nullopt;
+  return {};
 }
 
 }  // namespace vesmar

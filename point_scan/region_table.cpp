@@ -33,7 +33,7 @@ Result<RegionTable> load_region_table(const std::string& path) {
     }
     field = field == 4 ? 0 : field + 1;
   });
-  if (read) return *read;
+  if (!read.ok()) return read.failure();
   return table;
 }
 

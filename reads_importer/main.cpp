@@ -9,8 +9,8 @@
 int main(int argc, char** argv) {
   if (vesmar::answer_information_request(argc, argv, "Reads_importer", vesmar::reads_importer_help_text())) return 0;
   vesmar::Console console{std::cin, std::cout, vesmar::run_in_system_shell};
-  if (vesmar::Status failure = vesmar::run_reads_importer(console, std::cerr)) {
-    return vesmar::report_failure("Reads_importer", *failure);
+  if (vesmar::Status failure = vesmar::run_reads_importer(console, std::cerr); !failure.ok()) {
+    return vesmar::report_failure("Reads_importer", failure.failure());
   }
   return 0;
 }

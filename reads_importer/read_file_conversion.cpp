@@ -88,7 +88,7 @@ FileConversion convert_lines(LineReader& input, OutputFile& output, Take&& take)
     ++result.lines;
     take(line.data(), line.size());
   };
-  if (Status read = read_in_blocks(input, whole_lines, last_line)) result.read_failure = std::move(read);
+  if (Status read = read_in_blocks(input, whole_lines, last_line); !read.ok()) result.read_failure = read.failure();
   return result;
 }
 

@@ -58,13 +58,13 @@ Status import_reads(const ImportPlan& plan, Console& console, std::ostream& warn
     if (!import_file(path, state, output, console, warnings)) ++unreadable;
     if (output.failed()) break;
   }
-  if (Status written = output.commit()) return written;
+  if (Status written = output.commit(); !written.ok()) return written;
   console.print("Done.\n");
   if (unreadable > 0) {
     return Failure{std::to_string(unreadable) + " of " + std::to_string(plan.filename.size()) +
                    " input files could not be read; their reads are missing from " + plan.outputfile};
   }
-  return std::nullopt;
+  return {};
 }
 
 Status run_reads_importer(Console& console, std::ostream& warnings) {

@@ -33,7 +33,7 @@ Joined join_separate(const std::vector<std::string>& contents, double number_val
   EXPECT_TRUE(created.ok());
   Joined joined;
   joined.stop = join_separate_files(*created.value(), names, number_value);
-  EXPECT_EQ(created.value()->commit(), std::nullopt);
+  EXPECT_TRUE(created.value()->commit().ok());
   joined.genome = folder.read("genome");
   return joined;
 }
@@ -45,8 +45,8 @@ std::string join_single(const std::string& content,
   EXPECT_TRUE(chromosome.ok());
   auto created = OutputFile::create(folder.path("genome"), OutputFile::Mode::InPlace);
   EXPECT_TRUE(created.ok());
-  EXPECT_EQ(join_single_file(*created.value(), chromosome.value()), std::nullopt);
-  EXPECT_EQ(created.value()->commit(), std::nullopt);
+  EXPECT_TRUE(join_single_file(*created.value(), chromosome.value()).ok());
+  EXPECT_TRUE(created.value()->commit().ok());
   return folder.read("genome");
 }
 
@@ -103,11 +103,11 @@ TEST(JoinSeparateFiles, StopsAtAFileThatDoesNotOpenKeepingTheChromosomesBefore) 
     ASSERT_TRUE(created.ok());
     const std::optional<JoinStop> stop =
         join_separate_files(*created.value(), {folder.path("chr1"), folder.path(missing), folder.path("chr1")}, 3);
-    EXPECT_EQ(created.value()->commit(), std::nullopt);
+    EXPECT_TRUE(created.value()->commit().ok());
     ASSERT_TRUE(stop.has_value());
     EXPECT_EQ(stop->index, 1u);
     EXPECT_FALSE(stop->opened);
-    EXPECT_EQ(stop->failure.exit_status, std::string(missing) == "gone" ? 2 : 21);
+    EXPECT_EQ(stop->failure.error_number, std::string(missing) == "gone" ? 2 : 21);
     EXPECT_EQ(folder.read("genome"), "AC\n" + g(48) + "\n");
   }
 }
@@ -131,7 +131,7 @@ TEST(OpenChromosomeFile, ANameWithANulByteNamesNoFile) {
   folder.write("chr", "AC\n");
   const Result<LineReader> opened = open_chromosome_file(folder.path("chr") + std::string(1, '\0') + "x");
   ASSERT_FALSE(opened.ok());
-  EXPECT_EQ(opened.failure().exit_status, 2);
+  EXPECT_EQ(opened.failure().error_number, 2);
 }
 
 TEST(JoinSingleFile, EachRecordIsAChromosome) {

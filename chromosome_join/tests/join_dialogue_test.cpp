@@ -81,9 +81,9 @@ TEST(ChromosomeJoinDialogue, AFirstFileGoneBeforeTheJoinFailsAtTheJoinAfterTheGe
   folder.write("Desktop/chrI.fa", ">chrI\nACGT\n");
   folder.write("Desktop/chrII.fa", ">chrII\nTTTT\n");
   const DialogueRun run = run_removing(folder, "m\n2\nchrI.fa\nchrII.fa\ngenome.txt", "Desktop/chrI.fa");
-  ASSERT_TRUE(run.status.has_value());
-  EXPECT_EQ(run.status->message, "no such file name (Chromosome_join, location 45, standard input line 5).");
-  EXPECT_EQ(run.status->exit_status, 2);
+  ASSERT_FALSE(run.status.ok());
+  EXPECT_EQ(run.status.failure().message, "no such file name (Chromosome_join, location 45, standard input line 5).");
+  EXPECT_EQ(run.status.failure().exit_status, 2);
   EXPECT_EQ(folder.read("Desktop/vesmar/Genome_sequences/genome.txt"), "");
 }
 
@@ -92,9 +92,9 @@ TEST(ChromosomeJoinDialogue, ALaterFileGoneBeforeTheJoinKeepsTheChromosomesBefor
   folder.write("Desktop/chrI.fa", ">chrI\nACGT\n");
   folder.write("Desktop/chrII.fa", ">chrII\nTTTT\n");
   const DialogueRun run = run_removing(folder, "m\n2\nchrI.fa\nchrII.fa\ngenome.txt", "Desktop/chrII.fa");
-  ASSERT_TRUE(run.status.has_value());
-  EXPECT_EQ(run.status->message, "no such file name (Chromosome_join, location 45).");
-  EXPECT_EQ(run.status->exit_status, 2);
+  ASSERT_FALSE(run.status.ok());
+  EXPECT_EQ(run.status.failure().message, "no such file name (Chromosome_join, location 45).");
+  EXPECT_EQ(run.status.failure().exit_status, 2);
   EXPECT_EQ(folder.read("Desktop/vesmar/Genome_sequences/genome.txt"), "ACGT\n" + std::string(46, 'g') + "\n");
 }
 

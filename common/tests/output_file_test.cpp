@@ -21,7 +21,7 @@ TEST(OutputFile, ReplaceShowsTheNewFileOnlyAfterCommit) {
   file.fill('g', 3);
   file.put('\n');
   EXPECT_EQ(folder.read("report.txt"), "old report\n");
-  EXPECT_EQ(file.commit(), std::nullopt);
+  EXPECT_TRUE(file.commit().ok());
   EXPECT_EQ(folder.read("report.txt"), "new ggg\n");
   EXPECT_EQ(folder.list(""), (std::vector<std::string>{"Desktop", "bin", "report.txt"}));
 }
@@ -49,7 +49,7 @@ TEST(OutputFile, LargeWritesArriveInOrder) {
     created.value()->write(piece);
     expected += piece;
   }
-  EXPECT_EQ(created.value()->commit(), std::nullopt);
+  EXPECT_TRUE(created.value()->commit().ok());
   EXPECT_EQ(folder.read("big"), expected);
 }
 
@@ -76,7 +76,7 @@ TEST(OutputFile, BytesBuiltInPlaceArriveInOrderBetweenWrites) {
     }
     expected.append(size, letter);
   }
-  EXPECT_EQ(file.commit(), std::nullopt);
+  EXPECT_TRUE(file.commit().ok());
   EXPECT_EQ(folder.read("built"), expected);
 }
 
@@ -109,8 +109,8 @@ TEST(OutputFile, AFullDeviceFailsTheCommit) {
   ASSERT_TRUE(created.ok());
   created.value()->write("a few bytes that never arrive\n");
   Status status = created.value()->commit();
-  ASSERT_TRUE(status.has_value());
-  EXPECT_EQ(status->message, "cannot write /dev/full: No space left on device");
+  ASSERT_FALSE(status.ok());
+  EXPECT_EQ(status.failure().message, "cannot write /dev/full: No space left on device");
 }
 
 TEST(OutputFile, AFullDeviceIsSeenWhileWriting) {
@@ -118,7 +118,7 @@ TEST(OutputFile, AFullDeviceIsSeenWhileWriting) {
   ASSERT_TRUE(created.ok());
   created.value()->write(std::string(std::size_t{4} << 20, 'a'));
   EXPECT_TRUE(created.value()->failed());
-  EXPECT_TRUE(created.value()->commit().has_value());
+  EXPECT_FALSE(created.value()->commit().ok());
 }
 
 }  // namespace

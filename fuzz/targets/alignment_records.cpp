@@ -139,7 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           seen.push_back(Seen{record.position, record.wt_reads, record.mut_reads,
                               std::string(record.read_window), std::string(record.reference_window)});
         });
-    FUZZ_CHECK(!status.has_value(), status->message);
+    FUZZ_CHECK(status.ok(), status.failure().message);
     FUZZ_CHECK(seen == expected, std::string(wide ? "wide" : "plain") + " walk read:\n" +
                                      describe(seen) + "expected:\n" + describe(expected));
   }

@@ -248,7 +248,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   const Status committed = out.value()->commit();
-  FUZZ_CHECK(!committed.has_value(), committed->message);
+  FUZZ_CHECK(committed.ok(), committed.failure().message);
   FUZZ_CHECK(read_file(path) == expected);
   return 0;
 }

@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto outcome =
       run_dialogue(data, size, true, [](Console& console, std::ostream&) { return run_point_scan(console); });
   if (!outcome) return 0;
-  if (outcome->status) {
-    FUZZ_CHECK(outcome->outputs.empty(), outcome->status->message);
+  if (!outcome->status.ok()) {
+    FUZZ_CHECK(outcome->outputs.empty(), outcome->status.failure().message);
   } else {
     FUZZ_CHECK(outcome->outputs.size() == 1 &&
                outcome->outputs[0].starts_with("Desktop/vesmar/SNP_results/"));

@@ -124,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const FileConversion conversion = convert_file(reader.value(), state, *output.value());
   FUZZ_CHECK(conversion.read_failure.has_value() == decoded.failed);
   const Status committed = output.value()->commit();
-  FUZZ_CHECK(!committed.has_value(), committed->message);
+  FUZZ_CHECK(committed.ok(), committed.failure().message);
 
   std::string expected;
   int hh = hh_before;

@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   });
   if (!outcome) return 0;
   FUZZ_CHECK(outcome->outputs.size() <= 1);
-  if (!outcome->status) FUZZ_CHECK(outcome->outputs.size() == 1);
+  if (outcome->status.ok()) FUZZ_CHECK(outcome->outputs.size() == 1);
   for (const std::string& entry : outcome->outputs) {
     FUZZ_CHECK(entry.starts_with("Desktop/vesmar/Sequence_reads/") && entry.ends_with("_reads.txt"), entry);
     const std::string reads = read_file(entry);
