@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "common/bases.h"
 #include "common/number_reader.h"
 
 namespace vesmar {
@@ -63,16 +64,6 @@ Codon reference_codon(ExonContext& exon, const ExonGeometry& geometry, int place
     }
   }
   return codon;
-}
-
-std::optional<char> complement(char base) {
-  switch (base) {
-    case 'g': return 'c';
-    case 'a': return 't';
-    case 't': return 'a';
-    case 'c': return 'g';
-    default: return std::nullopt;
-  }
 }
 
 std::optional<char> first_character(std::string_view window) {
@@ -161,8 +152,10 @@ CodonChange codon_change(ExonContext& exon, const ExonGeometry& geometry,
   const char base = mutant_base(read_window, reference_window).value_or(kAbsentBase);
   if (!geometry.reverse) {
     change.mut_codon[place - 1] = base;
-  } else if (std::optional<char> complemented = complement(base)) {
-    change.mut_codon[place - 1] = *complemented;
+  } else if (is_lowercase_base(base)) {
+    // Only the four lowercase bases are complemented; anything else leaves
+    // the codon as it is.
+    change.mut_codon[place - 1] = complement(base);
   }
   change.wt_amino_acid = codons.amino_acid(text_of(change.wt_codon));
   change.mut_amino_acid = codons.amino_acid(text_of(change.mut_codon));
