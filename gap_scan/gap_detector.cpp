@@ -1,6 +1,6 @@
 #include "gap_scan/gap_detector.h"
 
-#include "point_scan/alignment_reader.h"
+#include "scan_input/alignment_reader.h"
 
 namespace vesmar {
 

@@ -5,7 +5,7 @@
 #include "gap_scan/gap_detector.h"
 #include "gap_scan/gap_report.h"
 #include "gap_scan/gap_scan_dialogue.h"
-#include "point_scan/region_table.h"
+#include "scan_input/region_table.h"
 
 namespace vesmar {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "gap_scan/gap_table.h"
-#include "point_scan/region_table.h"
+#include "scan_input/region_table.h"
 
 namespace vesmar {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "point_scan/codon_table.h"
-#include "point_scan/exon_tables.h"
+#include "scan_input/exon_tables.h"
 #include "point_scan/region_mapping.h"
 
 namespace vesmar {

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "point_scan/exon_tables.h"
+#include "scan_input/exon_tables.h"
 
 namespace vesmar {
 

@@ -1,6 +1,6 @@
 #include "point_scan/hit_table.h"
 
-#include "point_scan/alignment_reader.h"
+#include "scan_input/alignment_reader.h"
 
 namespace vesmar {
 

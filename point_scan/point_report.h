@@ -6,9 +6,9 @@
 
 #include "common/output_file.h"
 #include "point_scan/codon_change.h"
-#include "point_scan/exon_tables.h"
+#include "scan_input/exon_tables.h"
 #include "point_scan/hit_table.h"
-#include "point_scan/region_table.h"
+#include "scan_input/region_table.h"
 
 namespace vesmar {
 

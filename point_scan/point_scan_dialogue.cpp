@@ -8,11 +8,11 @@
 #include "common/output_file.h"
 #include "common/package_paths.h"
 #include "common/region_choice.h"
-#include "point_scan/exon_tables.h"
+#include "scan_input/exon_tables.h"
 #include "point_scan/hit_table.h"
 #include "point_scan/point_report.h"
 #include "point_scan/region_match.h"
-#include "point_scan/region_table.h"
+#include "scan_input/region_table.h"
 
 namespace vesmar {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "point_scan/exon_tables.h"
-#include "point_scan/region_table.h"
+#include "scan_input/exon_tables.h"
+#include "scan_input/region_table.h"
 
 namespace vesmar {
 

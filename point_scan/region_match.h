@@ -5,7 +5,7 @@
 #include <queue>
 #include <vector>
 
-#include "point_scan/region_table.h"
+#include "scan_input/region_table.h"
 
 namespace vesmar {
 

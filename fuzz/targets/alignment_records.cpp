@@ -10,10 +10,10 @@
 
 #include "common/line_reader.h"
 #include "common/number_reader.h"
-#include "common/record_walk.h"
+#include "scan_input/record_walk.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/scratch.h"
-#include "point_scan/alignment_reader.h"
+#include "scan_input/alignment_reader.h"
 #include "point_scan/hit_test.h"
 
 namespace vesmar::fuzz {

@@ -11,7 +11,7 @@
 #include "common/number_reader.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/scratch.h"
-#include "point_scan/exon_tables.h"
+#include "scan_input/exon_tables.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // whole five-line group of the file's pieces (the empty piece after a final
 // line feed counts as a line), with the texts exactly as their lines and the
 // numbers as atoi reads them.
-#include "point_scan/region_table.h"
+#include "scan_input/region_table.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "point_scan/alignment_reader.h"
+#include "scan_input/alignment_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/record_walk.h"
+#include "scan_input/record_walk.h"
 #include "common/testing/program_run.h"
 #include "point_scan/hit_test.h"
 

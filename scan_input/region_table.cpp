@@ -1,4 +1,4 @@
-#include "point_scan/region_table.h"
+#include "scan_input/region_table.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "point_scan/exon_tables.h"
+#include "scan_input/exon_tables.h"
 
 #include <algorithm>
 

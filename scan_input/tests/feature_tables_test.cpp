@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "common/testing/program_run.h"
-#include "point_scan/exon_tables.h"
-#include "point_scan/region_table.h"
+#include "scan_input/exon_tables.h"
+#include "scan_input/region_table.h"
 
 namespace vesmar {
 namespace {

@@ -9,7 +9,7 @@
 #include "common/failure.h"
 #include "common/line_reader.h"
 #include "common/line_scan.h"
-#include "common/record_walk.h"
+#include "scan_input/record_walk.h"
 #include "common/number_reader.h"
 
 namespace vesmar {

@@ -1,4 +1,4 @@
-#include "common/record_walk.h"
+#include "scan_input/record_walk.h"
 
 namespace vesmar {
 namespace {

@@ -1,4 +1,4 @@
-#include "point_scan/name_table.h"
+#include "scan_input/name_table.h"
 
 #include <gtest/gtest.h>
 

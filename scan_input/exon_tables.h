@@ -10,7 +10,7 @@
 
 #include "common/failure.h"
 #include "common/text_arena.h"
-#include "point_scan/name_table.h"
+#include "scan_input/name_table.h"
 
 namespace vesmar {
 

@@ -61,7 +61,7 @@ void set_wide_walks(bool wide);
 // instruction, the parity of line starts by carry-less multiplication,
 // counting bits with POPCNT), chosen when the program starts.
 namespace plain_walk {
-#include "common/record_walk_body.h"
+#include "scan_input/record_walk_body.h"
 }  // namespace plain_walk
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
@@ -106,7 +106,7 @@ inline unsigned count_bits(std::uint64_t bits) {
   return static_cast<unsigned>(__builtin_popcountll(bits));
 }
 
-#include "common/record_walk_body.h"
+#include "scan_input/record_walk_body.h"
 }  // namespace wide_walk
 #if defined(__clang__)
 #pragma clang attribute pop
