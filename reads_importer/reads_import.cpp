@@ -6,7 +6,6 @@
 #include "common/line_reader.h"
 #include "common/output_file.h"
 #include "reads_importer/read_file_conversion.h"
-#include "reads_importer/read_file_input.h"
 
 namespace vesmar {
 
@@ -23,7 +22,7 @@ void warn(std::ostream& warnings, std::string_view message) {
 // opened or read to its end.
 bool import_file(const std::string& path, ConversionState& state, OutputFile& output, Console& console,
                  std::ostream& warnings) {
-  Result<LineReader> input = open_read_file(path);
+  Result<LineReader> input = LineReader::open(path, LineReader::Decoding::GzipByMagic);
   console.print("Reading ");
   console.print(path);
   console.print("\n");

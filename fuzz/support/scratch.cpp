@@ -86,6 +86,11 @@ int memory_file(std::string_view content) {
   return reader;
 }
 
+LineReader memory_reader(std::string_view content, std::string name, std::size_t block_size) {
+  return LineReader(std::make_unique<FileSource>(memory_file(content)), std::move(name), ReadAhead::Mode::Inline,
+                    block_size);
+}
+
 std::vector<std::string_view> pieces(std::string_view text) {
   std::vector<std::string_view> result;
   for (;;) {

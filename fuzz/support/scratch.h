@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/line_reader.h"
+
 namespace vesmar::fuzz {
 
 // A folder of the fuzz run's own under $TMPDIR (or /tmp), made on first use
@@ -25,6 +27,12 @@ std::string read_file(const std::string& path);
 // for every call, rewritten in place so that its pages are not made afresh
 // each time: a descriptor is good until the next call.
 int memory_file(std::string_view content);
+
+// A reader of `content` (through memory_file), read inline in blocks of
+// `block_size` bytes: small blocks put block boundaries all through a short
+// text.
+LineReader memory_reader(std::string_view content, std::string name,
+                         std::size_t block_size = ReadAhead::kDefaultBlockSize);
 
 // The pieces of `text` between line feeds: k line feeds give k + 1 pieces,
 // the last one empty when the text ends with a line feed.

@@ -131,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const bool wide : {true, false}) {
     set_wide_walks(wide);
     std::vector<Seen> seen;
-    LineReader reader(memory_file(text), "alignment results");
+    LineReader reader = memory_reader(text, "alignment results");
     const Status status = read_alignment_records(
         reader, zero_mutants_wanted,
         [&](std::int32_t wt_reads, std::int32_t mut_reads) { return wanted(wt_reads, mut_reads); },

@@ -86,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string expected;
   if (single_file) {
     const std::string file(input.rest());
-    LineReader reader(memory_file(file), "chromosomes");
+    LineReader reader = memory_reader(file, "chromosomes");
     const Status joined = join_single_file(*output.value(), reader);
     FUZZ_CHECK(joined.ok(), joined.failure().message);
     expected = joined_from_one_file(file);

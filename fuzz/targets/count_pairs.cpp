@@ -118,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const bool wide : {true, false}) {
     set_wide_walks(wide);
     Recorder recorder;
-    LineReader reader(memory_file(text), "alignment results");
+    LineReader reader = memory_reader(text, "alignment results");
     const Status status = read_count_pairs(reader, recorder);
     FUZZ_CHECK(status.ok(), status.failure().message);
     FUZZ_CHECK(same_counts(recorder.delivered, expected), std::string(wide ? "wide" : "plain") +

@@ -22,9 +22,8 @@
 #include "common/output_file.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/scratch.h"
-#include "reads_importer/gzip_source.h"
+#include "common/gzip_source.h"
 #include "reads_importer/read_file_conversion.h"
-#include "reads_importer/read_file_input.h"
 
 namespace vesmar::fuzz {
 namespace {
@@ -118,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string path = scratch_path("reads.txt");
   Result<std::unique_ptr<OutputFile>> output = OutputFile::create(path, OutputFile::Mode::InPlace);
   FUZZ_CHECK(output.ok(), output.failure().message);
-  Result<LineReader> reader = open_read_file(input_path);
+  Result<LineReader> reader = LineReader::open(input_path, LineReader::Decoding::GzipByMagic);
   FUZZ_CHECK(reader.ok(), reader.failure().message);
   ConversionState state{format, hh_before};
   const FileConversion conversion = convert_file(reader.value(), state, *output.value());

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/testing/program_run.h"
-#include "reads_importer/tests/gzip_testing.h"
+#include "common/testing/gzip_member.h"
 
 namespace vesmar {
 namespace {

@@ -10,8 +10,7 @@
 
 #include "common/number_reader.h"
 #include "common/testing/program_run.h"
-#include "reads_importer/read_file_input.h"
-#include "reads_importer/tests/gzip_testing.h"
+#include "common/testing/gzip_member.h"
 
 namespace vesmar {
 namespace {
@@ -287,7 +286,7 @@ class RandomReadFile {
 };
 
 // Converts `files` in turn into one reads file, through the reader that
-// open_read_file gives (compressed first when `gzip`), checking each file's
+// LineReader::open with gzip decoding gives (compressed first when `gzip`), checking each file's
 // line count and the FASTQ counter against the plain conversion.
 void expect_agreement(const testing::ScratchFolder& folder, ReadFormat format, int hh,
                       const std::vector<std::string>& files, bool gzip) {
@@ -297,7 +296,7 @@ void expect_agreement(const testing::ScratchFolder& folder, ReadFormat format, i
   std::string expected;
   for (std::size_t i = 0; i < files.size(); ++i) {
     folder.write("input", gzip ? testing::gzip_member(files[i]) : files[i]);
-    Result<LineReader> input = open_read_file(folder.path("input"));
+    Result<LineReader> input = LineReader::open(folder.path("input"), LineReader::Decoding::GzipByMagic);
     ASSERT_TRUE(input.ok());
     const FileConversion conversion = convert_file(input.value(), state, *created.value());
     const PlainConversion plain = plain_conversion(format, hh, files[i]);

@@ -1,4 +1,4 @@
-#include "reads_importer/gzip_source.h"
+#include "common/gzip_source.h"
 
 #include <isa-l/igzip_lib.h>
 #include <unistd.h>

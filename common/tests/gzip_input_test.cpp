@@ -13,9 +13,8 @@
 #include "common/line_reader.h"
 #include "common/testing/program_run.h"
 #include "common/testing/text_lines.h"
-#include "reads_importer/gzip_source.h"
-#include "reads_importer/read_file_input.h"
-#include "reads_importer/tests/gzip_testing.h"
+#include "common/gzip_source.h"
+#include "common/testing/gzip_member.h"
 
 namespace vesmar {
 namespace {
@@ -35,17 +34,10 @@ struct ReadOut {
 
 ReadOut read_all(LineReader& reader) {
   ReadOut out;
-  std::string_view line;
-  for (;;) {
-    const LineReader::Next next = reader.next(line);
-    if (next == LineReader::Next::EndOfFile) break;
-    if (next == LineReader::Next::ReadError) {
-      out.failure = reader.read_failure().message;
-      break;
-    }
-    if (!reader.terminated() && line.empty()) break;
-    out.lines.emplace_back(line);
-  }
+  const Status status = read_each_line(reader, [&](std::string_view line) { out.lines.emplace_back(line); });
+  // The empty piece after a final line feed is no line an editor shows.
+  if (!out.lines.empty() && out.lines.back().empty()) out.lines.pop_back();
+  if (!status.ok()) out.failure = status.failure().message;
   return out;
 }
 
@@ -70,10 +62,10 @@ std::string fastq_records(int count) {
 
 class GzipInput : public ::testing::Test {
  protected:
-  // Reads `bytes` through open_read_file, from a file named `name`.
+  // Reads `bytes` through LineReader::open with gzip decoding, from a file named `name`.
   ReadOut read_file(const std::string& name, const std::string& bytes) {
     folder.write(name, bytes);
-    Result<LineReader> reader = open_read_file(folder.path(name));
+    Result<LineReader> reader = LineReader::open(folder.path(name), LineReader::Decoding::GzipByMagic);
     EXPECT_TRUE(reader.ok());
     if (!reader.ok()) return {};
     return read_all(reader.value());
@@ -85,7 +77,7 @@ class GzipInput : public ::testing::Test {
     folder.write("in.gz", bytes);
     const int fd = ::open(folder.path("in.gz").c_str(), O_RDONLY);
     EXPECT_GE(fd, 0);
-    LineReader reader(std::make_unique<GzipSource>(fd, "", block), "in.gz");
+    LineReader reader(std::make_unique<GzipSource>(fd, "", block), "in.gz", ReadAhead::Mode::Inline);
     return read_all(reader);
   }
 
@@ -198,7 +190,7 @@ TEST_F(GzipInput, APipeIsRecognisedAsWell) {
       const std::string bytes = compressed ? gzip_member(text) : text;
       ASSERT_EQ(::write(ends[1], bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
       ::close(ends[1]);
-      Result<LineReader> reader = open_read_file("/proc/self/fd/" + std::to_string(ends[0]));
+      Result<LineReader> reader = LineReader::open("/proc/self/fd/" + std::to_string(ends[0]), LineReader::Decoding::GzipByMagic);
       ::close(ends[0]);
       ASSERT_TRUE(reader.ok());
       const ReadOut out = read_all(reader.value());
