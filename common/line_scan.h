@@ -68,44 +68,6 @@ inline std::uint64_t count_line_feeds(const char* begin, const char* end) {
   return count;
 }
 
-// Which of the 64 bytes at `chunk` are line feeds, "0" digits and the digits
-// "1" to "9", as bits.
-struct ChunkClasses {
-  std::uint64_t feeds = 0;
-  std::uint64_t zeros = 0;
-  std::uint64_t nonzero_digits = 0;
-};
-
-inline ChunkClasses classify_chunk(const char* chunk) {
-  ChunkClasses classes;
-#if defined(__SSE2__)
-  const __m128i feed = _mm_set1_epi8('\n');
-  const __m128i zero = _mm_set1_epi8('0');
-  const __m128i one = _mm_set1_epi8('1');
-  const __m128i eight = _mm_set1_epi8(8);
-  for (int part = 0; part < 4; ++part) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chunk + 16 * part));
-    const auto bits = [](__m128i mask) {
-      return std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(mask))};
-    };
-    // A byte b is "1" to "9" when b - '1', unsigned, is at most 8.
-    const __m128i from_one = _mm_sub_epi8(bytes, one);
-    const __m128i digit = _mm_cmpeq_epi8(_mm_min_epu8(from_one, eight), from_one);
-    classes.feeds |= bits(_mm_cmpeq_epi8(bytes, feed)) << (16 * part);
-    classes.zeros |= bits(_mm_cmpeq_epi8(bytes, zero)) << (16 * part);
-    classes.nonzero_digits |= bits(digit) << (16 * part);
-  }
-#else
-  for (int i = 0; i < 64; ++i) {
-    const unsigned char byte = static_cast<unsigned char>(chunk[i]);
-    classes.feeds |= std::uint64_t{byte == '\n'} << i;
-    classes.zeros |= std::uint64_t{byte == '0'} << i;
-    classes.nonzero_digits |= std::uint64_t{byte >= '1' && byte <= '9'} << i;
-  }
-#endif
-  return classes;
-}
-
 // The number of set bits, without a library call (the baseline x86-64 that
 // the suite is built for has no popcount instruction, and the call costs
 // more than these few steps).
@@ -114,17 +76,6 @@ inline unsigned count_bits(std::uint64_t bits) {
   bits = (bits & 0x3333333333333333ULL) + ((bits >> 2) & 0x3333333333333333ULL);
   bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
   return static_cast<unsigned>((bits * 0x0101010101010101ULL) >> 56);
-}
-
-// Bit i of the result is the parity of bits 0 to i of x.
-inline std::uint64_t prefix_parity(std::uint64_t x) {
-  x ^= x << 1;
-  x ^= x << 2;
-  x ^= x << 4;
-  x ^= x << 8;
-  x ^= x << 16;
-  x ^= x << 32;
-  return x;
 }
 
 // Calls use_line(line_begin, line_end) for every line in [begin, stop), in
@@ -204,42 +155,6 @@ inline void for_each_line(const char* begin, const char* stop, UseLine&& use_lin
   const char* line;
   std::size_t length;
   while (cursor.next(line, length)) use_line(line, line + length);
-}
-
-// Reads a line of 1 to 8 plain decimal digits from the 8 bytes at `text`
-// (only the first `length` count). False when the line is empty, longer than
-// 8 characters, or holds anything but digits; the caller then reads it with
-// read_atoi.
-inline bool read_plain_digits(const char* text, std::size_t length, std::uint32_t& value) {
-  if (length == 0 || length > 8) return false;
-  std::uint64_t word;
-  std::memcpy(&word, text, sizeof word);
-  const unsigned unused_bits = static_cast<unsigned>(64 - 8 * length);
-  // Keep the line's bytes only, moved to the top (the first digit highest).
-  const std::uint64_t line = word << unused_bits;
-  const std::uint64_t kept = ~std::uint64_t{0} << unused_bits;
-  constexpr std::uint64_t kZeros = 0x3030303030303030ULL;
-  constexpr std::uint64_t kHighNibbles = 0xF0F0F0F0F0F0F0F0ULL;
-  constexpr std::uint64_t kSixes = 0x0606060606060606ULL;
-  // A digit byte is 0x30 to 0x39: its high nibble is 3, and stays 3 after
-  // adding 6.
-  if (((line & kHighNibbles) ^ (kZeros & kept)) != 0) return false;
-  if ((((line + (kSixes & kept)) & kHighNibbles) ^ (kZeros & kept)) != 0) return false;
-  std::uint64_t digits = line & 0x0F0F0F0F0F0F0F0FULL;
-  digits = (digits * 2561) >> 8;
-  digits = ((digits & 0x00FF00FF00FF00FFULL) * 6553601) >> 16;
-  value = static_cast<std::uint32_t>(((digits & 0x0000FFFF0000FFFFULL) * 42949672960001ULL) >> 32);
-  return true;
-}
-
-// A count line read as atoi reads it, plain digits the fast way. `line`
-// needs 8 readable bytes at its start.
-inline std::int32_t read_count(const char* line, std::size_t length) {
-  std::uint32_t value;
-  if (read_plain_digits(line, length, value) && value <= 0x7FFFFFFF) {
-    return static_cast<std::int32_t>(value);
-  }
-  return read_atoi(std::string_view(line, length));
 }
 
 }  // namespace vesmar

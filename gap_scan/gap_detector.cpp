@@ -1,6 +1,6 @@
 #include "gap_scan/gap_detector.h"
 
-#include "scan_input/alignment_reader.h"
+#include "scan_input/count_pair_reader.h"
 
 namespace vesmar {
 

@@ -1,6 +1,6 @@
 #include "point_scan/hit_table.h"
 
-#include "scan_input/alignment_reader.h"
+#include "scan_input/point_record_reader.h"
 
 namespace vesmar {
 

@@ -7,7 +7,7 @@
 
 #include "common/failure.h"
 #include "common/line_reader.h"
-#include "scan_input/alignment_reader.h"
+#include "scan_input/point_record_reader.h"
 #include "point_scan/hit_test.h"
 #include "point_scan/region_match.h"
 

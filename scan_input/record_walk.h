@@ -9,7 +9,60 @@
 
 #include "common/line_scan.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace vesmar {
+
+// Which of the 64 bytes at `chunk` are line feeds, "0" digits and the digits
+// "1" to "9", as bits.
+struct ChunkClasses {
+  std::uint64_t feeds = 0;
+  std::uint64_t zeros = 0;
+  std::uint64_t nonzero_digits = 0;
+};
+
+inline ChunkClasses classify_chunk(const char* chunk) {
+  ChunkClasses classes;
+#if defined(__SSE2__)
+  const __m128i feed = _mm_set1_epi8('\n');
+  const __m128i zero = _mm_set1_epi8('0');
+  const __m128i one = _mm_set1_epi8('1');
+  const __m128i eight = _mm_set1_epi8(8);
+  for (int part = 0; part < 4; ++part) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chunk + 16 * part));
+    const auto bits = [](__m128i mask) {
+      return std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(mask))};
+    };
+    // A byte b is "1" to "9" when b - '1', unsigned, is at most 8.
+    const __m128i from_one = _mm_sub_epi8(bytes, one);
+    const __m128i digit = _mm_cmpeq_epi8(_mm_min_epu8(from_one, eight), from_one);
+    classes.feeds |= bits(_mm_cmpeq_epi8(bytes, feed)) << (16 * part);
+    classes.zeros |= bits(_mm_cmpeq_epi8(bytes, zero)) << (16 * part);
+    classes.nonzero_digits |= bits(digit) << (16 * part);
+  }
+#else
+  for (int i = 0; i < 64; ++i) {
+    const unsigned char byte = static_cast<unsigned char>(chunk[i]);
+    classes.feeds |= std::uint64_t{byte == '\n'} << i;
+    classes.zeros |= std::uint64_t{byte == '0'} << i;
+    classes.nonzero_digits |= std::uint64_t{byte >= '1' && byte <= '9'} << i;
+  }
+#endif
+  return classes;
+}
+
+// Bit i of the result is the parity of bits 0 to i of x.
+inline std::uint64_t prefix_parity(std::uint64_t x) {
+  x ^= x << 1;
+  x ^= x << 2;
+  x ^= x << 4;
+  x ^= x << 8;
+  x ^= x << 16;
+  x ^= x << 32;
+  return x;
+}
 
 // The two-line records that make up nine tenths of an alignment results
 // file, which the scanners pass over in bulk: a first line of any kind and

@@ -13,7 +13,7 @@
 #include "scan_input/record_walk.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/scratch.h"
-#include "scan_input/alignment_reader.h"
+#include "scan_input/point_record_reader.h"
 #include "point_scan/hit_test.h"
 
 namespace vesmar::fuzz {

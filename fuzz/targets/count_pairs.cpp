@@ -14,7 +14,7 @@
 #include "scan_input/record_walk.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/scratch.h"
-#include "scan_input/alignment_reader.h"
+#include "scan_input/count_pair_reader.h"
 
 namespace vesmar::fuzz {
 namespace {

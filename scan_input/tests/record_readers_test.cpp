@@ -1,4 +1,5 @@
-#include "scan_input/alignment_reader.h"
+#include "scan_input/count_pair_reader.h"
+#include "scan_input/point_record_reader.h"
 
 #include <gtest/gtest.h>
 
