@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -10,23 +11,23 @@ namespace vesmar {
 
 // The reports' columns: a value is written left-aligned and padded on the
 // right with blanks up to the column's width; a longer value is written whole
-// and pushes the rest of the line to the right.
-void append_field(std::string& line, std::string_view text, std::size_t width);
-
-// A number in plain decimal (a minus sign when negative, no grouping) in a
-// column. With `explicit_sign` a plus sign stands before zero and positive
-// values.
-void append_number_field(std::string& line, std::int64_t value, std::size_t width,
-                         bool explicit_sign = false);
-
-// A number in plain decimal, without a column.
-void append_number(std::string& line, std::int64_t value, bool explicit_sign = false);
-
-// The same three, written at `out`, which must have room for the text or the
-// width, whichever is longer (a number takes at most kLongestNumber
-// characters); each returns the end of what it wrote. Rows of a report of
-// millions of lines are built this way, without a check per character.
+// and pushes the rest of the line to the right. A report's rows run to
+// millions of lines, so a row is written straight into its file's buffer
+// (OutputFile::room) by the put_* functions below, without a check per
+// character: `out` must have room for the text or the width, whichever is
+// longer (a number takes at most kLongestNumber characters), and each
+// returns the end of what it wrote.
 inline constexpr std::size_t kLongestNumber = 21;
+
+// A column of a report: its heading and its width.
+struct Column {
+  std::string_view heading;
+  std::size_t width;
+};
+
+// The heading line of a report: each column's heading in its width, one
+// blank between two columns and none after the last, then a line feed.
+std::string heading_line(std::span<const Column> columns);
 
 // Copies `size` bytes from `text` to `out` without a library call for the
 // short texts of a report row: a few loads and stores that may overlap, and
@@ -68,16 +69,29 @@ inline char* put_field(char* out, std::string_view text, std::size_t width) {
   return out + (text.size() > width ? text.size() : width);
 }
 
-inline char* put_number(char* out, std::int64_t value, bool explicit_sign = false) {
-  if (explicit_sign && value >= 0) *out++ = '+';
-  return std::to_chars(out, out + kLongestNumber, value).ptr;
-}
-
+// A number in plain decimal (a minus sign when negative, no grouping) in a
+// column. With `explicit_sign` a plus sign stands before zero and positive
+// values.
 inline char* put_number_field(char* out, std::int64_t value, std::size_t width,
                               bool explicit_sign = false) {
   std::memset(out, ' ', width);
-  char* const end = put_number(out, value, explicit_sign);
+  char* end = out;
+  if (explicit_sign && value >= 0) *end++ = '+';
+  end = std::to_chars(end, end + kLongestNumber, value).ptr;
   return end > out + width ? end : out + width;
+}
+
+// A field and the blank that separates it from the next column.
+inline char* put_column(char* out, std::string_view text, std::size_t width) {
+  out = put_field(out, text, width);
+  *out = ' ';
+  return out + 1;
+}
+
+inline char* put_number_column(char* out, std::int64_t value, std::size_t width, bool explicit_sign = false) {
+  out = put_number_field(out, value, width, explicit_sign);
+  *out = ' ';
+  return out + 1;
 }
 
 }  // namespace vesmar

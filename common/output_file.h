@@ -58,6 +58,13 @@ class OutputFile {
   }
   // Takes the first `count` bytes of the room as written.
   void appended(std::size_t count) { used_ += count; }
+  // Writes at most `longest` bytes in place: put(out) writes them at `out`
+  // and returns their end.
+  template <class Put>
+  void put_in_place(std::size_t longest, Put&& put) {
+    char* const out = room(longest).data();
+    appended(static_cast<std::size_t>(put(out) - out));
+  }
 
   // True once a write has failed; later writes are dropped.
   bool failed() const { return error_number_ != 0; }

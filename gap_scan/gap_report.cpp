@@ -1,5 +1,6 @@
 #include "gap_scan/gap_report.h"
 
+#include <array>
 #include <memory>
 
 #include "common/chromosome_offsets.h"
@@ -9,40 +10,20 @@
 
 namespace vesmar {
 
-std::string_view gap_report_heading() {
-  static const std::string heading = [] {
-    std::string text =
-        "\n"
-        "      Gap_region_scan output file\n"
-        "      ------------------------------\n"
-        "\n"
-        "Exon, intron, or intergenic positions on strands marked '1' are relative to the 5' end "
-        "of the reference exon\n"
-        "Exon, intron, or intergenic positions on strands marked '-1', are relative to the 3' end "
-        "of the reference exon\n"
-        "\n";
-    struct Column {
-      std::string_view name;
-      std::size_t width;
-    };
-    static constexpr Column kColumns[] = {
-        {"Number", 11}, {"Exon", 19},          {"Chrom.", 11},        {"Strand", 11},
-        {"Start", 11},  {"End", 11},           {"Gen. Pos. Start", 19}, {"Gen. Pos. End", 19},
-        {"Length", 11}, {"Comments", 11},
-    };
-    for (const Column& column : kColumns) {
-      append_field(text, column.name, column.width);
-      text += ' ';
-    }
-    text.back() = '\n';  // no blank after the last column
-    text.append(158, '-');
-    text += '\n';
-    return text;
-  }();
-  return heading;
-}
-
 namespace {
+
+constexpr Column kNumber{"Number", 11};
+constexpr Column kRegion{"Exon", 19};  // the same heading for introns and intergenic regions
+constexpr Column kChromosome{"Chrom.", 11};
+constexpr Column kStrand{"Strand", 11};
+constexpr Column kStart{"Start", 11};
+constexpr Column kEnd{"End", 11};
+constexpr Column kGenomeStart{"Gen. Pos. Start", 19};
+constexpr Column kGenomeEnd{"Gen. Pos. End", 19};
+constexpr Column kLength{"Length", 11};
+constexpr Column kComments{"Comments", 11};
+constexpr std::array kColumns{kNumber, kRegion,      kChromosome, kStrand,  kStart,
+                              kEnd,    kGenomeStart, kGenomeEnd,  kLength, kComments};
 
 std::string_view comment_text(GapComment comment) {
   switch (comment) {
@@ -54,51 +35,59 @@ std::string_view comment_text(GapComment comment) {
   return "";
 }
 
-void append_column(std::string& line, std::string_view text, std::size_t width) {
-  append_field(line, text, width);
-  line += ' ';
-}
-
-void append_number_column(std::string& line, std::int64_t value, std::size_t width,
-                          bool explicit_sign = false) {
-  append_number_field(line, value, width, explicit_sign);
-  line += ' ';
-}
-
 }  // namespace
 
-void append_gap_row(std::string& line, std::int64_t row_number, const GapEntry& gap,
-                    const Region& region) {
+std::string_view gap_report_heading() {
+  static const std::string heading =
+      "\n"
+      "      Gap_region_scan output file\n"
+      "      ------------------------------\n"
+      "\n"
+      "Exon, intron, or intergenic positions on strands marked '1' are relative to the 5' end "
+      "of the reference exon\n"
+      "Exon, intron, or intergenic positions on strands marked '-1', are relative to the 3' end "
+      "of the reference exon\n"
+      "\n" +
+      heading_line(kColumns) + std::string(158, '-') + "\n";
+  return heading;
+}
+
+std::size_t longest_gap_row(const Region& region) {
+  return 8 * (kLongestNumber + 20) + region.name.size() + region.chromosome.size() + region.strand.size() +
+         kRegion.width + kChromosome.width + kStrand.width + 3 + comment_text(GapComment::FlankedByTwoMutants).size() +
+         1;
+}
+
+char* put_gap_row(char* out, std::int64_t row_number, const GapEntry& gap, const Region& region) {
   const std::int64_t gap_end = gap.gap_end;
   const std::int64_t gap_length = gap.gap_length;
   const std::int64_t region_start = region.start;
-  append_number_column(line, row_number, 11);
-  append_column(line, region.name, 19);
-  append_column(line, region.chromosome, 11);
-  append_column(line, region.strand, 11);
-  append_number_column(line, gap_end - gap_length - region_start + 1, 11, true);
-  append_number_column(line, gap_end - region_start + 1, 11, true);
+  out = put_number_column(out, row_number, kNumber.width);
+  out = put_column(out, region.name, kRegion.width);
+  out = put_column(out, region.chromosome, kChromosome.width);
+  out = put_column(out, region.strand, kStrand.width);
+  out = put_number_column(out, gap_end - gap_length - region_start + 1, kStart.width, true);
+  out = put_number_column(out, gap_end - region_start + 1, kEnd.width, true);
   if (std::optional<std::int32_t> offset = chromosome_offset(region.chromosome)) {
-    append_number_column(line, gap_end - gap_length - *offset, 19);
-    append_number_column(line, gap_end - *offset, 19);
+    out = put_number_column(out, gap_end - gap_length - *offset, kGenomeStart.width);
+    out = put_number_column(out, gap_end - *offset, kGenomeEnd.width);
   }
-  append_number_column(line, gap_length, 11);
-  line += comment_text(gap.comment);
-  line += '\n';
+  out = put_number_column(out, gap_length, kLength.width);
+  out = put_field(out, comment_text(gap.comment), 0);
+  *out++ = '\n';
+  return out;
 }
 
-Status write_gap_report(const std::string& path, const GapTable& gaps,
-                        const std::vector<Region>& regions) {
+Status write_gap_report(const std::string& path, const GapTable& gaps, const std::vector<Region>& regions) {
   Result<std::unique_ptr<OutputFile>> created = OutputFile::create(path, OutputFile::Mode::Replace);
   if (!created.ok()) return created.failure();
   OutputFile& report = *created.value();
   report.write(gap_report_heading());
   std::int64_t row_number = 0;
-  std::string line;
   walk_gap_regions(gaps, regions, [&](std::size_t gap, std::size_t region) {
-    line.clear();
-    append_gap_row(line, ++row_number, gaps[gap], regions[region]);
-    report.write(line);
+    ++row_number;
+    report.put_in_place(longest_gap_row(regions[region]),
+                        [&](char* out) { return put_gap_row(out, row_number, gaps[gap], regions[region]); });
   });
   return report.commit();
 }

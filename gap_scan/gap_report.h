@@ -15,12 +15,13 @@ namespace vesmar {
 // rule of hyphens, nine lines in all.
 std::string_view gap_report_heading();
 
-// One report row for a gap in a region. Start and End are relative to the
-// region's start and carry their sign; the two "Gen. Pos." columns are
-// chromosome positions and are left out, with their blanks, when the region's
-// chromosome text names none of the six chromosomes.
-void append_gap_row(std::string& line, std::int64_t row_number, const GapEntry& gap,
-                    const Region& region);
+// Writes the report row of a gap in a region at `out`, which has room for
+// longest_gap_row(region) bytes, and returns its end. Start and End are
+// relative to the region's start and carry their sign; the two "Gen. Pos."
+// columns are chromosome positions and are left out, with their blanks, when
+// the region's chromosome text names none of the six chromosomes.
+std::size_t longest_gap_row(const Region& region);
+char* put_gap_row(char* out, std::int64_t row_number, const GapEntry& gap, const Region& region);
 
 // Writes the heading and a row for every gap-region pair of the region walk
 // into a new report at `path`, which replaces an older one only once it is

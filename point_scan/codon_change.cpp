@@ -117,31 +117,6 @@ std::optional<char> mutant_base(std::string_view read_window, std::string_view r
   return read_window[index];
 }
 
-std::string codon_change_text(std::string_view region_name, const ExonGeometry& geometry,
-                              std::string_view read_window, std::string_view reference_window,
-                              const ExonTables& tables) {
-  std::string text;
-  append_codon_change(text, region_name, geometry, read_window, reference_window, tables);
-  return text;
-}
-
-void append_codon_change(std::string& text, std::string_view region_name,
-                         const ExonGeometry& geometry, std::string_view read_window,
-                         std::string_view reference_window, const ExonTables& tables) {
-  ExonContext exon(region_name, tables.sequences);
-  const CodonChange change =
-      codon_change(exon, geometry, read_window, reference_window, tables.genetic_code);
-  const std::size_t used = text.size();
-  text.resize(used + change.text_size());
-  text.resize(change.put(text.data() + used) - text.data());
-}
-
-CodonChange codon_change(ExonContext& exon, const ExonGeometry& geometry,
-                         std::string_view read_window, std::string_view reference_window,
-                         const GeneticCode& genetic_code) {
-  return codon_change(exon, geometry, read_window, reference_window, CodonTable(genetic_code));
-}
-
 CodonChange codon_change(ExonContext& exon, const ExonGeometry& geometry,
                          std::string_view read_window, std::string_view reference_window,
                          const CodonTable& codons) {

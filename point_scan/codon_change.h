@@ -57,27 +57,13 @@ class ExonContext {
   std::optional<std::string_view> previous_;
 };
 
-// The report's codon change text for a coding hit:
-//   wt_codon(aa)->mut_codon(aa) followed by eight blanks.
-// The reference codon comes from the exon's sequence, reaching into the next
-// or the previous exon when an exon boundary splits it; the mutant base is
-// complemented on a reverse-strand exon. A base that is not there (a short
-// sequence, a missing neighbour) is written "?", and so is a missing mutant
-// base; a codon missing from the genetic code has the amino acid "???".
-std::string codon_change_text(std::string_view region_name, const ExonGeometry& geometry,
-                              std::string_view read_window, std::string_view reference_window,
-                              const ExonTables& tables);
-
-// The same text, appended to `line`.
-void append_codon_change(std::string& line, std::string_view region_name,
-                         const ExonGeometry& geometry, std::string_view read_window,
-                         std::string_view reference_window, const ExonTables& tables);
-
-// The two codons of a hit in `exon` (whose sequences may already be known
-// from the hits before it) and their amino acids.
 using Codon = std::array<char, 3>;
 inline std::string_view text_of(const Codon& codon) { return std::string_view(codon.data(), 3); }
 
+// The two codons of a coding hit and their amino acids. The report's codon
+// column shows them as
+//   wt_codon(aa)->mut_codon(aa) followed by eight blanks,
+// 26 characters with three-letter amino acids.
 struct CodonChange {
   Codon wt_codon;
   Codon mut_codon;
@@ -89,10 +75,14 @@ struct CodonChange {
   // Writes the text at `out` (room for text_size()) and returns its end.
   char* put(char* out) const;
 };
-CodonChange codon_change(ExonContext& exon, const ExonGeometry& geometry,
-                         std::string_view read_window, std::string_view reference_window,
-                         const GeneticCode& genetic_code);
-// The same, with the genetic code prepared for many look-ups.
+
+// The codon change of a coding hit in `exon` (whose sequences may already be
+// known from the hits before it). The reference codon comes from the exon's
+// sequence, reaching into the next or the previous exon when an exon
+// boundary splits it; the mutant base is complemented on a reverse-strand
+// exon. A base that is not there (a short sequence, a missing neighbour) is
+// "?", and so is a missing mutant base; a codon missing from the genetic
+// code has the amino acid "???".
 CodonChange codon_change(ExonContext& exon, const ExonGeometry& geometry,
                          std::string_view read_window, std::string_view reference_window,
                          const CodonTable& codons);

@@ -3,6 +3,7 @@
 #include "common/console.h"
 #include "common/program_info.h"
 #include "point_scan/point_scan_dialogue.h"
+#include "point_scan/point_scan_run.h"
 
 namespace {
 
@@ -23,10 +24,11 @@ constexpr std::string_view kHelp =
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (vesmar::answer_information_request(argc, argv, "Point_scan", kHelp)) return 0;
-  vesmar::Console console{std::cin, std::cout, vesmar::run_in_system_shell};
-  vesmar::Status status = vesmar::run_point_scan(console);
+  using namespace vesmar;
+  if (answer_information_request(argc, argv, kPointScan, kHelp)) return 0;
+  Console console{std::cin, std::cout, run_in_system_shell};
+  const Status status = run_point_scan_dialogue(console);
   std::cout.flush();
-  if (!status.ok()) return vesmar::report_failure("Point_scan", status.failure());
+  if (!status.ok()) return report_failure(kPointScan, status.failure());
   return 0;
 }

@@ -1,21 +1,56 @@
 #include "point_scan/point_report.h"
 
-#include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "common/chromosome_offsets.h"
 #include "common/fixed_width.h"
-#include "point_scan/codon_change.h"
 #include "point_scan/region_mapping.h"
 
 namespace vesmar {
 
 namespace {
 
-constexpr std::size_t kPictureIndent = 88;    // where the window stands without a codon column
-constexpr std::size_t kCodonColumnWidth = 26;  // the codon cell with its separating blanks
+constexpr Column kNumber{"Number", 11};
+constexpr Column kRegion{"Exon", 19};  // the same heading for introns and intergenic regions
+constexpr Column kChromosome{"Chrom.", 11};
+constexpr Column kStrand{"Strand", 11};
+constexpr Column kPosition{"Position", 11};
+constexpr Column kChromosomePosition{"Chrom. Pos.", 19};
+constexpr Column kCodonChange{"Codon change", 25};  // exon mode only
+constexpr Column kAlignment{"Alignment", 19};
+constexpr Column kWtReads{"WT Reads", 11};
+constexpr Column kMutReads{"Mut Reads", 11};
+// The rows write the mutant count 19 wide, under a heading of 11.
+constexpr std::size_t kMutReadsValueWidth = 19;
+
+constexpr std::array kExonColumns{kNumber,   kRegion,       kChromosome, kStrand,  kPosition,
+                                  kChromosomePosition, kCodonChange, kAlignment,  kWtReads, kMutReads};
+constexpr std::array kOtherColumns{kNumber,   kRegion,    kChromosome, kStrand, kPosition,
+                                   kChromosomePosition, kAlignment, kWtReads,    kMutReads};
+
+// The window picture below a row starts where the codon column (exon mode)
+// or the window column begins: after the columns up to the chromosome
+// position, each with its blank.
+constexpr std::size_t kPictureIndent = kNumber.width + kRegion.width + kChromosome.width + kStrand.width +
+                                       kPosition.width + kChromosomePosition.width + 6;
+constexpr std::size_t kCodonCellWidth = kCodonChange.width + 1;  // with its blank
+constexpr std::size_t kBlanksAfterWindow = 7;
 constexpr std::string_view kMarkerAtThirteenth = "||||||||||||*";
 constexpr std::string_view kMarkerAtFirst = "*||||||||||||";
+
+// The longest row a hit can make.
+std::size_t longest_row(const std::string& region_text, const AlignmentRecord& hit,
+                        const std::optional<CodonChange>& change) {
+  return 4 * (kLongestNumber + 20) + 2 * (kPictureIndent + kCodonCellWidth) + region_text.size() +
+         hit.read_window.size() + hit.reference_window.size() + kMarkerAtFirst.size() + kBlanksAfterWindow +
+         (change ? change->text_size() : 0) + 8;
+}
+
+char* put_blanks(char* out, std::size_t count) {
+  std::memset(out, ' ', count);
+  return out + count;
+}
 
 }  // namespace
 
@@ -30,173 +65,83 @@ std::string point_report_heading(bool exon_mode) {
       "Exon, intron, or intergenic positions on strands marked '-1', are relative to the 3' end of the "
       "reference exon\n"
       "\n";
-  append_field(text, "Number", 11);
-  text += ' ';
-  append_field(text, "Exon", 19);
-  text += ' ';
-  append_field(text, "Chrom.", 11);
-  text += ' ';
-  append_field(text, "Strand", 11);
-  text += ' ';
-  append_field(text, "Position", 11);
-  text += ' ';
-  append_field(text, "Chrom. Pos.", 19);
-  text += ' ';
   if (exon_mode) {
-    append_field(text, "Codon change", 25);
-    text += ' ';
+    text += heading_line(kExonColumns);
+    text.append(159, '-');
+  } else {
+    text += heading_line(kOtherColumns);
+    text.append(132, '-');
   }
-  append_field(text, "Alignment", 19);
-  text += ' ';
-  append_field(text, "WT Reads", 11);
-  text += ' ';
-  append_field(text, "Mut Reads", 11);
-  text += '\n';
-  text.append(exon_mode ? 159 : 132, '-');
   text += '\n';
   return text;
 }
 
-namespace {
-
-// The longest row a hit can make, with its exon data looked up.
-std::size_t longest_row(const Region& region, const ReportedHit& hit,
-                        const std::optional<CodonChange>& change) {
-  return 6 * kLongestNumber + 2 * (kPictureIndent + kCodonColumnWidth) + 128 + region.name.size() +
-         region.chromosome.size() + region.strand.size() + hit.read_window.size() +
-         hit.reference_window.size() + (change ? change->text_size() : 0);
-}
-
-}  // namespace
-
-RegionColumns::RegionColumns(const Region& region)
+PointReportWriter::RegionColumns::RegionColumns(const Region& region)
     : chromosome_offset(vesmar::chromosome_offset(region.chromosome)) {
-  append_field(text, region.name, 19);
-  text += ' ';
-  append_field(text, region.chromosome, 11);
-  text += ' ';
-  append_field(text, region.strand, 11);
-  text += ' ';
+  text.resize(region.name.size() + region.chromosome.size() + region.strand.size() + kRegion.width +
+              kChromosome.width + kStrand.width + 3);
+  char* out = text.data();
+  out = put_column(out, region.name, kRegion.width);
+  out = put_column(out, region.chromosome, kChromosome.width);
+  out = put_column(out, region.strand, kStrand.width);
+  text.resize(static_cast<std::size_t>(out - text.data()));
 }
 
-namespace {
-
-// Writes a row at `out`, which has room for longest_row(), and returns its
-// end. `change` is the codon change of a coding hit in exon mode.
-char* put_row(char* out, bool exon_mode, const Region& region, const RegionColumns& columns,
-              const ReportedHit& hit, std::int64_t row_number,
-              const std::optional<CodonChange>& change) {
-  out = put_number_field(out, row_number, 11);
-  *out++ = ' ';
-  std::memcpy(out, columns.text.data(), columns.text.size());
-  out += columns.text.size();
-  out = put_number_field(out, region_position(region, hit.position), 11);
-  *out++ = ' ';
-  if (columns.chromosome_offset) {
-    out = put_number_field(out, hit.position - *columns.chromosome_offset, 19);
-    *out++ = ' ';
-  }
-  if (change) {
-    out = change->put(out);
-  } else if (exon_mode) {
-    std::memset(out, ' ', kCodonColumnWidth);
-    out += kCodonColumnWidth;
-  }
-  out = put_field(out, hit.read_window, 0);
-  std::memset(out, ' ', 7);
-  out += 7;
-  out = put_number_field(out, hit.wt_reads, 11);
-  *out++ = ' ';
-  out = put_number_field(out, hit.mut_reads, 19);
-  *out++ = '\n';
-  // The indent's two widths written as constants, which needs no call.
-  auto put_indent = [&] {
-    if (exon_mode) {
-      std::memset(out, ' ', kPictureIndent + kCodonColumnWidth);
-      out += kPictureIndent + kCodonColumnWidth;
-    } else {
-      std::memset(out, ' ', kPictureIndent);
-      out += kPictureIndent;
-    }
-  };
-  put_indent();
-  out = put_field(out,
-                  hit_at_first_column(hit.read_window, hit.reference_window) ? kMarkerAtFirst
-                                                                              : kMarkerAtThirteenth,
-                  0);
-  *out++ = '\n';
-  put_indent();
-  out = put_field(out, hit.reference_window, 0);
-  *out++ = '\n';
-  return out;
+PointReportWriter::PointReportWriter(bool exon_mode, const RegionTable& regions, const ExonTables& exon_tables,
+                                     OutputFile* out)
+    : exon_mode_(exon_mode), regions_(regions), exon_tables_(exon_tables), out_(out) {
+  if (exon_mode_) codons_.emplace(exon_tables_.genetic_code);
+  if (out_ != nullptr) out_->write(point_report_heading(exon_mode_));
 }
 
-// The codon change of a hit in exon mode, when it is a coding hit.
-std::optional<CodonChange> coding_change(const Region& region, const ReportedHit& hit,
-                                         const ExonFrame* frame, ExonContext& exon,
-                                         const CodonTable& codons) {
-  std::optional<ExonGeometry> geometry = coding_geometry(region, hit.position, frame);
-  if (!geometry) return std::nullopt;
-  return codon_change(exon, *geometry, hit.read_window, hit.reference_window, codons);
-}
-
-}  // namespace
-
-void append_point_report_row(std::string& text, const PointReport& report, const Region& region,
-                             const ReportedHit& hit, std::int64_t row_number) {
-  std::optional<CodonChange> change;
-  if (report.exon_mode) {
-    ExonContext exon(region.name, report.exon_tables->sequences);
-    change = coding_change(region, hit, report.exon_tables->frames.find(region.name), exon,
-                           CodonTable(report.exon_tables->genetic_code));
-  }
-  const std::size_t used = text.size();
-  text.resize(used + longest_row(region, hit, change));
-  char* end = put_row(text.data() + used, report.exon_mode, region, RegionColumns(region), hit,
-                      row_number, change);
-  text.resize(end - text.data());
-}
-
-std::string point_report_row(const PointReport& report, const Hit& hit, std::int64_t row_number) {
-  std::string text;
-  const ReportedHit reported{hit.position, hit.wt_reads, hit.mut_reads,
-                             report.hits->read_window(hit), report.hits->reference_window(hit)};
-  append_point_report_row(text, report, report.regions->regions[hit.region], reported, row_number);
-  return text;
-}
-
-PointReportWriter::PointReportWriter(const PointReport& report, OutputFile* out)
-    : report_(report), out_(out) {
-  if (report_.exon_mode) codons_.emplace(report_.exon_tables->genetic_code);
-  if (out_ != nullptr) out_->write(point_report_heading(report_.exon_mode));
-}
-
-void PointReportWriter::add(const ReportedHit& hit, std::size_t region) {
+void PointReportWriter::add(const AlignmentRecord& hit, std::size_t region_index) {
   ++row_number_;
   if (out_ == nullptr) return;
-  const Region& matched = report_.regions->regions[region];
-  if (region != current_region_) {
-    current_region_ = region;
-    columns_.emplace(matched);
-    if (report_.exon_mode) {
-      exon_frame_ = report_.exon_tables->frames.find(matched.name);
-      exon_.emplace(matched.name, report_.exon_tables->sequences);
+  const Region& region = regions_.regions[region_index];
+  if (region_index != current_region_) {
+    current_region_ = region_index;
+    columns_.emplace(region);
+    if (exon_mode_) {
+      exon_frame_ = exon_tables_.frames.find(region.name);
+      exon_.emplace(region.name, exon_tables_.sequences);
     }
   }
+  // The codon change of a coding hit, in exon mode.
   std::optional<CodonChange> change;
-  if (report_.exon_mode) change = coding_change(matched, hit, exon_frame_, *exon_, *codons_);
-  // The row is written straight into the report's buffer.
-  char* const row = out_->room(longest_row(matched, hit, change)).data();
-  const char* end = put_row(row, report_.exon_mode, matched, *columns_, hit, row_number_, change);
-  out_->appended(static_cast<std::size_t>(end - row));
-}
-
-void write_point_report(const PointReport& report, OutputFile& out) {
-  out.write(point_report_heading(report.exon_mode));
-  std::int64_t row_number = 0;
-  for (const Hit& hit : report.hits->hits) {
-    out.write(point_report_row(report, hit, ++row_number));
+  if (exon_mode_) {
+    if (std::optional<ExonGeometry> geometry = coding_geometry(region, hit.position, exon_frame_)) {
+      change = codon_change(*exon_, *geometry, hit.read_window, hit.reference_window, *codons_);
+    }
   }
+  const std::size_t indent = exon_mode_ ? kPictureIndent + kCodonCellWidth : kPictureIndent;
+  out_->put_in_place(longest_row(columns_->text, hit, change), [&](char* out) {
+    out = put_number_column(out, row_number_, kNumber.width);
+    std::memcpy(out, columns_->text.data(), columns_->text.size());
+    out += columns_->text.size();
+    out = put_number_column(out, region_position(region, hit.position), kPosition.width);
+    if (columns_->chromosome_offset) {
+      out = put_number_column(out, hit.position - *columns_->chromosome_offset, kChromosomePosition.width);
+    }
+    if (change) {
+      out = change->put(out);
+    } else if (exon_mode_) {
+      out = put_blanks(out, kCodonCellWidth);
+    }
+    out = put_field(out, hit.read_window, 0);
+    out = put_blanks(out, kBlanksAfterWindow);
+    out = put_number_column(out, hit.wt_reads, kWtReads.width);
+    out = put_number_field(out, hit.mut_reads, kMutReadsValueWidth);
+    *out++ = '\n';
+    out = put_blanks(out, indent);
+    out = put_field(out, hit_at_first_column(hit.read_window, hit.reference_window) ? kMarkerAtFirst
+                                                                                    : kMarkerAtThirteenth,
+                    0);
+    *out++ = '\n';
+    out = put_blanks(out, indent);
+    out = put_field(out, hit.reference_window, 0);
+    *out++ = '\n';
+    return out;
+  });
 }
 
 }  // namespace vesmar

@@ -4,15 +4,9 @@
 #include <string>
 
 #include "common/input_file.h"
-#include "common/line_reader.h"
-#include "common/output_file.h"
 #include "common/package_paths.h"
 #include "common/region_choice.h"
-#include "scan_input/exon_tables.h"
-#include "point_scan/hit_table.h"
-#include "point_scan/point_report.h"
-#include "point_scan/region_match.h"
-#include "scan_input/region_table.h"
+#include "point_scan/point_scan_run.h"
 
 namespace vesmar {
 
@@ -42,40 +36,30 @@ constexpr std::string_view kAlignmentPrompt = "Alignment_results file name: ";
 constexpr std::string_view kRegionPrompt =
     "Search mutations in exons (e), introns (i), or intergenic regions (n)? ";
 
-// The answers to the five questions and the paths they make.
-struct PointScanSettings {
-  HitThresholds thresholds;
-  std::string first_name;
-  std::string alignment_path;
-  std::string region_file_name;
-  std::string report_path;
-  bool exon_mode = false;
-};
-
 Result<PointScanSettings> ask_questions(Console& console) {
-  PointScanSettings settings;
+  HitThresholds thresholds;
   console.print(kRatioPrompt);
   std::optional<double> ratio = read_double_answer(console);
   if (!ratio) return unanswered(console, kRatioPrompt);
-  settings.thresholds.mut_wt_ratio = *ratio;
+  thresholds.mut_wt_ratio = *ratio;
 
   console.print(kMinimumPrompt);
   std::optional<int> minimum = read_int_answer(console);
   if (!minimum) return unanswered(console, kMinimumPrompt);
-  settings.thresholds.min_mut_reads = *minimum;
+  thresholds.min_mut_reads = *minimum;
 
   console.print(kNamePrompt);
   std::optional<std::string> name = read_word_answer(console);
   if (!name) return unanswered(console, kNamePrompt);
-  settings.first_name = *name;
 
   // Asked again, silently, until the file can be opened.
+  std::string alignment_file_name;
   for (;;) {
     console.print(kAlignmentPrompt);
     std::optional<std::string> file_name = read_word_answer(console);
     if (!file_name) return unanswered(console, kAlignmentPrompt);
-    settings.alignment_path = path_in(kAlignmentResultsFolder, *file_name);
-    if (can_open_for_reading(settings.alignment_path)) break;
+    alignment_file_name = std::move(*file_name);
+    if (can_open_for_reading(path_in(kAlignmentResultsFolder, alignment_file_name))) break;
   }
 
   for (;;) {
@@ -83,63 +67,23 @@ Result<PointScanSettings> ask_questions(Console& console) {
     std::optional<std::string> choice = read_word_answer(console);
     if (!choice) return unanswered(console, kRegionPrompt);
     if (std::optional<std::string_view> region_file = region_file_name_for(*choice)) {
-      settings.region_file_name = *region_file;
-      break;
+      return point_scan_settings(thresholds, *name, alignment_file_name, *region_file);
     }
   }
-  settings.report_path =
-      path_in(kSnpResultsFolder, settings.first_name + "_snp_" + settings.region_file_name);
-  settings.exon_mode = settings.region_file_name == kExonRegionFile;
-  return settings;
 }
 
 }  // namespace
 
-Status run_point_scan(Console& console) {
+Result<PointScanSettings> ask_point_scan_settings(Console& console) {
   console.shell("clear");
   console.print(kBanner);
-  Result<PointScanSettings> answered = ask_questions(console);
-  if (!answered.ok()) return answered.failure();
-  const PointScanSettings& settings = answered.value();
+  return ask_questions(console);
+}
 
-  ExonTables exon_tables;
-  if (settings.exon_mode) {
-    Result<ExonTables> loaded = load_exon_tables();
-    if (!loaded.ok()) return loaded.failure();
-    exon_tables = std::move(loaded.value());
-  }
-
-  console.print("Calculating file length...\n");
-  Result<RegionTable> regions =
-      load_region_table(path_in(kFeatureLocationsFolder, settings.region_file_name));
-  if (!regions.ok()) return regions.failure();
-  console.print("Reading exon data...\n");
-
-  console.print("Checking wt/mut scores...\n");
-  Result<LineReader> alignment = LineReader::open(settings.alignment_path);
-  if (!alignment.ok()) return alignment.failure();
-  // The rows are written as the hits come, into a temporary file that takes
-  // the report's name only once it is complete, so no hit is kept and an
-  // older report stays until then. A report that cannot be created is
-  // reported where it is needed, after all input has been read.
-  Result<std::unique_ptr<OutputFile>> report =
-      OutputFile::create(settings.report_path, OutputFile::Mode::Replace);
-  OutputFile* out = report.ok() ? report.value().get() : nullptr;
-  const PointReport layout{settings.exon_mode, &regions.value(), nullptr, &exon_tables};
-  PointReportWriter writer(layout, out);
-  RegionMatcher matcher(regions.value().regions);
-  Status read = scan_hits(alignment.value(), settings.thresholds, matcher,
-                          [&](const AlignmentRecord& record, std::size_t region) {
-                            writer.add(ReportedHit{record.position, record.wt_reads, record.mut_reads,
-                                                   record.read_window, record.reference_window},
-                                       region);
-                          });
-  if (!read.ok()) return read;
-
-  console.print("Checking hits in exon range\n");
-  if (!report.ok()) return report.failure();
-  if (Status written = out->commit(); !written.ok()) return written;
-
+Status run_point_scan_dialogue(Console& console) {
+  Result<PointScanSettings> settings = ask_point_scan_settings(console);
+  if (!settings.ok()) return settings.failure();
+  if (Status run = run_point_scan(settings.value(), console); !run.ok()) return run;
   console.shell("PAUSE");
   return {};
 }

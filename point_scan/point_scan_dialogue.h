@@ -2,13 +2,19 @@
 
 #include "common/console.h"
 #include "common/failure.h"
+#include "point_scan/point_scan_settings.h"
 
 namespace vesmar {
 
-// A whole Point_scan run: the banner, the five questions, the loading of the
-// feature location files and the alignment results file, the report, and the
-// closing "PAUSE" command. The report replaces an older one only once it is
-// complete; a run that fails leaves it untouched and runs no "PAUSE".
-Status run_point_scan(Console& console);
+// Point_scan's dialogue: clears the screen, shows the banner and asks the
+// five questions: the ratio, the minimum, the first name, the alignment
+// results file (asked again, silently, until it names a file that can be
+// read) and the region choice (asked again until "e", "i" or "n"). Answers
+// are words: several may stand on one line. Fails, naming the question, when
+// standard input ends before it is answered or a number is not a number.
+Result<PointScanSettings> ask_point_scan_settings(Console& console);
+
+// The whole dialogue run: the questions, the run, and "PAUSE" at its end.
+Status run_point_scan_dialogue(Console& console);
 
 }  // namespace vesmar

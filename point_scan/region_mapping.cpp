@@ -1,20 +1,8 @@
 #include "point_scan/region_mapping.h"
 
-#include "common/chromosome_offsets.h"
 #include "common/number_reader.h"
 
 namespace vesmar {
-
-std::optional<std::int64_t> chromosome_position(const Region& region, std::int64_t position) {
-  std::optional<std::int32_t> offset = chromosome_offset(region.chromosome);
-  if (!offset) return std::nullopt;
-  return position - *offset;
-}
-
-std::optional<ExonGeometry> coding_geometry(const Region& region, std::int64_t position,
-                                            const ExonFrames& frames) {
-  return coding_geometry(region, position, frames.find(region.name));
-}
 
 std::optional<ExonGeometry> coding_geometry(const Region& region, std::int64_t position,
                                             const ExonFrame* frame) {

@@ -17,10 +17,6 @@ inline std::int64_t region_position(const Region& region, std::int64_t position)
   return position - region.start - 1;
 }
 
-// The hit's place on its chromosome; none when the region's chromosome text
-// is not one of the six chromosome names.
-std::optional<std::int64_t> chromosome_position(const Region& region, std::int64_t position);
-
 // Offsets of a hit in the coding part of an exon, in transcript order (from
 // the region's lower end on strand 1, from its upper end on strand -1).
 struct ExonGeometry {
@@ -33,13 +29,8 @@ struct ExonGeometry {
 
 // The hit's geometry when it lies in the coding part of its exon; none when it
 // does not, when the strand is neither 1 nor -1, or when the exon's frame is
-// unknown (its name is not in exon_frames.txt, or its start_frame is not 1,
-// 2 or 3), since no codon can be placed then.
-std::optional<ExonGeometry> coding_geometry(const Region& region, std::int64_t position,
-                                            const ExonFrames& frames);
-
-// The same, with the region's frame already looked up (null when its name is
-// not in exon_frames.txt).
+// unknown (`frame`, the region's frame from exon_frames.txt, is null, or its
+// start_frame is not 1, 2 or 3), since no codon can be placed then.
 std::optional<ExonGeometry> coding_geometry(const Region& region, std::int64_t position,
                                             const ExonFrame* frame);
 

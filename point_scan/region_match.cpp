@@ -4,14 +4,6 @@
 
 namespace vesmar {
 
-std::optional<std::size_t> first_region_reaching(const std::vector<Region>& regions,
-                                                 std::int64_t position) {
-  for (std::size_t i = 0; i < regions.size(); ++i) {
-    if (region_reaches(regions[i], position)) return i;
-  }
-  return std::nullopt;
-}
-
 RegionMatcher::RegionMatcher(const std::vector<Region>& regions) {
   reach_.reserve(regions.size());
   for (const Region& region : regions) {

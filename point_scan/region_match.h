@@ -9,21 +9,16 @@
 
 namespace vesmar {
 
-// A region reaches from ten positions before its first base to eight after
-// its last: start - 10 < position < end + 10.
-inline bool region_reaches(const Region& region, std::int64_t position) {
-  return std::int64_t{region.start} - 10 < position && position < std::int64_t{region.end} + 10;
-}
-
-// The first region in file order that reaches `position`, by a plain scan.
-std::optional<std::size_t> first_region_reaching(const std::vector<Region>& regions,
-                                                 std::int64_t position);
-
-// Gives the same answer as first_region_reaching, without scanning every
-// region for every position: positions asked in increasing order (as the hits
-// come) are answered by one sweep over the regions sorted by their reach, with
-// the regions that reach the current position in a heap ordered by file
-// index. A position lower than the one before starts the sweep afresh.
+// The region a hit belongs to: the first region in file order that reaches
+// its position, from ten positions before the region's first base to eight
+// after its last (start - 10 < position < end + 10).
+//
+// A genome has hundreds of thousands of regions and a run up to millions of
+// hits, so the regions are not scanned for every hit: positions asked in
+// increasing order (as the hits come) are answered by one sweep over the
+// regions sorted by their reach, with the regions that reach the current
+// position in a heap ordered by file index. A position lower than the one
+// before starts the sweep afresh.
 class RegionMatcher {
  public:
   explicit RegionMatcher(const std::vector<Region>& regions);

@@ -2,40 +2,46 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 #include <memory>
 
 namespace vesmar {
 namespace {
 
+std::string written(const std::function<char*(char*)>& put) {
+  char row[128];
+  return std::string(row, put(row));
+}
+
 TEST(FixedWidth, PadsShortValuesAndWritesLongOnesWhole) {
-  std::string line;
-  append_field(line, "Exon", 6);
-  append_field(line, "toolongvalue", 4);
-  append_field(line, "", 2);
-  EXPECT_EQ(line, "Exon  toolongvalue  ");
+  EXPECT_EQ(written([](char* out) {
+              out = put_field(out, "Exon", 6);
+              out = put_column(out, "toolongvalue", 4);
+              return put_field(out, std::string_view(), 2);  // a view without data too
+            }),
+            "Exon  toolongvalue   ");
 }
 
 TEST(FixedWidth, NumbersWithAndWithoutExplicitSign) {
-  std::string line;
-  append_number_field(line, -10, 5);
-  append_number_field(line, 0, 4, true);
-  append_number_field(line, 7, 1, true);
-  append_number_field(line, -2, 4, true);
-  append_number(line, 1234567890123);
-  EXPECT_EQ(line, "-10  +0  +7-2  1234567890123");
-  std::string extreme;
-  append_number(extreme, std::numeric_limits<std::int64_t>::min());
-  append_number(extreme, std::numeric_limits<std::int64_t>::max(), true);
-  EXPECT_EQ(extreme, "-9223372036854775808+9223372036854775807");
+  EXPECT_EQ(written([](char* out) {
+              out = put_number_field(out, -10, 5);
+              out = put_number_field(out, 0, 4, true);
+              out = put_number_column(out, 7, 1, true);
+              out = put_number_field(out, -2, 4, true);
+              return put_number_field(out, 1234567890123, 0);
+            }),
+            "-10  +0  +7 -2  1234567890123");
+  EXPECT_EQ(written([](char* out) {
+              out = put_number_field(out, std::numeric_limits<std::int64_t>::min(), 0);
+              return put_number_field(out, std::numeric_limits<std::int64_t>::max(), 0, true);
+            }),
+            "-9223372036854775808+9223372036854775807");
 }
 
-TEST(FixedWidth, WritesInPlaceEvenFromViewsWithoutData) {
-  char row[64];
-  char* end = put_field(row, std::string_view(), 3);
-  end = put_number_field(end, -42, 5, true);
-  end = put_field(end, "abcdef", 2);
-  EXPECT_EQ(std::string_view(row, end - row), "   -42  abcdef");
+TEST(FixedWidth, HeadingLinePadsEveryColumnButEndsWithoutABlank) {
+  const Column columns[] = {{"Number", 8}, {"Chrom. Pos.", 4}, {"Mut", 5}};
+  EXPECT_EQ(heading_line(columns), "Number   Chrom. Pos. Mut  \n");
 }
 
 // Every length that the short copies treat apart, from texts allocated to

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "fuzz/support/fuzz_input.h"
+#include "point_scan/tests/reference_region_match.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       position = step == 255 ? input.i64() : input.i32();
     }
     const std::optional<std::size_t> indexed = matcher.match(position);
-    const std::optional<std::size_t> scanned = first_region_reaching(regions, position);
+    const std::optional<std::size_t> scanned = testing::first_region_reaching(regions, position);
     FUZZ_CHECK(indexed == scanned,
                "indexed " + describe(position, indexed) + ", scanned " + describe(position, scanned));
   }

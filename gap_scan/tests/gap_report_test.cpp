@@ -4,15 +4,14 @@
 
 #include <string>
 
-
 namespace vesmar {
 namespace {
 
 const Region kExon{"F56A8.1exon2", 1000, 2000, "I", "1"};
 
 std::string row(std::int64_t number, const GapEntry& gap, const Region& region) {
-  std::string line;
-  append_gap_row(line, number, gap, region);
+  std::string line(longest_gap_row(region), '\0');
+  line.resize(static_cast<std::size_t>(put_gap_row(line.data(), number, gap, region) - line.data()));
   return line;
 }
 

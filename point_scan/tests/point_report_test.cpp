@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "common/testing/program_run.h"
+
 namespace vesmar {
 namespace {
 
@@ -21,48 +25,49 @@ TEST(PointReportHeading, ColumnsAndRuleByMode) {
   EXPECT_TRUE(exon.ends_with(exon_header + std::string(159, '-') + "\n"));
 }
 
-class PointReportRow : public ::testing::Test {
- protected:
-  Hit add_hit(std::int64_t position, std::int32_t wt, std::int32_t mut, std::string_view read,
-              std::string_view reference, std::size_t region) {
-    Hit hit{position, wt, mut, region, hits.windows.size(), read.size(), reference.size()};
-    hits.windows.append(read);
-    hits.windows.append(reference);
-    hits.hits.push_back(hit);
-    return hit;
-  }
-  RegionTable regions{{Region{"g.exon1", 1000, 1099, "III", "1"},
-                       Region{"a_region_name_longer_than_nineteen", 2000, 2099, "Y", "-1"}},
-                      {}};
-  HitTable hits;
-  ExonTables exon_tables;
+// A hit as the report writer gets it, and the index of its region.
+struct ReportedHit {
+  AlignmentRecord record;
+  std::size_t region;
 };
 
-TEST_F(PointReportRow, IntronModeRow) {
-  Hit hit = add_hit(30352900, 1, 4, "tcgtacgtacgtaacgtacgtacgt", "acgtacgtacgtaacgtacgtacgt", 0);
-  regions.regions[0] = Region{"g.intron1", 30352000, 30353000, "III", "1"};
-  PointReport report{false, &regions, &hits, &exon_tables};
-  EXPECT_EQ(point_report_row(report, hit, 1),
+// The rows the report writer writes for `hits`, without the heading.
+std::string rows_of(bool exon_mode, const RegionTable& regions, const std::vector<ReportedHit>& hits) {
+  testing::ScratchFolder folder;
+  Result<std::unique_ptr<OutputFile>> file = OutputFile::create(folder.path("report"), OutputFile::Mode::Replace);
+  EXPECT_TRUE(file.ok());
+  const ExonTables exon_tables;
+  PointReportWriter writer(exon_mode, regions, exon_tables, file.value().get());
+  for (const ReportedHit& hit : hits) writer.add(hit.record, hit.region);
+  EXPECT_TRUE(file.value()->commit().ok());
+  return folder.read("report").substr(point_report_heading(exon_mode).size());
+}
+
+const RegionTable kRegions{{Region{"g.intron1", 30352000, 30353000, "III", "1"},
+                            Region{"a_region_name_longer_than_nineteen", 2000, 2099, "Y", "-1"},
+                            Region{"g.exon1", 1000, 1099, "III", "1"}},
+                           {}};
+
+TEST(PointReportRow, IntronModeRow) {
+  EXPECT_EQ(rows_of(false, kRegions,
+                    {{{30352900, 1, 4, "tcgtacgtacgtaacgtacgtacgt", "acgtacgtacgtaacgtacgtacgt"}, 0}}),
             "1           g.intron1           III         1           899         1100                "
             "tcgtacgtacgtaacgtacgtacgt       1           4                  \n" +
                 kBlank88 + "*||||||||||||\n" + kBlank88 + "acgtacgtacgtaacgtacgtacgt\n");
 }
 
-TEST_F(PointReportRow, UnknownChromosomeMovesTheRestLeftAndWideValuesPush) {
-  Hit hit = add_hit(1991, 123456789, 2000000000, "acgtacgtacgtgacgt", "acgtacgtacgtaacgt", 1);
-  PointReport report{true, &regions, &hits, &exon_tables};
-  EXPECT_EQ(point_report_row(report, hit, 123456789012),
-            "123456789012 a_region_name_longer_than_nineteen Y           -1          -10         " +
+TEST(PointReportRow, UnknownChromosomeMovesTheRestLeftAndWideValuesPush) {
+  // In exon mode, with a region not in exon_frames.txt: no codon change.
+  EXPECT_EQ(rows_of(true, kRegions, {{{1991, 123456789, 2000000000, "acgtacgtacgtgacgt", "acgtacgtacgtaacgt"}, 1}}),
+            "1           a_region_name_longer_than_nineteen Y           -1          -10         " +
                 std::string(26, ' ') + "acgtacgtacgtgacgt       123456789   2000000000         \n" +
-                kBlank88 + std::string(26, ' ') + "||||||||||||*\n" + kBlank88 +
-                std::string(26, ' ') + "acgtacgtacgtaacgt\n");
+                kBlank88 + std::string(26, ' ') + "||||||||||||*\n" + kBlank88 + std::string(26, ' ') +
+                "acgtacgtacgtaacgt\n");
 }
 
-TEST_F(PointReportRow, AHitWithoutWindows) {
-  Hit hit = add_hit(1050, 0, 0, "", "", 0);
-  PointReport report{false, &regions, &hits, &exon_tables};
-  EXPECT_EQ(point_report_row(report, hit, 2),
-            "2           g.exon1             III         1           49          -30350750           "
+TEST(PointReportRow, AHitWithoutWindows) {
+  EXPECT_EQ(rows_of(false, kRegions, {{{1050, 0, 0, "", ""}, 2}}),
+            "1           g.exon1             III         1           49          -30350750           "
             "       0           0                  \n" +
                 kBlank88 + "||||||||||||*\n" + kBlank88 + "\n");
 }

@@ -4,15 +4,12 @@
 
 #include <random>
 
-#include "point_scan/region_mapping.h"
+#include "point_scan/tests/reference_region_match.h"
 
 namespace vesmar {
 namespace {
 
-Region region(std::int32_t start, std::int32_t end, std::string_view chromosome = "I",
-              std::string_view strand = "1", std::string_view name = "g.exon1") {
-  return Region{name, start, end, chromosome, strand};
-}
+Region region(std::int32_t start, std::int32_t end) { return Region{"g.exon1", start, end, "I", "1"}; }
 
 TEST(RegionMatch, ReachesTenBeforeAndEightAfter) {
   const std::vector<Region> regions = {region(1000, 1099)};
@@ -47,65 +44,10 @@ TEST(RegionMatch, SameAnswerAsAPlainScanOnRandomTables) {
     if (round % 10 == 0) regions.push_back(region(INT32_MIN, INT32_MAX));
     RegionMatcher matcher(regions);
     for (std::int64_t position = -100; position < 1200; position += 1 + round % 3) {
-      ASSERT_EQ(matcher.match(position), first_region_reaching(regions, position))
+      ASSERT_EQ(matcher.match(position), testing::first_region_reaching(regions, position))
           << "round " << round << " position " << position;
     }
   }
-}
-
-TEST(RegionMapping, PlacesOnTheRegionAndTheChromosome) {
-  const Region first = region(1000, 1099);
-  EXPECT_EQ(region_position(first, 1001), 0);
-  EXPECT_EQ(region_position(first, 1100), 99);
-  EXPECT_EQ(region_position(first, 991), -10);
-  EXPECT_EQ(chromosome_position(first, 1001), 1001);
-  EXPECT_EQ(chromosome_position(region(15072450, 15072460, "II"), 15072451), 1);
-  EXPECT_EQ(chromosome_position(region(0, 10, "Y"), 5), std::nullopt);
-  EXPECT_EQ(chromosome_position(region(0, 10, "I\r"), 5), std::nullopt);
-}
-
-TEST(CodingTest, ForwardAndReverseBounds) {
-  const ExonFrames frames = {{"g.exon1", ExonFrame{10, 5, 1}}};
-  const Region forward = region(1000, 1099);
-  EXPECT_EQ(coding_geometry(forward, 1010, frames), std::nullopt);
-  std::optional<ExonGeometry> first = coding_geometry(forward, 1011, frames);
-  ASSERT_TRUE(first);
-  EXPECT_FALSE(first->reverse);
-  EXPECT_EQ(first->coding_offset, 0);
-  EXPECT_EQ(first->exon_offset, 10);
-  EXPECT_EQ(first->bases_after, 89);
-  std::optional<ExonGeometry> last = coding_geometry(forward, 1095, frames);
-  ASSERT_TRUE(last);
-  EXPECT_EQ(last->bases_after, 5);
-  EXPECT_EQ(coding_geometry(forward, 1096, frames), std::nullopt);
-
-  const Region reverse = region(1000, 1099, "I", "-1");
-  EXPECT_EQ(coding_geometry(reverse, 1005, frames), std::nullopt);
-  EXPECT_TRUE(coding_geometry(reverse, 1006, frames));
-  EXPECT_EQ(coding_geometry(reverse, 1091, frames), std::nullopt);
-  std::optional<ExonGeometry> at = coding_geometry(reverse, 1090, frames);
-  ASSERT_TRUE(at);
-  EXPECT_TRUE(at->reverse);
-  EXPECT_EQ(at->coding_offset, 0);
-  EXPECT_EQ(at->exon_offset, 10);
-  EXPECT_EQ(at->bases_after, 89);
-}
-
-TEST(CodingTest, NoCodonWithoutAStrandOrAFrame) {
-  const ExonFrames frames = {{"g.exon1", ExonFrame{0, 0, 1}}, {"g.exon2", ExonFrame{0, 0, 4}},
-                             {"g.exon3", ExonFrame{0, 0, 0}}};
-  EXPECT_TRUE(coding_geometry(region(0, 99, "I", "1\r"), 50, frames)) << "strand read as a number";
-  EXPECT_EQ(coding_geometry(region(0, 99, "I", "+"), 50, frames), std::nullopt);
-  EXPECT_EQ(coding_geometry(region(0, 99, "I", "2"), 50, frames), std::nullopt);
-  EXPECT_EQ(coding_geometry(region(0, 99, "I", "1", "other"), 50, frames), std::nullopt);
-  EXPECT_EQ(coding_geometry(region(0, 99, "I", "1", "g.exon2"), 50, frames), std::nullopt);
-  EXPECT_EQ(coding_geometry(region(0, 99, "I", "1", "g.exon3"), 50, frames), std::nullopt);
-}
-
-TEST(CodingTest, ExtremeCoordinatesDoNotOverflow) {
-  const ExonFrames frames = {{"g.exon1", ExonFrame{INT32_MAX, INT32_MIN, 1}}};
-  EXPECT_EQ(coding_geometry(region(INT32_MAX, INT32_MIN, "I", "1"), 5, frames), std::nullopt);
-  EXPECT_EQ(region_position(region(INT32_MIN, 0), INT32_MAX), std::int64_t{INT32_MAX} - INT32_MIN - 1);
 }
 
 }  // namespace

@@ -1,0 +1,56 @@
+#include "point_scan/point_scan_run.h"
+
+#include <memory>
+
+#include "common/line_reader.h"
+#include "common/output_file.h"
+#include "common/package_paths.h"
+#include "point_scan/point_report.h"
+#include "point_scan/region_match.h"
+#include "scan_input/exon_tables.h"
+#include "scan_input/point_record_reader.h"
+#include "scan_input/region_table.h"
+
+namespace vesmar {
+
+Status run_point_scan(const PointScanSettings& settings, Console& console) {
+  ExonTables exon_tables;
+  if (settings.exon_mode) {
+    Result<ExonTables> loaded = load_exon_tables();
+    if (!loaded.ok()) return loaded.failure();
+    exon_tables = std::move(loaded.value());
+  }
+
+  console.print("Calculating file length...\n");
+  Result<RegionTable> regions = load_region_table(path_in(kFeatureLocationsFolder, settings.region_file_name));
+  if (!regions.ok()) return regions.failure();
+  console.print("Reading exon data...\n");
+
+  console.print("Checking wt/mut scores...\n");
+  Result<LineReader> alignment = LineReader::open(settings.alignment_path);
+  if (!alignment.ok()) return alignment.failure();
+  // The rows are written as the hits come, into a temporary file that takes
+  // the report's name only once it is complete, so no hit is kept and an
+  // older report stays until then. A report that cannot be created is
+  // reported where it is needed, after all input has been read.
+  Result<std::unique_ptr<OutputFile>> report = OutputFile::create(settings.report_path, OutputFile::Mode::Replace);
+  PointReportWriter writer(settings.exon_mode, regions.value(), exon_tables,
+                           report.ok() ? report.value().get() : nullptr);
+  RegionMatcher matcher(regions.value().regions);
+  const HitThresholds& thresholds = settings.thresholds;
+  // A record without mutant reads passes only when the minimum allows 0.
+  const bool zero_mutants_wanted = thresholds.min_mut_reads <= 0;
+  const Status read = read_alignment_records(
+      alignment.value(), zero_mutants_wanted,
+      [&](std::int32_t wt_reads, std::int32_t mut_reads) { return is_hit(wt_reads, mut_reads, thresholds); },
+      [&](const AlignmentRecord& hit) {
+        if (std::optional<std::size_t> region = matcher.match(hit.position)) writer.add(hit, *region);
+      });
+  if (!read.ok()) return read;
+
+  console.print("Checking hits in exon range\n");
+  if (!report.ok()) return report.failure();
+  return report.value()->commit();
+}
+
+}  // namespace vesmar

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "point_scan/hit_test.h"
+
+namespace vesmar {
+
+// What a Point_scan run is asked to do, from its answers, and the paths
+// they make.
+struct PointScanSettings {
+  HitThresholds thresholds;
+  std::string first_name;
+  std::string alignment_path;    // Alignment_results/ + the answered file name
+  std::string region_file_name;  // "cexons.txt", "cintrons.txt" or "cintergenic.txt"
+  std::string report_path;       // SNP_results/ + first name + "_snp_" + region file name
+  bool exon_mode = false;        // the regions are exons: codon changes are shown
+};
+
+// The settings of the answers: the thresholds, the first name, the
+// alignment results file's name and the region file's name.
+PointScanSettings point_scan_settings(const HitThresholds& thresholds, std::string_view first_name,
+                                      std::string_view alignment_file_name, std::string_view region_file_name);
+
+}  // namespace vesmar
