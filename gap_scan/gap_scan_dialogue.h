@@ -1,30 +1,20 @@
 #pragma once
 
-#include <string>
-#include <string_view>
-
 #include "common/console.h"
 #include "common/failure.h"
+#include "gap_scan/gap_scan_settings.h"
 
 namespace vesmar {
 
-inline constexpr std::string_view kGapScanProgram = "Gap_region_scan";
-
-// The answers of one run and the paths built from them.
-struct GapScanSettings {
-  std::string region_file_name;  // "cexons.txt", "cintrons.txt" or "cintergenic.txt"
-  std::string first_name;
-  std::string report_path;       // Deletion_results/ + first name + "_del_" + region file name
-  std::string alignment_path;    // Alignment_results/ + the answered name; a readable file
-};
-
-// The banner and help text shown after the screen is cleared.
-std::string_view gap_scan_banner();
-
-// Asks the three questions in turn: the region (until "e", "i" or "n"), the
-// first name, and the alignment results file (until it names a file that can
-// be read; a folder cannot). Wrong answers bring the question back without a
-// message. Fails, naming the question, when the input ends before an answer.
+// Gap_region_scan's dialogue: clears the screen, shows the banner and asks
+// the three questions: the region (until "e", "i" or "n"), the first name,
+// and the alignment results file (until it names a file that can be read; a
+// folder cannot). Wrong answers bring the question back without a message.
+// Answers are words: several may stand on one line. Fails, naming the
+// question, when standard input ends before it is answered.
 Result<GapScanSettings> ask_gap_scan_settings(Console& console);
+
+// The whole dialogue run: the questions, the run, and "PAUSE" at its end.
+Status run_gap_scan_dialogue(Console& console);
 
 }  // namespace vesmar

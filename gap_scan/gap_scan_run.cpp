@@ -4,22 +4,14 @@
 #include "common/package_paths.h"
 #include "gap_scan/gap_detector.h"
 #include "gap_scan/gap_report.h"
-#include "gap_scan/gap_scan_dialogue.h"
 #include "scan_input/region_table.h"
 
 namespace vesmar {
 
-Status run_gap_scan(Console& console) {
-  console.shell("clear");
-  console.print(gap_scan_banner());
-  Result<GapScanSettings> asked = ask_gap_scan_settings(console);
-  if (!asked.ok()) return asked.failure();
-  const GapScanSettings& settings = asked.value();
-
+Status run_gap_scan(const GapScanSettings& settings, Console& console) {
   // The same message for introns and intergenic regions.
   console.print("Reading exon data...\n");
-  Result<RegionTable> regions =
-      load_region_table(path_in(kFeatureLocationsFolder, settings.region_file_name));
+  Result<RegionTable> regions = load_region_table(path_in(kFeatureLocationsFolder, settings.region_file_name));
   if (!regions.ok()) return regions.failure();
 
   console.print("Mapping deletions...\n");
@@ -34,9 +26,7 @@ Status run_gap_scan(Console& console) {
   if (Status written = write_gap_report(settings.report_path, gaps.value(), regions.value().regions); !written.ok()) {
     return written;
   }
-
   console.print("Done\n");
-  console.shell("PAUSE");
   return {};
 }
 

@@ -1,15 +1,19 @@
 #pragma once
 
+#include <string_view>
+
 #include "common/console.h"
 #include "common/failure.h"
+#include "gap_scan/gap_scan_settings.h"
 
 namespace vesmar {
 
-// One whole run of the gap scanner: clears the screen, shows the banner, asks
-// the questions, loads the region file, finds the gaps in the alignment
-// results file in one pass, writes the report, says "Done" and runs "PAUSE".
-// A failure ends the run where it happens, before "Done", and leaves any
-// older report as it was.
-Status run_gap_scan(Console& console);
+inline constexpr std::string_view kGapRegionScan = "Gap_region_scan";
+
+// A Gap_region_scan run from its settings: loads the region file, finds the
+// gaps in the alignment results file in one pass and writes the report, with
+// the progress lines on the console, "Done" last. A failure ends the run
+// where it happens, before "Done", and leaves any older report as it was.
+Status run_gap_scan(const GapScanSettings& settings, Console& console);
 
 }  // namespace vesmar

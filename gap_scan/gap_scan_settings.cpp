@@ -1,0 +1,17 @@
+#include "gap_scan/gap_scan_settings.h"
+
+#include "common/package_paths.h"
+
+namespace vesmar {
+
+GapScanSettings gap_scan_settings(std::string_view region_file_name, std::string_view first_name,
+                                  std::string_view alignment_file_name) {
+  GapScanSettings settings;
+  settings.region_file_name = region_file_name;
+  settings.first_name = first_name;
+  settings.report_path = path_in(kDeletionResultsFolder, settings.first_name + "_del_" + settings.region_file_name);
+  settings.alignment_path = path_in(kAlignmentResultsFolder, alignment_file_name);
+  return settings;
+}
+
+}  // namespace vesmar
