@@ -1,5 +1,7 @@
 #include "chromosome_join/join_failure.h"
 
+#include "chromosome_join/chromosome_join_run.h"
+
 #include <iostream>
 #include <string>
 
@@ -8,7 +10,9 @@ namespace vesmar {
 Failure no_such_file_name(JoinLocation location, std::optional<std::int64_t> standard_input_line,
                           int error_number) {
   std::string message(kNoSuchFileName);
-  message += " (Chromosome_join, location ";
+  message += " (";
+  message += kChromosomeJoin;
+  message += ", location ";
   message += std::to_string(static_cast<int>(location));
   if (standard_input_line) {
     message += ", standard input line ";
@@ -19,7 +23,7 @@ Failure no_such_file_name(JoinLocation location, std::optional<std::int64_t> sta
 }
 
 int report_chromosome_join_failure(const Failure& failure) {
-  if (!failure.message.starts_with(kNoSuchFileName)) return report_failure("Chromosome_join", failure);
+  if (!failure.message.starts_with(kNoSuchFileName)) return report_failure(kChromosomeJoin, failure);
   std::cout.flush();
   std::cerr << failure.message << '\n';
   std::cerr.flush();

@@ -14,6 +14,12 @@ void Console::shell(const char* command) {
 
 void Console::print(std::string_view text) { out << text; }
 
+void Console::warn(std::string_view message) {
+  out.flush();
+  err << program << ": warning: " << message << '\n';
+  err.flush();
+}
+
 void run_in_system_shell(const char* command) {
   int ignored = std::system(command);
   (void)ignored;

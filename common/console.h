@@ -10,11 +10,14 @@
 namespace vesmar {
 
 // The terminal a program talks to: its answers come from `in`, its prompts and
-// progress lines go to `out`. Output is flushed before every answer is awaited
-// and before every shell command, so a terminal and a pipe see the same order.
+// progress lines go to `out`, its warnings to `err`. Output is flushed before
+// every answer is awaited and before every shell command, so a terminal and a
+// pipe see the same order.
 struct Console {
+  std::string_view program;  // the program's name, which begins its warnings
   std::istream& in;
   std::ostream& out;
+  std::ostream& err;
   // Runs a shell command through the system's shell; its result is ignored.
   void (*run_command)(const char* command);
   // Set once an answer was awaited and standard input had ended.
@@ -22,6 +25,9 @@ struct Console {
 
   void shell(const char* command);
   void print(std::string_view text);
+  // A warning that changes no output: "<program>: warning: <message>" on a
+  // line of `err`.
+  void warn(std::string_view message);
 };
 
 // The shell the programs really use: std::system.

@@ -28,7 +28,7 @@ constexpr std::string_view kHelp =
 int main(int argc, char** argv) {
   using namespace vesmar;
   if (answer_information_request(argc, argv, kGapRegionScan, kHelp)) return 0;
-  Console console{std::cin, std::cout, run_in_system_shell};
+  Console console{kGapRegionScan, std::cin, std::cout, std::cerr, run_in_system_shell};
   const Status status = run_gap_scan_dialogue(console);
   std::cout.flush();
   if (!status.ok()) return report_failure(kGapRegionScan, status.failure());

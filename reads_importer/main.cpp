@@ -1,16 +1,30 @@
 #include <iostream>
 
 #include "common/console.h"
-#include "common/program_info.h"
 #include "common/failure.h"
-#include "reads_importer/command_line.h"
-#include "reads_importer/reads_import.h"
+#include "common/program_info.h"
+#include "reads_importer/reads_importer_dialogue.h"
+#include "reads_importer/reads_importer_run.h"
+
+namespace {
+
+constexpr std::string_view kHelp =
+    "Reads_importer converts Solexa sequence read files (gseq, FASTQ or FASTA), plain or\n"
+    "gzip-compressed, placed on the Desktop into the vesmar reads file\n"
+    "Desktop/vesmar/Sequence_reads/<name>_reads.txt.\n"
+    "It asks its questions on standard input, one answer per line; for batch use the\n"
+    "answers can be given by a here-document.\n"
+    "The user guide is the Read_me file (Read_me.md, installed in share/doc/vesmar;\n"
+    "docs/Read_me.md in the source tree).\n";
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  if (vesmar::answer_information_request(argc, argv, "Reads_importer", vesmar::reads_importer_help_text())) return 0;
-  vesmar::Console console{std::cin, std::cout, vesmar::run_in_system_shell};
-  if (vesmar::Status failure = vesmar::run_reads_importer(console, std::cerr); !failure.ok()) {
-    return vesmar::report_failure("Reads_importer", failure.failure());
-  }
+  using namespace vesmar;
+  if (answer_information_request(argc, argv, kReadsImporter, kHelp)) return 0;
+  Console console{kReadsImporter, std::cin, std::cout, std::cerr, run_in_system_shell};
+  const Status status = run_reads_importer_dialogue(console);
+  std::cout.flush();
+  if (!status.ok()) return report_failure(kReadsImporter, status.failure());
   return 0;
 }

@@ -104,13 +104,13 @@ FileConversion convert_file(LineReader& input, ConversionState& state, OutputFil
         return true;
       });
     case ReadFormat::fastq: {
-      int hh = state.hh;
+      int fastq_line = state.fastq_line;
       FileConversion result = convert_lines(input, output, [&](const char* line, std::size_t length) {
-        if (!fastq_line_is_read(hh)) return false;
+        if (!fastq_line_is_read(fastq_line)) return false;
         append_read(output, line, length);
         return true;
       });
-      state.hh = hh;
+      state.fastq_line = fastq_line;
       return result;
     }
     case ReadFormat::fasta:

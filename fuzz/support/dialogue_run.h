@@ -42,8 +42,8 @@ std::optional<DialogueOutcome> run_dialogue(const std::uint8_t* data, std::size_
   DiscardingBuffer discarded;
   std::ostream out(&discarded);
   std::istringstream in(answers);
-  Console console{in, out, [](const char*) {}};
-  DialogueOutcome outcome{run(console, out), output_entries()};
+  Console console{"fuzz", in, out, out, [](const char*) {}};
+  DialogueOutcome outcome{run(console), output_entries()};
   for (const std::string& entry : outcome.outputs) {
     if (!writes_through_temporary) break;
     FUZZ_CHECK(!is_temporary_name(entry.substr(entry.rfind('/') + 1)),

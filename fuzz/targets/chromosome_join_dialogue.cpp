@@ -4,7 +4,7 @@
 // it), that file never holds ">", and no temporary file is ever left behind.
 #include <cstdint>
 
-#include "chromosome_join/join_dialogue.h"
+#include "chromosome_join/chromosome_join_dialogue.h"
 #include "fuzz/support/dialogue_run.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace vesmar;
   using namespace vesmar::fuzz;
-  const auto outcome = run_dialogue(data, size, false, [](Console& console, std::ostream& warnings) {
-    return run_chromosome_join(console, warnings);
+  const auto outcome = run_dialogue(data, size, false, [](Console& console) {
+    return run_chromosome_join_dialogue(console);
   });
   if (!outcome) return 0;
   FUZZ_CHECK(outcome->outputs.size() <= 1);

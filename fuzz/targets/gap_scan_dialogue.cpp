@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace vesmar;
   using namespace vesmar::fuzz;
   const auto outcome =
-      run_dialogue(data, size, true, [](Console& console, std::ostream&) { return run_gap_scan_dialogue(console); });
+      run_dialogue(data, size, true, [](Console& console) { return run_gap_scan_dialogue(console); });
   if (!outcome) return 0;
   if (!outcome->status.ok()) {
     FUZZ_CHECK(outcome->outputs.empty(), outcome->status.failure().message);

@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const ReadFormat format = choices % 3 == 0   ? ReadFormat::gseq
                             : choices % 3 == 1 ? ReadFormat::fastq
                                                : ReadFormat::fasta;
-  const int hh_before = (choices >> 2) & 3;
+  const int fastq_line_before = (choices >> 2) & 3;
   // One input in sixteen crosses the readers' block boundary.
   const bool spread = (choices & 0xF0) == 0xF0;
   const std::size_t gzip_block = 1 + input.byte() % 64;
@@ -119,14 +119,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(output.ok(), output.failure().message);
   Result<LineReader> reader = LineReader::open(input_path, LineReader::Decoding::GzipByMagic);
   FUZZ_CHECK(reader.ok(), reader.failure().message);
-  ConversionState state{format, hh_before};
+  ConversionState state{format, fastq_line_before};
   const FileConversion conversion = convert_file(reader.value(), state, *output.value());
   FUZZ_CHECK(conversion.read_failure.has_value() == decoded.failed);
   const Status committed = output.value()->commit();
   FUZZ_CHECK(committed.ok(), committed.failure().message);
 
   std::string expected;
-  int hh = hh_before;
+  int fastq_line = fastq_line_before;
   // A read failure ends the file at a whole line before the damage.
   std::vector<std::string_view> lines = decoded.failed ? pieces(decoded.text) : editor_lines(decoded.text);
   if (decoded.failed) {
@@ -142,8 +142,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
       }
       case ReadFormat::fastq:
-        hh = hh + 1 == 4 ? 0 : hh + 1;
-        if (hh == 2) expected += normalised(line);
+        fastq_line = fastq_line + 1 == 4 ? 0 : fastq_line + 1;
+        if (fastq_line == 2) expected += normalised(line);
         break;
       case ReadFormat::fasta:
         if (line.find('>') == std::string_view::npos) expected += normalised(line);
@@ -151,7 +151,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   FUZZ_CHECK(conversion.lines == lines.size());
-  FUZZ_CHECK(state.hh == hh, std::to_string(state.hh) + " left, " + std::to_string(hh) + " expected");
+  FUZZ_CHECK(state.fastq_line == fastq_line, std::to_string(state.fastq_line) + " left, " + std::to_string(fastq_line) + " expected");
   FUZZ_CHECK(read_file(path) == expected);
   return 0;
 }

@@ -8,7 +8,7 @@
 
 #include "common/number_reader.h"
 #include "fuzz/support/dialogue_run.h"
-#include "reads_importer/reads_import.h"
+#include "reads_importer/reads_importer_dialogue.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   vesmar::fuzz::enter_package_tree();
@@ -34,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace vesmar;
   using namespace vesmar::fuzz;
   if (asks_many_files(std::string_view(reinterpret_cast<const char*>(data), size))) return 0;
-  const auto outcome = run_dialogue(data, size, true, [](Console& console, std::ostream& warnings) {
-    return run_reads_importer(console, warnings);
+  const auto outcome = run_dialogue(data, size, true, [](Console& console) {
+    return run_reads_importer_dialogue(console);
   });
   if (!outcome) return 0;
   FUZZ_CHECK(outcome->outputs.size() <= 1);

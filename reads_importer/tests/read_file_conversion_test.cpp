@@ -182,7 +182,7 @@ std::optional<std::string_view> plain_gseq_read(std::string_view line) {
   return fields[8];
 }
 
-PlainConversion plain_conversion(ReadFormat format, int& hh, const std::string& text) {
+PlainConversion plain_conversion(ReadFormat format, int& fastq_line, const std::string& text) {
   PlainConversion result;
   std::size_t begin = 0;
   while (begin < text.size()) {
@@ -194,8 +194,8 @@ PlainConversion plain_conversion(ReadFormat format, int& hh, const std::string& 
     std::optional<std::string_view> read;
     if (format == ReadFormat::gseq) read = plain_gseq_read(line);
     if (format == ReadFormat::fastq) {
-      hh = hh + 1 == 4 ? 0 : hh + 1;
-      if (hh == 2) read = line;
+      fastq_line = fastq_line + 1 == 4 ? 0 : fastq_line + 1;
+      if (fastq_line == 2) read = line;
     }
     if (format == ReadFormat::fasta && line.find('>') == std::string_view::npos) read = line;
     if (read) result.reads += plain_normalised(*read);
@@ -288,22 +288,22 @@ class RandomReadFile {
 // Converts `files` in turn into one reads file, through the reader that
 // LineReader::open with gzip decoding gives (compressed first when `gzip`), checking each file's
 // line count and the FASTQ counter against the plain conversion.
-void expect_agreement(const testing::ScratchFolder& folder, ReadFormat format, int hh,
+void expect_agreement(const testing::ScratchFolder& folder, ReadFormat format, int fastq_line,
                       const std::vector<std::string>& files, bool gzip) {
   auto created = OutputFile::create(folder.path("reads.txt"), OutputFile::Mode::Replace);
   ASSERT_TRUE(created.ok());
-  ConversionState state{format, hh};
+  ConversionState state{format, fastq_line};
   std::string expected;
   for (std::size_t i = 0; i < files.size(); ++i) {
     folder.write("input", gzip ? testing::gzip_member(files[i]) : files[i]);
     Result<LineReader> input = LineReader::open(folder.path("input"), LineReader::Decoding::GzipByMagic);
     ASSERT_TRUE(input.ok());
     const FileConversion conversion = convert_file(input.value(), state, *created.value());
-    const PlainConversion plain = plain_conversion(format, hh, files[i]);
+    const PlainConversion plain = plain_conversion(format, fastq_line, files[i]);
     expected += plain.reads;
     ASSERT_FALSE(conversion.read_failure.has_value()) << "file " << i;
     ASSERT_EQ(conversion.lines, plain.lines) << "file " << i;
-    ASSERT_EQ(state.hh, hh) << "file " << i;
+    ASSERT_EQ(state.fastq_line, fastq_line) << "file " << i;
   }
   ASSERT_TRUE(created.value()->commit().ok());
   const std::string reads = folder.read("reads.txt");

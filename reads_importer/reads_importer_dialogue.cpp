@@ -1,16 +1,13 @@
-#include "reads_importer/importer_dialogue.h"
-
-#include <ostream>
+#include "reads_importer/reads_importer_dialogue.h"
 
 #include "common/input_file.h"
 #include "common/package_paths.h"
 #include "reads_importer/file_count.h"
+#include "reads_importer/reads_importer_run.h"
 
 namespace vesmar {
 
 namespace {
-
-constexpr std::string_view kReadsFileEnding = "_reads.txt";
 
 // A name holding a NUL byte would be cut short by the system and name some
 // other file, so it names nothing.
@@ -44,9 +41,7 @@ Result<std::string> ask_file_name(Console& console, std::int64_t number) {
   }
 }
 
-}  // namespace
-
-void print_importer_banner(Console& console) {
+void print_banner(Console& console) {
   console.print(
       "\t\t Reads_importer\n"
       "\t\t --------------\n\n"
@@ -58,31 +53,41 @@ void print_importer_banner(Console& console) {
       "To begin, please place the file to be converted on the Desktop.\n\n");
 }
 
-Result<ImportPlan> ask_import_questions(Console& console) {
-  ImportPlan plan;
+}  // namespace
+
+Result<ReadsImporterSettings> ask_reads_importer_settings(Console& console) {
+  console.shell("clear");
+  print_banner(console);
+  ReadsImporterSettings settings;
   console.print("Your first name: ");
   const LineAnswer name = read_line_answer(console);
-  plan.outputfile = path_in(kSequenceReadsFolder, name.text);
-  plan.outputfile += kReadsFileEnding;
+  settings.reads_file_path = reads_file_path(name.text);
 
   Result<ReadFormat> format = ask_format(console);
   if (!format.ok()) return format.failure();
-  plan.format = format.value();
+  settings.format = format.value();
 
   console.print("How many sequence read files do you have? ");
-  const LineAnswer srf = read_line_answer(console);
-  const std::optional<std::int64_t> count = input_file_count(srf.text);
+  const LineAnswer count_answer = read_line_answer(console);
+  const std::optional<std::int64_t> count = input_file_count(count_answer.text);
   if (!count) {
-    return Failure{"the count \"" + srf.text + "\" is more sequence read files than one run takes (at most " +
-                   std::to_string(kMaxInputFiles) + ")"};
+    return Failure{"the count \"" + count_answer.text +
+                   "\" is more sequence read files than one run takes (at most " + std::to_string(kMaxInputFiles) +
+                   ")"};
   }
 
   for (std::int64_t i = 0; i < *count; ++i) {
     Result<std::string> path = ask_file_name(console, i + 1);
     if (!path.ok()) return path.failure();
-    plan.filename.push_back(std::move(path.value()));
+    settings.input_paths.push_back(std::move(path.value()));
   }
-  return plan;
+  return settings;
+}
+
+Status run_reads_importer_dialogue(Console& console) {
+  Result<ReadsImporterSettings> settings = ask_reads_importer_settings(console);
+  if (!settings.ok()) return settings.failure();
+  return run_reads_importer(settings.value(), console);
 }
 
 }  // namespace vesmar

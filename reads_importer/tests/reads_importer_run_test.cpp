@@ -1,4 +1,4 @@
-#include "reads_importer/reads_import.h"
+#include "reads_importer/reads_importer_run.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +11,16 @@ namespace {
 
 void no_shell(const char*) {}
 
-TEST(ImportReads, AFileThatVanishedAfterItsNameWasAcceptedIsAnnouncedAndPassedOver) {
+TEST(ReadsImporterRun, AFileThatVanishedAfterItsNameWasAcceptedIsAnnouncedAndPassedOver) {
   testing::ScratchFolder folder;
   folder.write("a.fa", "ACGT\n");
-  const ImportPlan plan{folder.path("reads.txt"), ReadFormat::fasta,
-                        {folder.path("gone.fa"), folder.path("a.fa")}};
+  const ReadsImporterSettings settings{folder.path("reads.txt"), ReadFormat::fasta,
+                                      {folder.path("gone.fa"), folder.path("a.fa")}};
   std::istringstream in;
   std::ostringstream out;
   std::ostringstream warnings;
-  Console console{in, out, no_shell};
-  const Status status = import_reads(plan, console, warnings);
+  Console console{kReadsImporter, in, out, warnings, no_shell};
+  const Status status = run_reads_importer(settings, console);
   EXPECT_EQ(out.str(), "Reading " + folder.path("gone.fa") + "\nReading " + folder.path("a.fa") + "\nDone.\n");
   EXPECT_EQ(warnings.str(), "Reads_importer: warning: cannot open " + folder.path("gone.fa") +
                                 ": No such file or directory; it gives no reads\n");

@@ -1,0 +1,54 @@
+#include "chromosome_join/chromosome_join_run.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "common/testing/program_run.h"
+
+namespace vesmar {
+namespace {
+
+void no_shell(const char*) {}
+
+// A chromosome file that is gone by the time the join opens it, though it
+// was there when its name was checked: the join stops at it with the "no
+// such file name" failure for location 45, which gives the standard input
+// line only for the first file (whose last line read was the genome file's
+// name).
+TEST(ChromosomeJoinRun, AFileGoneBeforeTheJoinStopsItThere) {
+  struct Case {
+    const char* gone;
+    std::string message;
+    std::string genome;
+  };
+  const Case cases[] = {
+      {"Desktop/chrI.fa", "no such file name (Chromosome_join, location 45, standard input line 5).", ""},
+      {"Desktop/chrII.fa", "no such file name (Chromosome_join, location 45).", "ACGT\n" + std::string(46, 'g') + "\n"},
+  };
+  for (const Case& c : cases) {
+    testing::ScratchFolder folder;
+    folder.write("Desktop/chrI.fa", ">chrI\nACGT\n");
+    folder.write("Desktop/chrII.fa", ">chrII\nTTTT\n");
+    const ChromosomeJoinSettings settings{JoinMode::SeparateFiles,
+                                          {folder.path("Desktop/chrI.fa"), folder.path("Desktop/chrII.fa")},
+                                          2,
+                                          folder.path("Desktop/vesmar/Genome_sequences/genome.txt"),
+                                          5};
+    folder.remove(c.gone);
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream warnings;
+    Console console{kChromosomeJoin, in, out, warnings, no_shell};
+    const Status status = run_chromosome_join(settings, console);
+    ASSERT_FALSE(status.ok()) << c.gone;
+    EXPECT_EQ(status.failure().message, c.message);
+    EXPECT_EQ(status.failure().exit_status, 2);
+    EXPECT_EQ(folder.read("Desktop/vesmar/Genome_sequences/genome.txt"), c.genome);
+    EXPECT_EQ(warnings.str(), "");
+  }
+}
+
+}  // namespace
+}  // namespace vesmar
