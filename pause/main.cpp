@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "common/program_info.h"
-#include "pause/key_wait.h"
+#include "pause/pause_run.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ constexpr std::string_view kHelp =
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (vesmar::answer_information_request(argc, argv, "PAUSE", kHelp)) return 0;
+  if (vesmar::answer_information_request(argc, argv, vesmar::kPause, kHelp)) return 0;
   vesmar::pause_for_key(STDIN_FILENO, std::cout);
   return 0;
 }

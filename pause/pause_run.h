@@ -5,9 +5,11 @@
 
 namespace vesmar {
 
+inline constexpr std::string_view kPause = "PAUSE";
 inline constexpr std::string_view kPausePrompt = "Press any key to continue . . . ";
 
-// The PAUSE command that the scanners run when they end: when `terminal_fd`
+// The run of the PAUSE command, which the scanners run when they end; it
+// asks no questions, so it has no dialogue. When `terminal_fd`
 // is a terminal, prints the prompt on `out` and waits until one key is
 // pressed there (any key, Enter included, without waiting for a whole line);
 // the key is not echoed, and a line feed follows it. When `terminal_fd` is

@@ -1,4 +1,4 @@
-#include "pause/key_wait.h"
+#include "pause/pause_run.h"
 
 #include <termios.h>
 #include <unistd.h>
