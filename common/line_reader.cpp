@@ -60,7 +60,7 @@ std::unique_ptr<ByteSource> decoding_source(int fd) {
 
 }  // namespace
 
-Result<LineReader> LineReader::open(const std::string& path, Decoding decoding) {
+Result<LineReader> LineReader::open(const std::string& path, Decoding decoding, std::size_t block_size) {
   Result<int> opened = open_for_reading(path);
   if (!opened.ok()) return opened.failure();
   const int fd = opened.value();
@@ -68,7 +68,8 @@ Result<LineReader> LineReader::open(const std::string& path, Decoding decoding) 
   const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
   std::unique_ptr<ByteSource> source =
       decoding == Decoding::GzipByMagic ? decoding_source(fd) : std::make_unique<FileSource>(fd);
-  return LineReader(std::move(source), path, regular ? ReadAhead::Mode::Thread : ReadAhead::Mode::Inline);
+  return LineReader(std::move(source), path, regular ? ReadAhead::Mode::Thread : ReadAhead::Mode::Inline,
+                    block_size);
 }
 
 LineReader::LineReader(std::unique_ptr<ByteSource> source, std::string name, ReadAhead::Mode mode,

@@ -32,7 +32,10 @@ class LineReader {
 
   // Opens `path` for reading. A folder cannot be opened. Regular files are
   // read ahead on a thread of their own; pipes are read as they are asked.
-  static Result<LineReader> open(const std::string& path, Decoding decoding = Decoding::Plain);
+  // (Tests read in small blocks, so that block boundaries fall all through
+  // a short text.)
+  static Result<LineReader> open(const std::string& path, Decoding decoding = Decoding::Plain,
+                                 std::size_t block_size = ReadAhead::kDefaultBlockSize);
 
   // Reads `source`; `name` is used in messages.
   LineReader(std::unique_ptr<ByteSource> source, std::string name, ReadAhead::Mode mode,

@@ -109,18 +109,4 @@ std::vector<std::string_view> editor_lines(std::string_view text) {
   return lines;
 }
 
-void across_blocks(std::string& text, std::string_view body, std::uint8_t shift, bool longer_than_a_block) {
-  constexpr std::size_t kBlock = std::size_t{1} << 20;
-  if (longer_than_a_block) {
-    text.assign(kBlock + shift, 'a');
-    text.append(body);
-    return;
-  }
-  text.assign(kBlock - 1 - shift, 'a');
-  text += '\n';
-  do {
-    text.append(body);
-  } while (!body.empty() && text.size() < kBlock + body.size());
-}
-
 }  // namespace vesmar::fuzz

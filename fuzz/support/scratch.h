@@ -42,12 +42,6 @@ std::vector<std::string_view> pieces(std::string_view text);
 // after a final line feed (and an empty text has no lines).
 std::vector<std::string_view> editor_lines(std::string_view text);
 
-// Makes `text` a text whose first 1 MiB block (the readers' block size)
-// ends inside `body`, `shift` bytes into it: a long line of "a", then `body`
-// as often as it takes. With `longer_than_a_block` the first line is longer
-// than a whole block and `body` follows it directly. `text` keeps its room
-// from call to call.
-void across_blocks(std::string& text, std::string_view body, std::uint8_t shift, bool longer_than_a_block);
 
 // An output stream that drops what it is given, for the dialogues' prompts.
 class DiscardingBuffer : public std::streambuf {

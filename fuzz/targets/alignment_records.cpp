@@ -97,8 +97,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzInput input(data, size);
   const std::uint8_t choices = input.byte();
   const bool zero_mutants_wanted = (choices & 1) != 0;
-  // One input in sixteen crosses the readers' block boundary.
-  const bool spread = (choices & 0xF0) == 0xF0;
+  // One input in four is read in blocks of 64 to 319 bytes, so that block
+  // boundaries fall all through it.
+  const bool small_blocks = (choices & 0xC0) == 0xC0;
   const int wanted_kind = (choices >> 2) & 3;
   HitThresholds thresholds;
   thresholds.mut_wt_ratio = static_cast<double>(input.byte() % 16) / 4.0;
@@ -120,18 +121,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return false;
     }
   };
-  const std::uint8_t shift = spread ? input.byte() : 0;
-  // The text of the block-crossing inputs keeps its room from input to input.
-  static std::string spread_text;
-  if (spread) across_blocks(spread_text, input.rest(), shift, (choices & 2) != 0);
-  const std::string_view text = spread ? std::string_view(spread_text) : input.rest();
+  const std::size_t block = small_blocks ? 64 + std::size_t{input.byte()} : ReadAhead::kDefaultBlockSize;
+  const std::string_view text = input.rest();
 
   const std::vector<Seen> expected = framed_line_by_line(text, zero_mutants_wanted, wanted);
   // Both builds of the bulk walk, where the processor has the wide one.
   for (const bool wide : {true, false}) {
     set_wide_walks(wide);
     std::vector<Seen> seen;
-    LineReader reader = memory_reader(text, "alignment results");
+    LineReader reader = memory_reader(text, "alignment results", block);
     const Status status = read_alignment_records(
         reader, zero_mutants_wanted,
         [&](std::int32_t wt_reads, std::int32_t mut_reads) { return wanted(wt_reads, mut_reads); },

@@ -104,21 +104,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace vesmar;
   using namespace vesmar::fuzz;
   FuzzInput input(data, size);
-  // One input in sixteen crosses the readers' block boundary.
+  // One input in four is read in blocks of 64 to 319 bytes, so that block
+  // boundaries fall all through it.
   const std::uint8_t choices = input.byte();
-  const bool spread = (choices & 0xF0) == 0xF0;
-  const std::uint8_t shift = spread ? input.byte() : 0;
-  // The text of the block-crossing inputs keeps its room from input to input.
-  static std::string spread_text;
-  if (spread) across_blocks(spread_text, input.rest(), shift, (choices & 1) != 0);
-  const std::string_view text = spread ? std::string_view(spread_text) : input.rest();
+  const bool small_blocks = (choices & 0xC0) == 0xC0;
+  const std::size_t block = small_blocks ? 64 + std::size_t{input.byte()} : ReadAhead::kDefaultBlockSize;
+  const std::string_view text = input.rest();
 
   const std::vector<Count> expected = counted_line_by_line(text);
   // Both builds of the bulk walk, where the processor has the wide one.
   for (const bool wide : {true, false}) {
     set_wide_walks(wide);
     Recorder recorder;
-    LineReader reader = memory_reader(text, "alignment results");
+    LineReader reader = memory_reader(text, "alignment results", block);
     const Status status = read_count_pairs(reader, recorder);
     FUZZ_CHECK(status.ok(), status.failure().message);
     FUZZ_CHECK(same_counts(recorder.delivered, expected), std::string(wide ? "wide" : "plain") +
