@@ -14,90 +14,97 @@ namespace vesmar {
 
 namespace {
 
+constexpr std::string_view kBanner =
+    "               Chromosome_join\n"
+    "               ---------------\n"
+    "An application for converting chromosome sequences into a\n"
+    "'vesmar' compatible genomic sequence file\n\n"
+    "PLEASE PLACE FASTA FILES ON THE DESKTOP\n\n";
+constexpr std::string_view kModeQuestion =
+    "Do you have separate files for each chromosome (m) or one\n"
+    "FASTA file in which each chromosome begins with '>' (s)? ";
+constexpr std::string_view kCountQuestion = "How many chromosome files in Fasta format do you have? ";
+constexpr std::string_view kChromosomeFileQuestion = "Name of chromosome file: ";
 constexpr std::string_view kGenomeQuestion = "Name of concatenated genome file? ";
 
-// Reads the answers and counts the lines that standard input has given, for
-// the "no such file name" line.
+// Asks the questions, each answered by a line, and counts the lines that
+// standard input has given, for the "no such file name" line.
 struct Answers {
   Console& console;
   std::int64_t lines_read = 0;
 
-  std::string next() {
-    LineAnswer answer = read_line_answer(console);
-    if (!answer.at_end) ++lines_read;
-    return std::move(answer.text);
+  // Prints the question and reads its answer; fails, naming the question,
+  // when standard input has ended.
+  Result<std::string> ask(std::string_view question) {
+    console.print(question);
+    std::optional<std::string> answer = read_line_answer(console);
+    if (!answer) return unanswered(console, question);
+    ++lines_read;
+    return std::move(*answer);
   }
 };
 
-void print_banner(Console& console) {
-  console.print(
-      "               Chromosome_join\n"
-      "               ---------------\n"
-      "An application for converting chromosome sequences into a\n"
-      "'vesmar' compatible genomic sequence file\n\n"
-      "PLEASE PLACE FASTA FILES ON THE DESKTOP\n\n"
-      "Do you have separate files for each chromosome (m) or one\n"
-      "FASTA file in which each chromosome begins with '>' (s)? ");
-}
-
 Result<ChromosomeJoinSettings> ask_separate_files(Answers& answers) {
-  Console& console = answers.console;
   ChromosomeJoinSettings settings;
   settings.mode = JoinMode::SeparateFiles;
-  console.print("How many chromosome files in Fasta format do you have? ");
-  const ChromosomeCount count = chromosome_count(answers.next());
+  Result<std::string> count_answer = answers.ask(kCountQuestion);
+  if (!count_answer.ok()) return count_answer.failure();
+  const ChromosomeCount count = chromosome_count(count_answer.value());
+  if (count.files == 0) {
+    return Failure{"the count \"" + count_answer.value() + "\" asks for no chromosome file: a genome has 1 or more"};
+  }
   settings.number_value = count.number_value;
   for (std::int64_t i = 1; i <= count.files; ++i) {
-    console.print("chromosome ");
-    console.print(std::to_string(i));
-    console.print(" file name: ");
-    std::string path = typed_file_path(kDesktopFolder, answers.next());
+    Result<std::string> name = answers.ask("chromosome " + std::to_string(i) + " file name: ");
+    if (!name.ok()) return name.failure();
+    std::string path = typed_file_path(kDesktopFolder, name.value());
     // Checked as soon as it is named, so that a typing error ends the run
     // before any more questions; it is opened again for the join.
     Result<LineReader> check = open_chromosome_file(path);
     if (!check.ok()) return no_such_file_name(JoinLocation::check, answers.lines_read, check.failure().error_number);
     settings.chromosome_paths.push_back(std::move(path));
   }
-  console.print(kGenomeQuestion);
-  settings.genome_path = typed_file_path(kGenomeSequencesFolder, answers.next());
-  settings.answer_lines = answers.lines_read;
   return settings;
 }
 
-ChromosomeJoinSettings ask_single_file(Answers& answers) {
-  Console& console = answers.console;
+Result<ChromosomeJoinSettings> ask_single_file(Answers& answers) {
   ChromosomeJoinSettings settings;
   settings.mode = JoinMode::SingleFile;
-  console.print("Name of chromosome file: ");
-  settings.chromosome_paths.push_back(typed_file_path(kDesktopFolder, answers.next()));
-  console.print(kGenomeQuestion);
-  settings.genome_path = typed_file_path(kGenomeSequencesFolder, answers.next());
-  settings.answer_lines = answers.lines_read;
+  Result<std::string> name = answers.ask(kChromosomeFileQuestion);
+  if (!name.ok()) return name.failure();
+  settings.chromosome_paths.push_back(typed_file_path(kDesktopFolder, name.value()));
   return settings;
 }
 
 }  // namespace
 
-Result<std::optional<ChromosomeJoinSettings>> ask_chromosome_join_settings(Console& console) {
+Result<ChromosomeJoinSettings> ask_chromosome_join_settings(Console& console) {
   console.shell("clear");
-  print_banner(console);
+  console.print(kBanner);
   Answers answers{console};
-  const std::string type = answers.next();
-  if (type == "m") {
-    Result<ChromosomeJoinSettings> settings = ask_separate_files(answers);
-    if (!settings.ok()) return settings.failure();
-    return std::optional<ChromosomeJoinSettings>(std::move(settings.value()));
+  Result<std::string> mode = answers.ask(kModeQuestion);
+  if (!mode.ok()) return mode.failure();
+  Result<ChromosomeJoinSettings> settings = Failure{};
+  if (mode.value() == "m") {
+    settings = ask_separate_files(answers);
+  } else if (mode.value() == "s") {
+    settings = ask_single_file(answers);
+  } else {
+    console.print("no such option, type m or s");
+    return Failure{"the answer \"" + mode.value() + "\" is neither m nor s: nothing was joined"};
   }
-  if (type == "s") return std::optional<ChromosomeJoinSettings>(ask_single_file(answers));
-  console.print("no such option, type m or s");
-  return std::optional<ChromosomeJoinSettings>();
+  if (!settings.ok()) return settings;
+  Result<std::string> genome = answers.ask(kGenomeQuestion);
+  if (!genome.ok()) return genome.failure();
+  settings.value().genome_path = typed_file_path(kGenomeSequencesFolder, genome.value());
+  settings.value().answer_lines = answers.lines_read;
+  return settings;
 }
 
 Status run_chromosome_join_dialogue(Console& console) {
-  Result<std::optional<ChromosomeJoinSettings>> settings = ask_chromosome_join_settings(console);
+  Result<ChromosomeJoinSettings> settings = ask_chromosome_join_settings(console);
   if (!settings.ok()) return settings.failure();
-  if (!settings.value()) return {};
-  return run_chromosome_join(*settings.value(), console);
+  return run_chromosome_join(settings.value(), console);
 }
 
 }  // namespace vesmar

@@ -10,49 +10,44 @@ namespace vesmar {
 
 namespace {
 
-// Flushes and closes the genome sequence file after a failed join: the
-// chromosomes joined before the failure stay. The join's failure is the one
-// to report; a write failure as well is only told.
-Failure end_after_failed_join(OutputFile& genome_file, Failure failure, Console& console) {
-  if (Status written = genome_file.commit(); !written.ok()) console.warn(written.failure().message);
-  return failure;
+// The genome sequence file is written beside its path and takes its name
+// only once the join is complete, so that a join that fails (a chromosome
+// file gone or unreadable, a full disk) leaves an older genome sequence file
+// as it was.
+Result<std::unique_ptr<OutputFile>> create_genome_file(const std::string& path) {
+  return OutputFile::create(path, OutputFile::Mode::Replace);
 }
 
-Status join_separate_chromosome_files(const ChromosomeJoinSettings& settings, Console& console) {
-  Result<std::unique_ptr<OutputFile>> genome_file =
-      OutputFile::create(settings.genome_path, OutputFile::Mode::InPlace);
+Status join_separate_chromosome_files(const ChromosomeJoinSettings& settings) {
+  Result<std::unique_ptr<OutputFile>> genome_file = create_genome_file(settings.genome_path);
   if (!genome_file.ok()) return genome_file.failure();
   const std::optional<JoinStop> stop =
       join_separate_files(*genome_file.value(), settings.chromosome_paths, settings.number_value);
   if (!stop) return genome_file.value()->commit();
-  if (stop->opened) return end_after_failed_join(*genome_file.value(), stop->failure, console);
+  if (stop->opened) return stop->failure;
   // Only for the first file was the last line read an answer.
   const std::optional<std::int64_t> line = stop->index == 0 ? settings.answer_lines : std::nullopt;
-  return end_after_failed_join(*genome_file.value(),
-                               no_such_file_name(JoinLocation::join, line, stop->failure.error_number), console);
+  return no_such_file_name(JoinLocation::join, line, stop->failure.error_number);
 }
 
-Status join_single_chromosome_file(const ChromosomeJoinSettings& settings, Console& console) {
+Status join_single_chromosome_file(const ChromosomeJoinSettings& settings) {
   // Opened before the genome sequence file is created, so that a mistyped
   // name leaves an older genome sequence file as it was.
   Result<LineReader> chromosome = open_chromosome_file(settings.chromosome_paths.front());
   if (!chromosome.ok()) {
     return no_such_file_name(JoinLocation::join, settings.answer_lines, chromosome.failure().error_number);
   }
-  Result<std::unique_ptr<OutputFile>> genome_file =
-      OutputFile::create(settings.genome_path, OutputFile::Mode::InPlace);
+  Result<std::unique_ptr<OutputFile>> genome_file = create_genome_file(settings.genome_path);
   if (!genome_file.ok()) return genome_file.failure();
-  if (Status read = join_single_file(*genome_file.value(), chromosome.value()); !read.ok()) {
-    return end_after_failed_join(*genome_file.value(), read.failure(), console);
-  }
+  if (Status read = join_single_file(*genome_file.value(), chromosome.value()); !read.ok()) return read;
   return genome_file.value()->commit();
 }
 
 }  // namespace
 
-Status run_chromosome_join(const ChromosomeJoinSettings& settings, Console& console) {
-  if (settings.mode == JoinMode::SingleFile) return join_single_chromosome_file(settings, console);
-  return join_separate_chromosome_files(settings, console);
+Status run_chromosome_join(const ChromosomeJoinSettings& settings, Console&) {
+  if (settings.mode == JoinMode::SingleFile) return join_single_chromosome_file(settings);
+  return join_separate_chromosome_files(settings);
 }
 
 }  // namespace vesmar

@@ -13,16 +13,32 @@ namespace {
 
 // Reads one chromosome file a block at a time. Sequence lines stand in the
 // genome sequence file exactly as in the chromosome file, each with its line
-// feed, so the lines between two header lines go to `output` as one piece;
+// feed, so the lines between two header lines go to `output` as one piece
+// (line by line only where carriage returns stand before the line feeds);
 // `length` grows by their characters, line feeds not counted. header() is
 // called for every header line, in its place. The last line of a file that
 // does not end with a line feed gets one. Stops early, without a failure,
 // once `output` has failed.
 template <class Header>
 Status join_lines(LineReader& input, OutputFile& output, std::uint64_t& length, Header&& header) {
+  const auto put_line = [&](std::string_view line) {
+    output.write(line);
+    output.put('\n');
+    length += line.size();
+  };
   const auto sequence = [&](const char* begin, const char* end) {
-    output.write(std::string_view(begin, static_cast<std::size_t>(end - begin)));
-    length += static_cast<std::uint64_t>(end - begin) - count_line_feeds(begin, end);
+    const auto size = static_cast<std::size_t>(end - begin);
+    if (std::memchr(begin, '\r', size) == nullptr) {
+      output.write(std::string_view(begin, size));
+      length += size - count_line_feeds(begin, end);
+      return;
+    }
+    // A carriage return before a line feed belongs to the line's end (Windows
+    // line ends): it is neither written nor counted.
+    for_each_line(begin, end, [&](const char* line, const char* line_end) {
+      if (line_end > line && line_end[-1] == '\r') --line_end;
+      put_line(std::string_view(line, static_cast<std::size_t>(line_end - line)));
+    });
   };
   const auto whole_lines = [&](const char* begin, const char* stop) {
     const char* at = begin;
@@ -54,9 +70,7 @@ Status join_lines(LineReader& input, OutputFile& output, std::uint64_t& length, 
     if (is_header_line(line)) {
       header();
     } else {
-      output.write(line);
-      output.put('\n');
-      length += line.size();
+      put_line(line);
     }
   };
   return read_in_blocks(input, whole_lines, last_line);

@@ -1,7 +1,9 @@
 #include "common/console.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <iostream>
+#include <limits>
 #include <string>
 
 namespace vesmar {
@@ -27,57 +29,69 @@ void run_in_system_shell(const char* command) {
 
 namespace {
 
+// Whether a value that operator>> failed to read stands for a number beyond
+// the type's range: it then gives the type's largest or smallest value
+// (plain 0 for a text that is no number).
+template <class T>
+bool is_range_limit(T value) {
+  if constexpr (std::is_floating_point_v<T>) return std::fabs(value) == std::numeric_limits<T>::max();
+  return value == std::numeric_limits<T>::max() || value == std::numeric_limits<T>::min();
+}
+
 template <class T>
 std::optional<T> read_extracted(Console& console) {
   console.out.flush();
+  console.problem = AnswerProblem::None;
   // Skipping the white space first tells an input that has ended from an
   // answer that is not a number.
   console.in >> std::ws;
   if (console.in.eof()) {
-    console.input_ended = true;
+    console.problem = AnswerProblem::InputEnded;
     return std::nullopt;
   }
   T value{};
   if (console.in >> value) return value;
+  if constexpr (std::is_arithmetic_v<T>) {
+    console.problem = is_range_limit(value) ? AnswerProblem::OutOfRange : AnswerProblem::NotANumber;
+  }
   return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<std::string> read_word_answer(Console& console) {
-  return read_extracted<std::string>(console);
-}
+std::optional<std::string> read_word_answer(Console& console) { return read_extracted<std::string>(console); }
 
-std::optional<double> read_double_answer(Console& console) {
-  return read_extracted<double>(console);
-}
+std::optional<double> read_double_answer(Console& console) { return read_extracted<double>(console); }
 
 std::optional<int> read_int_answer(Console& console) { return read_extracted<int>(console); }
 
-LineAnswer read_line_answer(Console& console) {
+std::optional<std::string> read_line_answer(Console& console) {
   console.out.flush();
-  LineAnswer answer;
-  if (!std::getline(console.in, answer.text)) {
-    answer.text.clear();
-    answer.at_end = true;
-    console.input_ended = true;
+  console.problem = AnswerProblem::None;
+  std::string answer;
+  if (!std::getline(console.in, answer)) {
+    console.problem = AnswerProblem::InputEnded;
+    return std::nullopt;
   }
   return answer;
 }
 
-}  // namespace vesmar
-
-#include "common/failure.h"
-
-namespace vesmar {
-
 Failure unanswered(const Console& console, std::string_view prompt) {
+  // The question on one line, as the prompt shows it.
   std::string question(prompt);
-  while (!question.empty() && question.back() == ' ') question.pop_back();
-  if (console.input_ended) {
-    return Failure{"standard input ended before the question \"" + question + "\" was answered", 1};
+  for (char& c : question) {
+    if (c == '\n') c = ' ';
   }
-  return Failure{"the answer to the question \"" + question + "\" is not a number", 1};
+  while (!question.empty() && question.back() == ' ') question.pop_back();
+  question = "\"" + question + "\"";
+  switch (console.problem) {
+    case AnswerProblem::NotANumber: return Failure{"the answer to the question " + question + " is not a number"};
+    case AnswerProblem::OutOfRange:
+      return Failure{"the answer to the question " + question + " is a number out of range"};
+    case AnswerProblem::InputEnded:
+    case AnswerProblem::None: break;
+  }
+  return Failure{"standard input ended before the question " + question + " was answered"};
 }
 
 }  // namespace vesmar

@@ -9,6 +9,9 @@
 
 namespace vesmar {
 
+// Why the last answer asked for could not be had.
+enum class AnswerProblem { None, InputEnded, NotANumber, OutOfRange };
+
 // The terminal a program talks to: its answers come from `in`, its prompts and
 // progress lines go to `out`, its warnings to `err`. Output is flushed before
 // every answer is awaited and before every shell command, so a terminal and a
@@ -20,8 +23,7 @@ struct Console {
   std::ostream& err;
   // Runs a shell command through the system's shell; its result is ignored.
   void (*run_command)(const char* command);
-  // Set once an answer was awaited and standard input had ended.
-  bool input_ended = false;
+  AnswerProblem problem = AnswerProblem::None;
 
   void shell(const char* command);
   void print(std::string_view text);
@@ -38,26 +40,18 @@ void run_in_system_shell(const char* command);
 // space, so several answers may stand on one line. Nothing at end of input.
 std::optional<std::string> read_word_answer(Console& console);
 // A number read as operator>> reads it: "2.5" read as an integer gives 2 and
-// leaves ".5" for the next answer. Nothing at end of input or when the text
-// is not a number of that type (or is out of its range).
+// leaves ".5" for the next answer. Nothing at end of input, when the text is
+// not a number, or when the number is beyond the range of its type
+// (console.problem tells which).
 std::optional<double> read_double_answer(Console& console);
 std::optional<int> read_int_answer(Console& console);
 
 // The importers' answers: one whole line with its final line feed removed and
-// nothing else trimmed. At end of input the answer is empty and `at_end` set.
-struct LineAnswer {
-  std::string text;
-  bool at_end = false;
-};
-LineAnswer read_line_answer(Console& console);
+// nothing else trimmed. Nothing at end of input.
+std::optional<std::string> read_line_answer(Console& console);
 
-}  // namespace vesmar
-
-namespace vesmar {
-
-// The failure for a question left without a usable answer: standard input
-// ended before it was answered, or (for a numeric question) the answer was not
-// a number. `prompt` names the question.
+// The failure for a question left without a usable answer, naming the
+// question (`prompt`) and the reason in console.problem.
 Failure unanswered(const Console& console, std::string_view prompt);
 
 }  // namespace vesmar

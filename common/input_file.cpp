@@ -28,16 +28,21 @@ Result<int> open_for_reading(const std::string& path) {
   return Failure{"cannot open " + path + ": " + error_text(error_number), 1, error_number};
 }
 
-bool can_open_for_reading(const std::string& path) {
+Status check_can_open_for_reading(const std::string& path) {
   Result<int> fd = open_for_reading(path);
-  if (!fd.ok()) return false;
+  if (!fd.ok()) return fd.failure();
   ::close(fd.value());
-  return true;
+  return {};
 }
 
-bool path_exists(const std::string& path) {
+Status check_exists(const std::string& path) {
   struct stat info;
-  return ::stat(path.c_str(), &info) == 0;
+  int error_number = ENOENT;
+  if (path.find('\0') == std::string::npos) {
+    if (::stat(path.c_str(), &info) == 0) return {};
+    error_number = errno;
+  }
+  return Failure{"cannot find " + path + ": " + error_text(error_number), 1, error_number};
 }
 
 }  // namespace vesmar

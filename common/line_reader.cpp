@@ -152,6 +152,21 @@ Failure LineReader::read_failure() const {
   return Failure{"cannot read " + name_ + ": " + blocks_->failure_reason()};
 }
 
+bool has_windows_line_ends(const std::string& path, LineReader::Decoding decoding) {
+  Result<int> opened = open_for_reading(path);
+  if (!opened.ok()) return false;
+  const int fd = opened.value();
+  constexpr std::size_t kLookedAt = std::size_t{1} << 16;
+  LineReader reader(decoding == LineReader::Decoding::GzipByMagic ? decoding_source(fd)
+                                                                  : std::make_unique<FileSource>(fd),
+                    path, ReadAhead::Mode::Inline, kLookedAt);
+  const char* begin;
+  const char* stop;
+  if (reader.next_lines(begin, stop) != LineReader::Next::Lines) return false;
+  const auto* feed = static_cast<const char*>(std::memchr(begin, '\n', static_cast<std::size_t>(stop - begin)));
+  return feed > begin && feed[-1] == '\r';
+}
+
 Result<std::size_t> count_line_feeds(const std::string& path) {
   Result<LineReader> opened = LineReader::open(path);
   if (!opened.ok()) return opened.failure();

@@ -109,6 +109,11 @@ Status read_in_blocks(LineReader& reader, WholeLines&& whole_lines, LastLine&& l
   }
 }
 
+// Whether the first line of the file at `path` ends with a carriage return
+// before its line feed: a file written with Windows line ends. False when
+// the file cannot be read, or no line feed comes early in it.
+bool has_windows_line_ends(const std::string& path, LineReader::Decoding decoding = LineReader::Decoding::Plain);
+
 // The number of line feeds in the file at `path`, for readers that size
 // their tables before filling them.
 Result<std::size_t> count_line_feeds(const std::string& path);

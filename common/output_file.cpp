@@ -54,6 +54,12 @@ Result<std::unique_ptr<OutputFile>> OutputFile::create(const std::string& path, 
     }
     return std::unique_ptr<OutputFile>(new OutputFile(fd, path, ""));
   }
+  // A folder where the file should go could never be replaced: say so now,
+  // before the work that would fill the file.
+  struct stat status;
+  if (!path.empty() && (path.back() == '/' || (::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)))) {
+    return Failure{"cannot create " + path + ": " + error_text(EISDIR), 1};
+  }
   // A hidden name beside the report, so that the rename stays in one folder.
   std::string pattern = folder_of(path) + "." + base_name_of(path) + ".XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());

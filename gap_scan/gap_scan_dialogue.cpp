@@ -2,9 +2,7 @@
 
 #include <optional>
 
-#include "common/input_file.h"
-#include "common/package_paths.h"
-#include "common/region_choice.h"
+#include "common/scanner_questions.h"
 #include "gap_scan/gap_scan_run.h"
 
 namespace vesmar {
@@ -30,39 +28,20 @@ constexpr std::string_view kBanner =
 constexpr std::string_view kRegionQuestion =
     "Search for deletions in exons (e), introns (i), or intergenic regions (n)? ";
 constexpr std::string_view kFirstNameQuestion = "Your first name: ";
-constexpr std::string_view kAlignmentQuestion = "Alignment_results file name: ";
-
-// Prints the question and reads one word. Nothing at end of input.
-std::optional<std::string> ask(Console& console, std::string_view question) {
-  console.print(question);
-  return read_word_answer(console);
-}
 
 }  // namespace
 
 Result<GapScanSettings> ask_gap_scan_settings(Console& console) {
   console.shell("clear");
   console.print(kBanner);
-  std::string_view region_file_name;
-  for (;;) {
-    std::optional<std::string> answer = ask(console, kRegionQuestion);
-    if (!answer) return unanswered(console, kRegionQuestion);
-    if (std::optional<std::string_view> file_name = region_file_name_for(*answer)) {
-      region_file_name = *file_name;
-      break;
-    }
-  }
-
-  std::optional<std::string> first_name = ask(console, kFirstNameQuestion);
+  Result<std::string_view> region_file_name = ask_region_file(console, kRegionQuestion);
+  if (!region_file_name.ok()) return region_file_name.failure();
+  console.print(kFirstNameQuestion);
+  std::optional<std::string> first_name = read_word_answer(console);
   if (!first_name) return unanswered(console, kFirstNameQuestion);
-
-  for (;;) {
-    std::optional<std::string> answer = ask(console, kAlignmentQuestion);
-    if (!answer) return unanswered(console, kAlignmentQuestion);
-    if (can_open_for_reading(path_in(kAlignmentResultsFolder, *answer))) {
-      return gap_scan_settings(region_file_name, *first_name, *answer);
-    }
-  }
+  Result<std::string> alignment_file_name = ask_alignment_results_file(console);
+  if (!alignment_file_name.ok()) return alignment_file_name.failure();
+  return gap_scan_settings(region_file_name.value(), *first_name, alignment_file_name.value());
 }
 
 Status run_gap_scan_dialogue(Console& console) {

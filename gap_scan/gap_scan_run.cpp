@@ -5,13 +5,16 @@
 #include "gap_scan/gap_detector.h"
 #include "gap_scan/gap_report.h"
 #include "scan_input/region_table.h"
+#include "scan_input/windows_line_ends.h"
 
 namespace vesmar {
 
 Status run_gap_scan(const GapScanSettings& settings, Console& console) {
+  const std::string region_path = path_in(kFeatureLocationsFolder, settings.region_file_name);
+  warn_of_windows_line_ends({settings.alignment_path, region_path}, console);
   // The same message for introns and intergenic regions.
   console.print("Reading exon data...\n");
-  Result<RegionTable> regions = load_region_table(path_in(kFeatureLocationsFolder, settings.region_file_name));
+  Result<RegionTable> regions = load_region_table(region_path);
   if (!regions.ok()) return regions.failure();
 
   console.print("Mapping deletions...\n");

@@ -3,9 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "common/input_file.h"
-#include "common/package_paths.h"
-#include "common/region_choice.h"
+#include "common/scanner_questions.h"
 #include "point_scan/point_scan_run.h"
 
 namespace vesmar {
@@ -32,7 +30,6 @@ constexpr std::string_view kRatioPrompt =
 constexpr std::string_view kMinimumPrompt =
     "Specify minimum number of mutant reads to call a SNP (typically 2): ";
 constexpr std::string_view kNamePrompt = "Your first name: ";
-constexpr std::string_view kAlignmentPrompt = "Alignment_results file name: ";
 constexpr std::string_view kRegionPrompt =
     "Search mutations in exons (e), introns (i), or intergenic regions (n)? ";
 
@@ -52,24 +49,11 @@ Result<PointScanSettings> ask_questions(Console& console) {
   std::optional<std::string> name = read_word_answer(console);
   if (!name) return unanswered(console, kNamePrompt);
 
-  // Asked again, silently, until the file can be opened.
-  std::string alignment_file_name;
-  for (;;) {
-    console.print(kAlignmentPrompt);
-    std::optional<std::string> file_name = read_word_answer(console);
-    if (!file_name) return unanswered(console, kAlignmentPrompt);
-    alignment_file_name = std::move(*file_name);
-    if (can_open_for_reading(path_in(kAlignmentResultsFolder, alignment_file_name))) break;
-  }
-
-  for (;;) {
-    console.print(kRegionPrompt);
-    std::optional<std::string> choice = read_word_answer(console);
-    if (!choice) return unanswered(console, kRegionPrompt);
-    if (std::optional<std::string_view> region_file = region_file_name_for(*choice)) {
-      return point_scan_settings(thresholds, *name, alignment_file_name, *region_file);
-    }
-  }
+  Result<std::string> alignment_file_name = ask_alignment_results_file(console);
+  if (!alignment_file_name.ok()) return alignment_file_name.failure();
+  Result<std::string_view> region_file_name = ask_region_file(console, kRegionPrompt);
+  if (!region_file_name.ok()) return region_file_name.failure();
+  return point_scan_settings(thresholds, *name, alignment_file_name.value(), region_file_name.value());
 }
 
 }  // namespace

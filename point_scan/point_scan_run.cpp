@@ -1,6 +1,7 @@
 #include "point_scan/point_scan_run.h"
 
 #include <memory>
+#include <sstream>
 
 #include "common/line_reader.h"
 #include "common/output_file.h"
@@ -10,10 +11,36 @@
 #include "scan_input/exon_tables.h"
 #include "scan_input/point_record_reader.h"
 #include "scan_input/region_table.h"
+#include "scan_input/windows_line_ends.h"
 
 namespace vesmar {
 
+namespace {
+
+// Thresholds below 0 are used as they are, but they are seldom meant.
+void warn_of_thresholds_below_zero(const HitThresholds& thresholds, Console& console) {
+  if (thresholds.mut_wt_ratio < 0) {
+    std::ostringstream ratio;
+    ratio << thresholds.mut_wt_ratio;
+    console.warn("the Mutant-to-WT reads ratio " + ratio.str() +
+                 " is below 0: every position passes it, so only the minimum decides");
+  }
+  if (thresholds.min_mut_reads < 0) {
+    console.warn("the minimum number of mutant reads " + std::to_string(thresholds.min_mut_reads) +
+                 " is below 0: positions without any mutant read are reported too");
+  }
+}
+
+}  // namespace
+
 Status run_point_scan(const PointScanSettings& settings, Console& console) {
+  warn_of_thresholds_below_zero(settings.thresholds, console);
+  const std::string region_path = path_in(kFeatureLocationsFolder, settings.region_file_name);
+  std::vector<std::string> inputs{settings.alignment_path, region_path};
+  if (settings.exon_mode) {
+    for (const std::string_view file : kExonTableFiles) inputs.push_back(path_in(kFeatureLocationsFolder, file));
+  }
+  warn_of_windows_line_ends(inputs, console);
   ExonTables exon_tables;
   if (settings.exon_mode) {
     Result<ExonTables> loaded = load_exon_tables();
@@ -22,7 +49,7 @@ Status run_point_scan(const PointScanSettings& settings, Console& console) {
   }
 
   console.print("Calculating file length...\n");
-  Result<RegionTable> regions = load_region_table(path_in(kFeatureLocationsFolder, settings.region_file_name));
+  Result<RegionTable> regions = load_region_table(region_path);
   if (!regions.ok()) return regions.failure();
   console.print("Reading exon data...\n");
 

@@ -6,9 +6,8 @@
 
 namespace vesmar {
 
-// Beyond this many input files a count cannot be meant: every name is held
-// until all have been asked, and at the end of standard input every further
-// question is answered "Desktop/", so an absurd count would fill memory.
+// Beyond this many input files a count cannot be meant, and every name is
+// held until all have been asked.
 inline constexpr std::int64_t kMaxInputFiles = 1'000'000;
 
 // How many file names the answer to "How many sequence read files do you

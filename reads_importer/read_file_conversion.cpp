@@ -60,33 +60,45 @@ bool holds_angle_bracket(const char* line, std::size_t length) {
 #endif
 }
 
+// Notes what the file's first three lines look like.
+void note_start(FileConversion& result, std::uint64_t index, const char* line, std::size_t length) {
+  const char first = length > 0 ? line[0] : '\0';
+  if (index == 0) {
+    result.looks_like_fasta = first == '>';
+    result.looks_like_fastq = first == '@';
+  } else if (index == 2) {
+    result.looks_like_fastq = result.looks_like_fastq && first == '+';
+  }
+}
+
 // Converts the lines of one file: take(line, length) appends the line's read,
-// if it has one, and tells whether it did. Counts the lines; stops as soon as
-// a write has failed.
+// if it has one, and tells whether it did. With `line_ends_take_returns`, a
+// carriage return before a line feed is left out of the line (FASTQ and
+// FASTA files with Windows line ends). Counts the lines and the reads; stops
+// as soon as a write has failed.
 template <class Take>
-FileConversion convert_lines(LineReader& input, OutputFile& output, Take&& take) {
+FileConversion convert_lines(LineReader& input, OutputFile& output, bool line_ends_take_returns, Take&& take) {
   FileConversion result;
+  const auto take_line = [&](const char* line, std::size_t length) {
+    if (result.lines < 3) note_start(result, result.lines, line, length);
+    ++result.lines;
+    if (!take(line, length)) return true;
+    ++result.reads;
+    return !output.failed();
+  };
   const auto whole_lines = [&](const char* begin, const char* stop) {
     LineCursor cursor(begin, stop);
     const char* line;
     std::size_t length;
-    std::uint64_t lines = 0;
-    bool writable = true;
     while (cursor.next(line, length)) {
-      ++lines;
-      if (take(line, length) && output.failed()) {
-        writable = false;
-        break;
-      }
+      if (line_ends_take_returns && length > 0 && line[length - 1] == '\r') --length;
+      if (!take_line(line, length)) return false;
     }
-    result.lines += lines;
-    return writable;
+    return true;
   };
   // The piece after the last line feed is a line only when it holds a byte.
   const auto last_line = [&](std::string_view line) {
-    if (line.empty()) return;
-    ++result.lines;
-    take(line.data(), line.size());
+    if (!line.empty()) take_line(line.data(), line.size());
   };
   if (Status read = read_in_blocks(input, whole_lines, last_line); !read.ok()) result.read_failure = read.failure();
   return result;
@@ -97,7 +109,7 @@ FileConversion convert_lines(LineReader& input, OutputFile& output, Take&& take)
 FileConversion convert_file(LineReader& input, ConversionState& state, OutputFile& output) {
   switch (state.format) {
     case ReadFormat::gseq:
-      return convert_lines(input, output, [&](const char* line, std::size_t length) {
+      return convert_lines(input, output, false, [&](const char* line, std::size_t length) {
         const std::optional<std::string_view> read = gseq_read_in_block(std::string_view(line, length));
         if (!read) return false;
         append_read(output, read->data(), read->size());
@@ -105,7 +117,7 @@ FileConversion convert_file(LineReader& input, ConversionState& state, OutputFil
       });
     case ReadFormat::fastq: {
       int fastq_line = state.fastq_line;
-      FileConversion result = convert_lines(input, output, [&](const char* line, std::size_t length) {
+      FileConversion result = convert_lines(input, output, true, [&](const char* line, std::size_t length) {
         if (!fastq_line_is_read(fastq_line)) return false;
         append_read(output, line, length);
         return true;
@@ -114,7 +126,7 @@ FileConversion convert_file(LineReader& input, ConversionState& state, OutputFil
       return result;
     }
     case ReadFormat::fasta:
-      return convert_lines(input, output, [&](const char* line, std::size_t length) {
+      return convert_lines(input, output, true, [&](const char* line, std::size_t length) {
         if (holds_angle_bracket(line, length)) return false;
         append_read(output, line, length);
         return true;

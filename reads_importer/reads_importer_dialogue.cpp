@@ -9,35 +9,32 @@ namespace vesmar {
 
 namespace {
 
-// A name holding a NUL byte would be cut short by the system and name some
-// other file, so it names nothing.
-bool names_something(const std::string& path) {
-  return path.find('\0') == std::string::npos && path_exists(path);
-}
+constexpr std::string_view kNamePrompt = "Your first name: ";
+constexpr std::string_view kFormatPrompt = "Input file format (gseq, fastq, fasta): ";
+constexpr std::string_view kCountPrompt = "How many sequence read files do you have? ";
+constexpr std::string_view kAskedAgain = "; the question is asked again";
 
 Result<ReadFormat> ask_format(Console& console) {
   for (;;) {
-    console.print("Input file format (gseq, fastq, fasta): ");
-    const LineAnswer answer = read_line_answer(console);
-    if (std::optional<ReadFormat> format = read_format_named(answer.text)) return *format;
-    if (answer.at_end) {
-      return Failure{"standard input ended before the input file format (gseq, fastq, fasta) was given"};
-    }
+    console.print(kFormatPrompt);
+    const std::optional<std::string> answer = read_line_answer(console);
+    if (!answer) return unanswered(console, kFormatPrompt);
+    if (std::optional<ReadFormat> format = read_format_named(*answer)) return *format;
+    console.warn("the answer \"" + *answer + "\" is none of gseq, fastq and fasta (as written here, in small letters)" +
+                 std::string(kAskedAgain));
   }
 }
 
 Result<std::string> ask_file_name(Console& console, std::int64_t number) {
+  const std::string prompt = "Input file name number " + std::to_string(number) + ": ";
   for (;;) {
-    console.print("Input file name number ");
-    console.print(std::to_string(number));
-    console.print(": ");
-    const LineAnswer answer = read_line_answer(console);
-    std::string path = path_in(kDesktopFolder, answer.text);
-    if (names_something(path)) return path;
-    if (answer.at_end) {
-      return Failure{"standard input ended before input file name number " + std::to_string(number) +
-                     " was given (nothing exists at " + path + ")"};
-    }
+    console.print(prompt);
+    const std::optional<std::string> answer = read_line_answer(console);
+    if (!answer) return unanswered(console, prompt);
+    std::string path = path_in(kDesktopFolder, *answer);
+    const Status found = check_exists(path);
+    if (found.ok()) return path;
+    console.warn(found.failure().message + std::string(kAskedAgain));
   }
 }
 
@@ -59,21 +56,25 @@ Result<ReadsImporterSettings> ask_reads_importer_settings(Console& console) {
   console.shell("clear");
   print_banner(console);
   ReadsImporterSettings settings;
-  console.print("Your first name: ");
-  const LineAnswer name = read_line_answer(console);
-  settings.reads_file_path = reads_file_path(name.text);
+  console.print(kNamePrompt);
+  const std::optional<std::string> name = read_line_answer(console);
+  if (!name) return unanswered(console, kNamePrompt);
+  settings.reads_file_path = reads_file_path(*name);
 
   Result<ReadFormat> format = ask_format(console);
   if (!format.ok()) return format.failure();
   settings.format = format.value();
 
-  console.print("How many sequence read files do you have? ");
-  const LineAnswer count_answer = read_line_answer(console);
-  const std::optional<std::int64_t> count = input_file_count(count_answer.text);
+  console.print(kCountPrompt);
+  const std::optional<std::string> count_answer = read_line_answer(console);
+  if (!count_answer) return unanswered(console, kCountPrompt);
+  const std::optional<std::int64_t> count = input_file_count(*count_answer);
   if (!count) {
-    return Failure{"the count \"" + count_answer.text +
-                   "\" is more sequence read files than one run takes (at most " + std::to_string(kMaxInputFiles) +
-                   ")"};
+    return Failure{"the count \"" + *count_answer + "\" is more sequence read files than one run takes (at most " +
+                   std::to_string(kMaxInputFiles) + ")"};
+  }
+  if (*count == 0) {
+    return Failure{"the count \"" + *count_answer + "\" asks for no sequence read file: a run converts 1 or more"};
   }
 
   for (std::int64_t i = 0; i < *count; ++i) {

@@ -10,29 +10,36 @@ namespace vesmar {
 
 namespace {
 
-// Converts one input file into `output`. False when the file could not be
-// opened or read to its end.
-bool import_file(const std::string& path, ConversionState& state, OutputFile& output, Console& console) {
-  Result<LineReader> input = LineReader::open(path, LineReader::Decoding::GzipByMagic);
+// Warns of what a file's conversion suggests was not meant.
+void warn_of_surprises(const std::string& path, const FileConversion& conversion, ReadFormat format,
+                       Console& console) {
+  if (format == ReadFormat::fastq && conversion.lines % 4 != 0) {
+    console.warn(path + " has " + std::to_string(conversion.lines) +
+                 " lines, not a multiple of four; the files after it are read out of step with their records");
+  }
+  if (format == ReadFormat::fasta && conversion.looks_like_fastq) {
+    console.warn(path + " looks like FASTQ (an \"@\" line, then a \"+\" line two lines on) but was read as FASTA: "
+                        "its quality lines are taken as reads too");
+  }
+  if (format == ReadFormat::fastq && conversion.looks_like_fasta) {
+    console.warn(path + " looks like FASTA (it begins with a \">\" header line) but was read as FASTQ: only the "
+                        "second line of every four is taken as a read");
+  }
+  if (conversion.reads == 0) console.warn(path + " gave no reads");
+}
+
+// Converts one input file into `output`, announced on a "Reading " line.
+// Fails when the file cannot be opened or read to its end.
+Status import_file(const std::string& path, ConversionState& state, OutputFile& output, Console& console) {
   console.print("Reading ");
   console.print(path);
   console.print("\n");
-  console.out.flush();
-  if (!input.ok()) {
-    console.warn(input.failure().message + "; it gives no reads");
-    return false;
-  }
+  Result<LineReader> input = LineReader::open(path, LineReader::Decoding::GzipByMagic);
+  if (!input.ok()) return input.failure();
   const FileConversion conversion = convert_file(input.value(), state, output);
-  if (conversion.read_failure) {
-    console.warn(conversion.read_failure->message + "; only the reads before the error were taken");
-    return false;
-  }
-  if (state.format == ReadFormat::fastq && conversion.lines % 4 != 0) {
-    console.warn(path + " has " + std::to_string(conversion.lines) +
-                       " lines, not a multiple of four; the files after it are read out of step with their "
-                       "records");
-  }
-  return true;
+  if (conversion.read_failure) return *conversion.read_failure;
+  warn_of_surprises(path, conversion, state.format, console);
+  return {};
 }
 
 }  // namespace
@@ -44,17 +51,14 @@ Status run_reads_importer(const ReadsImporterSettings& settings, Console& consol
   OutputFile& output = *created.value();
 
   ConversionState state{settings.format};
-  std::size_t unreadable = 0;
   for (const std::string& path : settings.input_paths) {
-    if (!import_file(path, state, output, console)) ++unreadable;
+    // A file that cannot be read stops the run: the reads file it would
+    // leave would lack its reads, and an older one is better kept.
+    if (Status imported = import_file(path, state, output, console); !imported.ok()) return imported;
     if (output.failed()) break;
   }
   if (Status written = output.commit(); !written.ok()) return written;
   console.print("Done.\n");
-  if (unreadable > 0) {
-    return Failure{std::to_string(unreadable) + " of " + std::to_string(settings.input_paths.size()) +
-                   " input files could not be read; their reads are missing from " + settings.reads_file_path};
-  }
   return {};
 }
 

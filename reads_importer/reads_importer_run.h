@@ -14,11 +14,11 @@ inline constexpr std::string_view kReadsImporter = "Reads_importer";
 // announced on a "Reading " line, converted into one reads file that
 // replaces an older one only once it is complete; then "Done.".
 //
-// An input file that cannot be opened or read to its end, and a FASTQ file
-// whose line count is not a multiple of four, get a warning; the other files
-// are still converted. Fails when the reads file cannot be created or
-// written (then no "Done." and an older reads file stays), and, after
-// "Done.", when an input file could not be read.
+// Fails, leaving an older reads file as it was and printing no "Done.", when
+// the reads file cannot be created or written, or an input file cannot be
+// opened or read to its end. A FASTQ file whose line count is not a multiple
+// of four, a file that looks like the other of FASTA and FASTQ, and a file
+// that gives no reads get a warning.
 Status run_reads_importer(const ReadsImporterSettings& settings, Console& console);
 
 }  // namespace vesmar

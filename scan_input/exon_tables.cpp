@@ -100,14 +100,14 @@ Result<ExonFrames> load_exon_frames(const std::string& path) {
 
 Result<ExonTables> load_exon_tables() {
   ExonTables tables;
-  Result<GeneticCode> code = load_genetic_code(path_in(kFeatureLocationsFolder, "genetic_code.txt"));
+  Result<GeneticCode> code = load_genetic_code(path_in(kFeatureLocationsFolder, kGeneticCodeFile));
   if (!code.ok()) return code.failure();
   tables.genetic_code = std::move(code.value());
   Result<ExonSequences> sequences =
-      load_exon_sequences(path_in(kFeatureLocationsFolder, "exon_sequences.txt"));
+      load_exon_sequences(path_in(kFeatureLocationsFolder, kExonSequencesFile));
   if (!sequences.ok()) return sequences.failure();
   tables.sequences = std::move(sequences.value());
-  Result<ExonFrames> frames = load_exon_frames(path_in(kFeatureLocationsFolder, "exon_frames.txt"));
+  Result<ExonFrames> frames = load_exon_frames(path_in(kFeatureLocationsFolder, kExonFramesFile));
   if (!frames.ok()) return frames.failure();
   tables.frames = std::move(frames.value());
   return tables;

@@ -83,6 +83,12 @@ Result<GeneticCode> load_genetic_code(const std::string& path);
 Result<ExonSequences> load_exon_sequences(const std::string& path);
 Result<ExonFrames> load_exon_frames(const std::string& path);
 
+// The files of the three exon tables, in the order they are loaded.
+inline constexpr std::string_view kGeneticCodeFile = "genetic_code.txt";
+inline constexpr std::string_view kExonSequencesFile = "exon_sequences.txt";
+inline constexpr std::string_view kExonFramesFile = "exon_frames.txt";
+inline constexpr std::string_view kExonTableFiles[] = {kGeneticCodeFile, kExonSequencesFile, kExonFramesFile};
+
 // Loads genetic_code.txt, exon_sequences.txt and exon_frames.txt from the
 // feature locations folder, in this order.
 Result<ExonTables> load_exon_tables();

@@ -29,12 +29,23 @@ bool is_header(std::string_view line) { return line.find('>') != std::string_vie
 
 std::string padding(std::size_t length) { return std::string(50 - length % 50, 'g'); }
 
+// The lines as the joins take them: a carriage return before a line feed
+// belongs to the line's end.
+std::vector<std::string_view> joined_lines(std::string_view file) {
+  std::vector<std::string_view> lines = editor_lines(file);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const bool ends_with_feed = i + 1 < lines.size() || file.ends_with('\n');
+    if (ends_with_feed && lines[i].ends_with('\r')) lines[i].remove_suffix(1);
+  }
+  return lines;
+}
+
 std::string joined_separately(const std::vector<std::string>& files, std::size_t opened,
                               double number_value) {
   std::string text;
   for (std::size_t i = 0; i < opened; ++i) {
     std::size_t length = 0;
-    for (const std::string_view line : editor_lines(files[i])) {
+    for (const std::string_view line : joined_lines(files[i])) {
       if (is_header(line)) continue;
       text.append(line);
       text += '\n';
@@ -49,7 +60,7 @@ std::string joined_separately(const std::vector<std::string>& files, std::size_t
 std::string joined_from_one_file(std::string_view file) {
   std::string text;
   std::size_t length = 0;
-  for (const std::string_view line : editor_lines(file)) {
+  for (const std::string_view line : joined_lines(file)) {
     if (!is_header(line)) {
       text.append(line);
       text += '\n';

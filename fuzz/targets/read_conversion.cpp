@@ -132,7 +132,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(conversion.lines <= lines.size());
     lines.resize(conversion.lines);
   }
-  for (const std::string_view line : lines) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    // In FASTQ and FASTA a carriage return before a line feed ends the line.
+    std::string_view line = lines[i];
+    const bool ends_with_feed = decoded.failed || i + 1 < lines.size() || decoded.text.ends_with('\n');
+    if (format != ReadFormat::gseq && ends_with_feed && line.ends_with('\r')) line.remove_suffix(1);
     switch (format) {
       case ReadFormat::gseq: {
         const std::vector<std::string_view> fields = gseq_fields(line);

@@ -93,6 +93,17 @@ const std::string kIntronReport =
     "4           intron2             X\r          -1          +2          +4          "
     "2           \n";
 
+// The warning of a question asked again.
+std::string asked_again(const std::string& why) {
+  return "Gap_region_scan: warning: " + why + "; the question is asked again\n";
+}
+std::string not_a_region(const std::string& answer) {
+  return asked_again("the answer \"" + answer + "\" is none of e, i and n");
+}
+std::string cannot_open(const std::string& name, const std::string& reason) {
+  return asked_again("cannot open Desktop/vesmar/Alignment_results/" + name + ": " + reason);
+}
+
 struct RunCase {
   const char* what;
   std::string answers;
@@ -102,6 +113,7 @@ struct RunCase {
   std::string expected_questions;
   std::string report;          // in Deletion_results/
   std::string expected_report;
+  std::string expected_warnings = "";
 };
 
 TEST(GapRegionScanProgram, WritesTheReport) {
@@ -114,15 +126,17 @@ TEST(GapRegionScanProgram, WritesTheReport) {
       {"intergenic, no gaps", "n\nbob\naln.txt\n", "cintergenic.txt", kExonFile,
        alignment_file({{1, 0}, {0, 4}, {2, 0}}), kRegion + kName + kAlignment,
        "bob_del_cintergenic.txt", kHeading},
-      {"region answers other than e, i, n come back", "E\nexons\n e\nann\naln.txt\n", "cexons.txt",
-       kExonFile, kGapAt1006, kRegion + kRegion + kRegion + kName + kAlignment,
-       "ann_del_cexons.txt", kExonReport},
-      {"a missing file or a folder brings the file question back",
+      {"region answers other than e, i, n come back, saying why", "E\nexons\n e\nann\naln.txt\n", "cexons.txt",
+       kExonFile, kGapAt1006, kRegion + kRegion + kRegion + kName + kAlignment, "ann_del_cexons.txt",
+       kExonReport, not_a_region("E") + not_a_region("exons")},
+      {"a missing file or a folder brings the file question back, saying why",
        "e\nann\nmissing.txt\nfolder\naln.txt\n", "cexons.txt", kExonFile, kGapAt1006,
-       kRegion + kName + kAlignment + kAlignment + kAlignment, "ann_del_cexons.txt", kExonReport},
+       kRegion + kName + kAlignment + kAlignment + kAlignment, "ann_del_cexons.txt", kExonReport,
+       cannot_open("missing.txt", "No such file or directory") + cannot_open("folder", "Is a directory")},
       {"answers are words: several on a line, a name's second word answers the next question",
        "e ann lee\naln.txt", "cexons.txt", kExonFile, kGapAt1006,
-       kRegion + kName + kAlignment + kAlignment, "ann_del_cexons.txt", kExonReport},
+       kRegion + kName + kAlignment + kAlignment, "ann_del_cexons.txt", kExonReport,
+       cannot_open("lee", "No such file or directory")},
       {"an alignment results file without a final line feed", "e\nann\naln.txt\n", "cexons.txt",
        kExonFile, kGapAt1006.substr(0, kGapAt1006.size() - 1), kRegion + kName + kAlignment,
        "ann_del_cexons.txt", kExonReport},
@@ -138,7 +152,7 @@ TEST(GapRegionScanProgram, WritesTheReport) {
     folder.make_folder("Desktop/vesmar/Alignment_results/folder");
     ProgramRun run = testing::run_program(kBinary, folder, c.answers);
     EXPECT_EQ(run.out, run_output(c.expected_questions));
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.err, c.expected_warnings);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(folder.list("Desktop/vesmar/Deletion_results"), std::vector<std::string>{c.report});
     if (folder.exists("Desktop/vesmar/Deletion_results/" + c.report)) {
@@ -177,14 +191,14 @@ TEST(GapRegionScanProgram, TheEndOfInputBeforeAllAnswersEndsTheRun) {
       {"no answer at all", "", kRegion,
        ended_before(kRegion)},
       {"only wrong region answers", "x\nE\n", kRegion + kRegion + kRegion,
-       ended_before(kRegion)},
+       not_a_region("x") + not_a_region("E") + ended_before(kRegion)},
       {"no first name", "e\n", kRegion + kName,
        ended_before(kName)},
       {"no alignment results file", "e ann\n", kRegion + kName + kAlignment,
        ended_before(kAlignment)},
       {"only a missing alignment results file", "e ann missing.txt\n",
        kRegion + kName + kAlignment + kAlignment,
-       ended_before(kAlignment)},
+       cannot_open("missing.txt", "No such file or directory") + ended_before(kAlignment)},
   };
   for (const FailureCase& c : cases) {
     SCOPED_TRACE(c.what);

@@ -138,13 +138,37 @@ TEST_F(PointScanRun, NoReachedHitsLeavesTheHeadingOnly) {
   EXPECT_EQ(folder.read("Desktop/vesmar/SNP_results/Bob_snp_cintergenic.txt"), kIntronHeading);
 }
 
-TEST_F(PointScanRun, QuestionsComeBackSilentlyUntilAnswered) {
-  // A missing file, a folder, then the file; the regions x, E, then n.
-  ProgramRun result = run("3\n2\nAnna\nmissing.txt\n.\nrun1.txt\nx\nE\nn\n");
-  EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.out, "[clear]\n" + kBanner + kRatio + kMinimum + kName + kAlignment + kAlignment +
-                            kAlignment + kRegion + kRegion + kRegion + kProgress + "[PAUSE]\n");
-  EXPECT_TRUE(folder.exists("Desktop/vesmar/SNP_results/Anna_snp_cintergenic.txt"));
+// Warnings on standard error, which change neither the dialogue nor the
+// report: a question asked again says why, and a threshold below 0 is named.
+TEST_F(PointScanRun, WarningsSayWhyAQuestionComesBackAndNameThresholdsBelowZero) {
+  struct Case {
+    std::string answers;
+    std::string questions;
+    std::string warnings;
+  };
+  const std::string prefix = "Point_scan: warning: ";
+  const std::string again = "; the question is asked again\n";
+  const Case cases[] = {
+      {"3\n2\nAnna\nmissing.txt\n.\nrun1.txt\nx\nE\nn\n",
+       kRatio + kMinimum + kName + kAlignment + kAlignment + kAlignment + kRegion + kRegion + kRegion,
+       prefix + "cannot open Desktop/vesmar/Alignment_results/missing.txt: No such file or directory" + again +
+           prefix + "cannot open Desktop/vesmar/Alignment_results/.: Is a directory" + again + prefix +
+           "the answer \"x\" is none of e, i and n" + again + prefix + "the answer \"E\" is none of e, i and n" +
+           again},
+      {"-1\n-5\nAnna\nrun1.txt\nn\n", kQuestions,
+       prefix + "the Mutant-to-WT reads ratio -1 is below 0: every position passes it, so only the minimum "
+                "decides\n" +
+           prefix + "the minimum number of mutant reads -5 is below 0: positions without any mutant read are "
+                    "reported too\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.answers);
+    ProgramRun result = run(c.answers);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "[clear]\n" + kBanner + c.questions + kProgress + "[PAUSE]\n");
+    EXPECT_EQ(result.err, c.warnings);
+    EXPECT_TRUE(folder.exists("Desktop/vesmar/SNP_results/Anna_snp_cintergenic.txt"));
+  }
 }
 
 TEST_F(PointScanRun, AnswersAreWords) {
@@ -177,7 +201,9 @@ TEST_F(PointScanRun, UnansweredQuestionsStopTheRun) {
                         "integer, typically 3):\" is not a number"},
       {"1e 2", kRatio, "is not a number"},
       {"3 99999999999", kRatio + kMinimum, "the answer to the question \"Specify minimum number of "
-                                           "mutant reads to call a SNP (typically 2):\" is not a number"},
+                                           "mutant reads to call a SNP (typically 2):\" is a number out of range"},
+      {"1e999 2", kRatio, "the answer to the question \"Specify maximum Mutant-to-WT reads ratio (an "
+                          "integer, typically 3):\" is a number out of range"},
       {"3 2", kRatio + kMinimum + kName, "\"Your first name:\" was answered"},
       {"3 2 Anna nothing.txt", kRatio + kMinimum + kName + kAlignment + kAlignment,
        "\"Alignment_results file name:\" was answered"},

@@ -93,41 +93,5 @@ TEST(GzipImportRun, CompressedFilesConvertAsTheirTextWouldInEveryFormat) {
   }
 }
 
-TEST(GzipImportRun, ACutShortStreamIsWarnedAboutAndKeepsTheReadsBeforeTheDamage) {
-  std::string fasta;
-  std::string reads;
-  std::uint32_t state = 7;
-  for (int i = 0; i < 20000; ++i) {
-    std::string read;
-    for (int base = 0; base < 32; ++base) {
-      state = state * 1103515245 + 12345;
-      read += "ACGT"[(state >> 16) & 3];
-    }
-    fasta += ">r" + std::to_string(i) + "\n" + read + "\n";
-    for (char& base : read) base = static_cast<char>(base - 'A' + 'a');
-    reads += read + "\n";
-  }
-  const std::string compressed = gzip_member(fasta);
-  ScratchFolder folder;
-  folder.write("Desktop/cut.fa.gz", compressed.substr(0, compressed.size() * 2 / 3));
-  folder.write("Desktop/next.fa", ">x\nTTTT\n");
-  const ProgramRun run = testing::run_program(kBinary, folder, answers("fasta", {"cut.fa.gz", "next.fa"}));
-  EXPECT_EQ(run.out, run_output({"cut.fa.gz", "next.fa"}));
-  EXPECT_EQ(
-      run.err,
-      "Reads_importer: warning: cannot read Desktop/cut.fa.gz: the file ends in the middle of its compressed "
-      "data (it is cut short); only the reads before the error were taken\n"
-      "Reads_importer: 1 of 2 input files could not be read; their reads are missing from " +
-          kReadsFile + "\n");
-  EXPECT_EQ(run.status, 1);
-  // Whole reads from the start, up to the damage, then the next file's.
-  const std::string written = folder.read(kReadsFile);
-  ASSERT_TRUE(written.ends_with("\ntttt\n"));
-  const std::string before_damage = written.substr(0, written.size() - 5);
-  EXPECT_GT(before_damage.size(), reads.size() / 3);
-  EXPECT_LT(before_damage.size(), reads.size());
-  EXPECT_TRUE(reads.starts_with(before_damage));
-}
-
 }  // namespace
 }  // namespace vesmar

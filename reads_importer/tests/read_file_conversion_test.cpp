@@ -70,14 +70,14 @@ TEST(ConvertFile, ALastLineWithoutALineFeedIsALineLikeTheOthers) {
   EXPECT_EQ(convert_contents(ReadFormat::gseq, {"a b c d e f g h ACGT j 1"}).reads, "acgt\n");
 }
 
-TEST(ConvertFile, CarriageReturnLineEndsStayInFastqAndFastaReadsButNotInGseq) {
-  EXPECT_EQ(convert_contents(ReadFormat::fasta, {">h\r\nACGT\r\n\r\n"}).reads, "acgt\r\n\r\n");
-  EXPECT_EQ(convert_contents(ReadFormat::fastq, {"@r\r\nACGT\r\n+\r\nIIII\r\n"}).reads, "acgt\r\n");
+// A carriage return just before a line feed belongs to the line's end; any
+// other stays in the read (a file of carriage returns alone is one line).
+TEST(ConvertFile, CarriageReturnsBeforeLineFeedsEndTheLine) {
+  EXPECT_EQ(convert_contents(ReadFormat::fasta, {">h\r\nACGT\r\n\r\n"}).reads, "acgt\n\n");
+  EXPECT_EQ(convert_contents(ReadFormat::fastq, {"@r\r\nACGT\r\n+\r\nIIII\r\n"}).reads, "acgt\n");
   EXPECT_EQ(convert_contents(ReadFormat::gseq, {"a b c d e f g h ACGT j 1\r\n"}).reads, "acgt\n");
-}
-
-TEST(ConvertFile, AFileOfCarriageReturnsAloneIsOneLine) {
   EXPECT_EQ(convert_contents(ReadFormat::fasta, {"AC\rGT\r"}).reads, "ac\rgt\r\n");
+  EXPECT_EQ(convert_contents(ReadFormat::fasta, {"AC\r\r\nGT\r"}).reads, "ac\r\ngt\r\n");
 }
 
 TEST(ConvertFile, ReadsAreCutAtExactly32AndShorterOnesKeptWhole) {
@@ -94,7 +94,7 @@ TEST(ConvertFile, ReadsAreCutAtExactly32AndShorterOnesKeptWhole) {
 
 TEST(ConvertFile, FastaLinesWithAnAngleBracketAnywhereAreSkipped) {
   EXPECT_EQ(convert_contents(ReadFormat::fasta, {">chr1\nACGT\nAC>GT\n\nGG>\nTT\r\n >\nN"}).reads,
-            "acgt\n\ntt\r\nn\n");
+            "acgt\n\ntt\nn\n");
   // Lines of every length around the 16 and 64 bytes looked at together, with
   // the ">" last in the line or first in the next one.
   for (std::size_t length = 1; length <= 70; ++length) {
@@ -188,7 +188,9 @@ PlainConversion plain_conversion(ReadFormat format, int& fastq_line, const std::
   while (begin < text.size()) {
     std::size_t end = text.find('\n', begin);
     if (end == std::string::npos) end = text.size();
-    const std::string_view line(text.data() + begin, end - begin);
+    std::string_view line(text.data() + begin, end - begin);
+    // In FASTQ and FASTA a carriage return before a line feed ends the line.
+    if (end < text.size() && format != ReadFormat::gseq && line.ends_with('\r')) line.remove_suffix(1);
     begin = end + 1;
     ++result.lines;
     std::optional<std::string_view> read;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/testing/gzip_member.h"
 #include "common/testing/program_run.h"
 
 namespace vesmar {
@@ -55,13 +56,16 @@ const std::string kGseq =
     "\n";
 const std::string kFasta = ">chr1 read\nACGTN\nAC>GT\n\nacgt.\r\n>";
 
+std::string warning(const std::string& text) { return "Reads_importer: warning: " + text + "\n"; }
+std::string asked_again(const std::string& why) { return warning(why + "; the question is asked again"); }
+
 struct Case {
   const char* what;
   std::map<std::string, std::string> desktop;  // file name -> content
   std::string answers;
   std::string out;
-  std::optional<std::string> reads;  // Desktop/vesmar/Sequence_reads/ann_reads.txt
-  int status;
+  std::string err;
+  std::string reads;  // Desktop/vesmar/Sequence_reads/ann_reads.txt
 };
 
 TEST(ReadsImporterRun, WritesTheReadsFileAsTheAnswersAsk) {
@@ -70,74 +74,93 @@ TEST(ReadsImporterRun, WritesTheReadsFileAsTheAnswersAsk) {
        {{"a.fq", kFastqA}},
        "ann\nfastq\n1\na.fq\n",
        dialogue_start() + file_prompt(1) + reading("a.fq") + "Done.\n",
-       "acgtacgtacgtacgtacgtacgtacgtacgt\nttnga\n",
-       0},
+       "",
+       "acgtacgtacgtacgtacgtacgtacgtacgt\nttnga\n"},
       {"gseq",
        {{"s_1_0001_gseq.txt", kGseq}},
        "ann\ngseq\n1\ns_1_0001_gseq.txt\n",
        dialogue_start() + file_prompt(1) + reading("s_1_0001_gseq.txt") + "Done.\n",
-       "acgtnnacgt\ncccccccc\n",
-       0},
-      {"fasta",
+       "",
+       "acgtnnacgt\ncccccccc\n"},
+      {"fasta, a carriage return before a line feed belonging to the line's end",
        {{"r.fa", kFasta}},
        "ann\nfasta\n1\nr.fa\n",
        dialogue_start() + file_prompt(1) + reading("r.fa") + "Done.\n",
-       "acgtn\n\nacgtn\r\n",
-       0},
+       "",
+       "acgtn\n\nacgtn\n"},
+      {"fastq with Windows line ends",
+       {{"w.fq", "@w\r\nACGT\r\n+\r\nIIII\r\n"}},
+       "ann\nfastq\n1\nw.fq\n",
+       dialogue_start() + file_prompt(1) + reading("w.fq") + "Done.\n",
+       "",
+       "acgt\n"},
       {"the same file named twice is converted twice",
        {{"r.fa", "AC\n"}},
        "ann\nfasta\n2\nr.fa\nr.fa\n",
        dialogue_start() + file_prompt(1) + file_prompt(2) + reading("r.fa") + reading("r.fa") + "Done.\n",
-       "ac\nac\n",
-       0},
-      {"format answers other than the three exact names are asked again",
+       "",
+       "ac\nac\n"},
+      {"format answers other than the three exact names are asked again, saying why",
        {{"r.fa", "AC\n"}},
-       "ann\nFASTQ\nfastq \n\nfa\nfasta\n1\nr.fa\n",
-       dialogue_start(5) + file_prompt(1) + reading("r.fa") + "Done.\n",
-       "ac\n",
-       0},
-      {"a missing file is asked again under the same number",
+       "ann\nFASTQ\nfastq \n\nfasta\n1\nr.fa\n",
+       dialogue_start(4) + file_prompt(1) + reading("r.fa") + "Done.\n",
+       asked_again("the answer \"FASTQ\" is none of gseq, fastq and fasta (as written here, in small letters)") +
+           asked_again("the answer \"fastq \" is none of gseq, fastq and fasta (as written here, in small letters)") +
+           asked_again("the answer \"\" is none of gseq, fastq and fasta (as written here, in small letters)"),
+       "ac\n"},
+      {"a missing file is asked again under the same number, saying why",
        {{"r.fa", "AC\n"}},
        "ann\nfasta\n1\nnone.fa\nr.fa \nr.fa\n",
        dialogue_start() + file_prompt(1) + file_prompt(1) + file_prompt(1) + reading("r.fa") + "Done.\n",
-       "ac\n",
-       0},
-      {"a count of 0 asks no file names", {}, "ann\nfasta\n0\n", dialogue_start() + "Done.\n", "", 0},
-      {"an empty count asks no file names", {}, "ann\nfasta\n\n", dialogue_start() + "Done.\n", "", 0},
-      {"a count of abc asks no file names", {}, "ann\nfasta\nabc\n", dialogue_start() + "Done.\n", "", 0},
-      {"the count question at end of input asks no file names", {}, "ann\nfasta\n", dialogue_start() + "Done.\n",
-       "", 0},
+       asked_again("cannot find Desktop/none.fa: No such file or directory") +
+           asked_again("cannot find Desktop/r.fa : No such file or directory"),
+       "ac\n"},
       {"a count of 2.5 asks two files",
        {{"r.fa", "AC\n"}},
        "ann\nfasta\n2.5\nr.fa\nr.fa\n",
        dialogue_start() + file_prompt(1) + file_prompt(2) + reading("r.fa") + reading("r.fa") + "Done.\n",
-       "ac\nac\n",
-       0},
+       "",
+       "ac\nac\n"},
       {"a count of 0.5 asks one file",
        {{"r.fa", "AC\n"}},
        "ann\nfasta\n0.5\nr.fa\n",
        dialogue_start() + file_prompt(1) + reading("r.fa") + "Done.\n",
-       "ac\n",
-       0},
+       "",
+       "ac\n"},
       {"a count of 3abc asks three files",
        {{"a.fa", "A\n"}, {"c.fa", "C\n"}, {"g.fa", "G"}},
        "ann\nfasta\n3abc\na.fa\nc.fa\ng.fa\n",
        dialogue_start() + file_prompt(1) + file_prompt(2) + file_prompt(3) + reading("a.fa") + reading("c.fa") +
            reading("g.fa") + "Done.\n",
-       "a\nc\ng\n",
-       0},
+       "",
+       "a\nc\ng\n"},
       {"names keep blanks and carriage returns",
        {{" r.fa\r", "AC\n"}},
        "ann\nfasta\n1\n r.fa\r\n",
        dialogue_start() + file_prompt(1) + reading(" r.fa\r") + "Done.\n",
-       "ac\n",
-       0},
+       "",
+       "ac\n"},
       {"the last answer may lack its line feed",
        {{"r.fa", "AC\n"}},
        "ann\nfasta\n1\nr.fa",
        dialogue_start() + file_prompt(1) + reading("r.fa") + "Done.\n",
-       "ac\n",
-       0},
+       "",
+       "ac\n"},
+      {"a file of no reads, FASTQ read as FASTA and FASTA read as FASTQ are warned about",
+       {{"empty.fa", ">only a header\n"}, {"q.fq", kFastqA}},
+       "ann\nfasta\n2\nempty.fa\nq.fq\n",
+       dialogue_start() + file_prompt(1) + file_prompt(2) + reading("empty.fa") + reading("q.fq") + "Done.\n",
+       warning("Desktop/empty.fa gave no reads") +
+           warning("Desktop/q.fq looks like FASTQ (an \"@\" line, then a \"+\" line two lines on) but was read as "
+                   "FASTA: its quality lines are taken as reads too"),
+       "@a1\nacgtacgtacgtacgtacgtacgtacgtacgt\n+\niiii\n@a2\nttnga\n+\niiii\n"},
+      {"FASTA read as FASTQ",
+       {{"r.fa", ">r1\nACGT\n>r2\nGGCC\n"}},
+       "ann\nfastq\n1\nr.fa\n",
+       dialogue_start() + file_prompt(1) + reading("r.fa") + "Done.\n",
+       warning("Desktop/r.fa looks like FASTA (it begins with a \">\" header line) but was read as FASTQ: only the "
+               "second line of every four is taken as a read"),
+       "acgt\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -145,12 +168,9 @@ TEST(ReadsImporterRun, WritesTheReadsFileAsTheAnswersAsk) {
     for (const auto& [name, content] : c.desktop) folder.write("Desktop/" + name, content);
     const ProgramRun run = testing::run_program(kBinary, folder, c.answers);
     EXPECT_EQ(run.out, c.out);
-    EXPECT_EQ(run.status, c.status);
-    EXPECT_EQ(run.err, "");
-    if (c.reads) {
-      ASSERT_TRUE(folder.exists("Desktop/vesmar/Sequence_reads/ann_reads.txt"));
-      EXPECT_EQ(folder.read("Desktop/vesmar/Sequence_reads/ann_reads.txt"), *c.reads);
-    }
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(folder.read("Desktop/vesmar/Sequence_reads/ann_reads.txt"), c.reads);
     EXPECT_EQ(folder.list("Desktop/vesmar/Sequence_reads"), std::vector<std::string>{"ann_reads.txt"});
   }
 }
@@ -197,37 +217,40 @@ void make_socket(const std::string& path) {
   ::close(fd);
 }
 
-TEST(ReadsImporterRun, AnUnreadableInputFileIsAnnouncedWarnedAboutAndPassedOver) {
-  ScratchFolder folder;
-  folder.write("Desktop/a.fa", "AAAA\n");
-  folder.write("Desktop/c.fa", "CCCC\n");
-  folder.make_folder("Desktop/sub");
-  make_socket(folder.path("Desktop/sock"));
-  ASSERT_EQ(::symlink("/proc/self/mem", folder.path("Desktop/mem").c_str()), 0);
-  const ProgramRun run = testing::run_program(kBinary, folder, "ann\nfasta\n6\na.fa\n\nsub\nsock\nmem\nc.fa\n");
-  EXPECT_EQ(run.out, dialogue_start() + file_prompt(1) + file_prompt(2) + file_prompt(3) + file_prompt(4) +
-                         file_prompt(5) + file_prompt(6) + reading("a.fa") + "Reading Desktop/\n" + reading("sub") +
-                         reading("sock") + reading("mem") + reading("c.fa") + "Done.\n");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err,
-            "Reads_importer: warning: cannot open Desktop/: Is a directory; it gives no reads\n"
-            "Reads_importer: warning: cannot open Desktop/sub: Is a directory; it gives no reads\n"
-            "Reads_importer: warning: cannot open Desktop/sock: No such device or address; it gives no reads\n"
-            "Reads_importer: warning: cannot read Desktop/mem: Input/output error; only the reads before the "
-            "error were taken\n"
-            "Reads_importer: 4 of 6 input files could not be read; their reads are missing from "
-            "Desktop/vesmar/Sequence_reads/ann_reads.txt\n");
-  EXPECT_EQ(folder.read("Desktop/vesmar/Sequence_reads/ann_reads.txt"), "aaaa\ncccc\n");
-}
-
-TEST(ReadsImporterRun, EndOfInputAtTheLastFileNameTakesTheDesktopFolder) {
-  ScratchFolder folder;
-  folder.write("Desktop/a.fa", "AAAA\n");
-  const ProgramRun run = testing::run_program(kBinary, folder, "ann\nfasta\n2\na.fa\n");
-  EXPECT_EQ(run.out, dialogue_start() + file_prompt(1) + file_prompt(2) + reading("a.fa") +
-                         "Reading Desktop/\nDone.\n");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(folder.read("Desktop/vesmar/Sequence_reads/ann_reads.txt"), "aaaa\n");
+// An input file that cannot be opened or read to its end stops the run after
+// its "Reading" line: no "Done.", an older reads file as it was, and no
+// temporary file left.
+TEST(ReadsImporterRun, AnInputFileThatCannotBeReadStopsTheRunAndKeepsTheOlderReadsFile) {
+  struct Unreadable {
+    std::string answer;
+    std::string error;
+  };
+  const Unreadable cases[] = {
+      {"", "cannot open Desktop/: Is a directory"},
+      {"sub", "cannot open Desktop/sub: Is a directory"},
+      {"sock", "cannot open Desktop/sock: No such device or address"},
+      {"mem", "cannot read Desktop/mem: Input/output error"},
+      {"cut.fa.gz", "cannot read Desktop/cut.fa.gz: the file ends in the middle of its compressed data (it is cut short)"},
+  };
+  for (const Unreadable& c : cases) {
+    SCOPED_TRACE(c.answer);
+    ScratchFolder folder;
+    folder.write("Desktop/a.fa", "AAAA\n");
+    folder.write("Desktop/c.fa", "CCCC\n");
+    folder.make_folder("Desktop/sub");
+    make_socket(folder.path("Desktop/sock"));
+    ASSERT_EQ(::symlink("/proc/self/mem", folder.path("Desktop/mem").c_str()), 0);
+    const std::string compressed = testing::gzip_member(std::string(5000, 'A') + "\n");
+    folder.write("Desktop/cut.fa.gz", compressed.substr(0, compressed.size() / 2));
+    folder.write("Desktop/vesmar/Sequence_reads/ann_reads.txt", "older\n");
+    const ProgramRun run = testing::run_program(kBinary, folder, "ann\nfasta\n3\na.fa\n" + c.answer + "\nc.fa\n");
+    EXPECT_EQ(run.out, dialogue_start() + file_prompt(1) + file_prompt(2) + file_prompt(3) + reading("a.fa") +
+                           reading(c.answer));
+    EXPECT_EQ(run.err, "Reads_importer: " + c.error + "\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(folder.read("Desktop/vesmar/Sequence_reads/ann_reads.txt"), "older\n");
+    EXPECT_EQ(folder.list("Desktop/vesmar/Sequence_reads"), std::vector<std::string>{"ann_reads.txt"});
+  }
 }
 
 struct FailedRun {
@@ -237,22 +260,35 @@ struct FailedRun {
   std::string err;
 };
 
-TEST(ReadsImporterRun, AnswersThatCanNeverComeStopTheRunAndLeaveTheOldReadsFile) {
+std::string ended_before(const std::string& question) {
+  return "Reads_importer: standard input ended before the question \"" + question + "\" was answered\n";
+}
+
+// Answers that leave nothing to convert stop the run before any file is
+// read, and an older reads file stays as it was.
+TEST(ReadsImporterRun, AnswersThatLeaveNothingToDoStopTheRunAndKeepTheOlderReadsFile) {
   const FailedRun cases[] = {
-      {"end of input at the format question",
-       "ann\nFASTA\n",
-       "[clear]\n" + kBanner + kName + kFormat + kFormat,
-       "Reads_importer: standard input ended before the input file format (gseq, fastq, fasta) was given\n"},
-      {"no answer at all", "", "[clear]\n" + kBanner + kName + kFormat,
-       "Reads_importer: standard input ended before the input file format (gseq, fastq, fasta) was given\n"},
-      {"an absurd count",
-       "ann\nfasta\n1e12\n",
-       dialogue_start(),
+      {"no answer at all", "", "[clear]\n" + kBanner + kName, ended_before("Your first name:")},
+      {"end of input at the format question", "ann\nFASTA\n", "[clear]\n" + kBanner + kName + kFormat + kFormat,
+       asked_again("the answer \"FASTA\" is none of gseq, fastq and fasta (as written here, in small letters)") +
+           ended_before("Input file format (gseq, fastq, fasta):")},
+      {"end of input at the count question", "ann\nfasta\n", dialogue_start(),
+       ended_before("How many sequence read files do you have?")},
+      {"end of input at a file name", "ann\nfasta\n2\na.fa\n", dialogue_start() + file_prompt(1) + file_prompt(2),
+       ended_before("Input file name number 2:")},
+      {"a count of 0", "ann\nfasta\n0\n", dialogue_start(),
+       "Reads_importer: the count \"0\" asks for no sequence read file: a run converts 1 or more\n"},
+      {"a negative count", "ann\nfasta\n-2\n", dialogue_start(),
+       "Reads_importer: the count \"-2\" asks for no sequence read file: a run converts 1 or more\n"},
+      {"a count that is no number", "ann\nfasta\nabc\n", dialogue_start(),
+       "Reads_importer: the count \"abc\" asks for no sequence read file: a run converts 1 or more\n"},
+      {"an absurd count", "ann\nfasta\n1e12\n", dialogue_start(),
        "Reads_importer: the count \"1e12\" is more sequence read files than one run takes (at most 1000000)\n"},
   };
   for (const FailedRun& c : cases) {
     SCOPED_TRACE(c.what);
     ScratchFolder folder;
+    folder.write("Desktop/a.fa", "AAAA\n");
     folder.write("Desktop/vesmar/Sequence_reads/ann_reads.txt", "old\n");
     const ProgramRun run = testing::run_program(kBinary, folder, c.answers);
     EXPECT_EQ(run.out, c.out);
@@ -261,17 +297,6 @@ TEST(ReadsImporterRun, AnswersThatCanNeverComeStopTheRunAndLeaveTheOldReadsFile)
     EXPECT_EQ(folder.read("Desktop/vesmar/Sequence_reads/ann_reads.txt"), "old\n");
     EXPECT_EQ(folder.list("Desktop/vesmar/Sequence_reads"), std::vector<std::string>{"ann_reads.txt"});
   }
-}
-
-TEST(ReadsImporterRun, EndOfInputAtAFileNameWithoutADesktopStopsTheRun) {
-  ScratchFolder folder;
-  folder.remove("Desktop");
-  const ProgramRun run = testing::run_program(kBinary, folder, "ann\nfasta\n1\nr.fa\n");
-  EXPECT_EQ(run.out, dialogue_start() + file_prompt(1) + file_prompt(1));
-  EXPECT_EQ(run.err,
-            "Reads_importer: standard input ended before input file name number 1 was given (nothing exists at "
-            "Desktop/)\n");
-  EXPECT_EQ(run.status, 1);
 }
 
 TEST(ReadsImporterRun, AReadsFileThatCannotBeCreatedStopsTheRunAfterTheQuestions) {
@@ -285,14 +310,14 @@ TEST(ReadsImporterRun, AReadsFileThatCannotBeCreatedStopsTheRunAfterTheQuestions
   EXPECT_EQ(run.status, 1);
 }
 
-TEST(ReadsImporterRun, AReadsFileThatCannotReplaceTheOldOneGivesNoDone) {
+TEST(ReadsImporterRun, AFolderWhereTheReadsFileShouldGoStopsTheRunBeforeAnyFileIsRead) {
   ScratchFolder folder;
   folder.write("Desktop/r.fa", "AC\n");
   folder.make_folder("Desktop/vesmar/Sequence_reads/ann_reads.txt");
   folder.write("Desktop/vesmar/Sequence_reads/ann_reads.txt/keep", "kept\n");
   const ProgramRun run = testing::run_program(kBinary, folder, "ann\nfasta\n1\nr.fa\n");
-  EXPECT_EQ(run.out, dialogue_start() + file_prompt(1) + reading("r.fa"));
-  EXPECT_EQ(run.err, "Reads_importer: cannot replace Desktop/vesmar/Sequence_reads/ann_reads.txt: Is a directory\n");
+  EXPECT_EQ(run.out, dialogue_start() + file_prompt(1));
+  EXPECT_EQ(run.err, "Reads_importer: cannot create Desktop/vesmar/Sequence_reads/ann_reads.txt: Is a directory\n");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(folder.list("Desktop/vesmar/Sequence_reads"), std::vector<std::string>{"ann_reads.txt"});
   EXPECT_EQ(folder.read("Desktop/vesmar/Sequence_reads/ann_reads.txt/keep"), "kept\n");
@@ -311,8 +336,9 @@ TEST(ReadsImporterRun, AnswersHelpAndVersionAndIgnoresOtherArguments) {
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "Reads_importer 1.0.0\n");
 
-  const ProgramRun other = testing::run_program(kBinary, folder, "ann\nfasta\n0\n", {"-x", "extra"});
-  EXPECT_EQ(other.out, dialogue_start() + "Done.\n");
+  folder.write("Desktop/r.fa", "AC\n");
+  const ProgramRun other = testing::run_program(kBinary, folder, "ann\nfasta\n1\nr.fa\n", {"-x", "extra"});
+  EXPECT_EQ(other.out, dialogue_start() + file_prompt(1) + reading("r.fa") + "Done.\n");
   EXPECT_EQ(other.status, 0);
 }
 

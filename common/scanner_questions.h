@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "common/console.h"
+#include "common/failure.h"
+
+namespace vesmar {
+
+// The questions both scanners ask. Each answer is one word. An answer that
+// cannot be used brings the question back, with a warning that says why.
+
+// "Alignment_results file name: ", asked until it names a file in
+// Desktop/vesmar/Alignment_results/ that can be opened for reading (a folder
+// cannot); the answered name.
+Result<std::string> ask_alignment_results_file(Console& console);
+
+// The region question `prompt`, asked until the answer is "e", "i" or "n";
+// the region file's name it chooses.
+Result<std::string_view> ask_region_file(Console& console, std::string_view prompt);
+
+}  // namespace vesmar
