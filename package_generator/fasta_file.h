@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "common/output_file.h"
+
+namespace vesmar::generator {
+
+// Chromosome FASTA files as the lab receives them: a record is a header line
+// ">" and the chromosome's name, then its bases as given, 60 to a line.
+
+inline constexpr std::size_t kFastaLineLength = 60;
+
+// The name of a chromosome's own file: "chr", its name, ".fa".
+std::string chromosome_file_name(std::string_view chromosome);
+
+// Writes one record; returns its size in bytes.
+std::int64_t write_fasta_record(OutputFile& file, std::string_view name, std::string_view bases);
+
+}  // namespace vesmar::generator
