@@ -6,15 +6,13 @@ namespace vesmar::generator {
 
 namespace {
 
+// The three-letter name of an amino acid given by its one-letter code; `*`
+// (a stop) is named `stop_name`.
 std::string_view three_letter_code(char amino_acid, std::string_view stop_name) {
-  switch (amino_acid) {
-    case 'A': return "Ala"; case 'R': return "Arg"; case 'N': return "Asn"; case 'D': return "Asp";
-    case 'C': return "Cys"; case 'Q': return "Gln"; case 'E': return "Glu"; case 'G': return "Gly";
-    case 'H': return "His"; case 'I': return "Ile"; case 'L': return "Leu"; case 'K': return "Lys";
-    case 'M': return "Met"; case 'F': return "Phe"; case 'P': return "Pro"; case 'S': return "Ser";
-    case 'T': return "Thr"; case 'W': return "Trp"; case 'Y': return "Tyr"; case 'V': return "Val";
-    default: return stop_name;
-  }
+  constexpr std::string_view kOneLetter = "ARNDCQEGHILKMFPSTWYV";
+  constexpr std::string_view kThreeLetter = "AlaArgAsnAspCysGlnGluGlyHisIleLeuLysMetPheProSerThrTrpTyrVal";
+  const std::size_t at = kOneLetter.find(amino_acid);
+  return at == std::string_view::npos ? stop_name : kThreeLetter.substr(3 * at, 3);
 }
 
 }  // namespace

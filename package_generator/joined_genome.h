@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -12,6 +13,10 @@ namespace vesmar::generator {
 // with "g" to a multiple of 50 bases and always with at least one, as
 // Chromosome_join writes the genome sequence file. Genome positions are
 // 1-based along the joined genome, padding included.
+
+// The chromosomes of the lab's genome in joining order; the scanners'
+// chromosome offsets (common/chromosome_offsets.h) are where they start.
+inline constexpr std::array<std::string_view, 6> kJoiningOrder = {"I", "II", "III", "IV", "V", "X"};
 
 inline constexpr std::int64_t kPaddingStep = 50;
 inline constexpr char kPaddingBase = 'g';

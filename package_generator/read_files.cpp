@@ -32,8 +32,8 @@ void ReadFile::append_record(const SolexaRead& read) {
   switch (format_) {
     case ReadFileFormat::Fastq:
     case ReadFileFormat::Fasta:
-      add_line({format_ == ReadFileFormat::Fastq ? "@" : ">", source_.name_prefix, ":", lane, ":", tile, ":", x,
-                ":", y, "#0/1"});
+      add_line({format_ == ReadFileFormat::Fastq ? "@" : ">", source_.name_prefix, ":", lane, ":", tile, ":",
+                x, ":", y, "#0/1"});
       add_line({read.bases});
       if (format_ == ReadFileFormat::Fasta) return;
       add_line({"+"});
@@ -42,8 +42,8 @@ void ReadFile::append_record(const SolexaRead& read) {
     case ReadFileFormat::Gseq: {
       std::string bases = read.bases;
       std::replace(bases.begin(), bases.end(), 'N', '.');
-      add_line({source_.machine, "\t", source_.run, "\t", lane, "\t", tile, "\t", x, "\t", y, "\t0\t1\t", bases,
-                "\t", read.qualities, "\t", read.passed_filter ? "1" : "0"});
+      add_line({source_.machine, "\t", source_.run, "\t", lane, "\t", tile, "\t", x, "\t", y, "\t0\t1\t",
+                bases, "\t", read.qualities, "\t", read.passed_filter ? "1" : "0"});
       return;
     }
   }

@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "bench/alignment_source.h"
+#include "bench/bench_package.h"
 #include "bench/feature_files.h"
 #include "bench/gene_layout.h"
 #include "bench/genome_layout.h"
-#include "bench/package_generator.h"
+#include "common/bases.h"
 #include "common/testing/program_run.h"
 #include "common/testing/text_lines.h"
 
