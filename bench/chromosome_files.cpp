@@ -6,7 +6,6 @@
 #include "common/package_paths.h"
 #include "package_generator/fasta_file.h"
 #include "package_generator/package_folders.h"
-#include "package_generator/whole_file.h"
 
 namespace vesmar::bench {
 
@@ -32,12 +31,9 @@ Result<ChromosomeFilesSummary> write_chromosome_files(const std::string& home, c
   for (const Chromosome& chromosome : reference.chromosomes()) {
     const auto count = static_cast<std::int64_t>(static_cast<double>(chromosome.sequence_length) * fraction + 0.5);
     const std::string bases = uppercase_bases(chromosome, count, reference);
-    const std::string path =
-        generator::path_under(home, kDesktopFolder, generator::chromosome_file_name(chromosome.name));
-    Status written = generator::write_whole_file(path, [&](OutputFile& own_file) {
-      summary.bytes += generator::write_fasta_record(own_file, chromosome.name, bases);
-    });
-    if (!written.ok()) return written.failure();
+    Result<std::int64_t> own_file = generator::write_chromosome_file(home, chromosome.name, bases);
+    if (!own_file.ok()) return own_file.failure();
+    summary.bytes += own_file.value();
     generator::write_fasta_record(*genome_file.value(), chromosome.name, bases);
     summary.bases += count;
   }

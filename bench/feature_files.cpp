@@ -2,11 +2,7 @@
 
 #include "bench/region_records.h"
 #include "common/bases.h"
-#include "common/package_paths.h"
-#include "package_generator/exon_tables.h"
-#include "package_generator/genetic_code_file.h"
-#include "package_generator/package_folders.h"
-#include "package_generator/region_file.h"
+#include "package_generator/feature_locations.h"
 
 namespace vesmar::bench {
 
@@ -49,23 +45,15 @@ std::string exon_sequence(const Exon& exon, bool forward, const Reference& refer
 Result<FeatureSummary> write_feature_files(const std::string& home, const Reference& reference,
                                            const std::vector<Gene>& genes, std::int64_t positions) {
   const auto& chromosomes = reference.chromosomes();
-  FeatureSummary summary;
-  summary.genes = static_cast<std::int64_t>(genes.size());
-  const std::vector<RegionRecord> exons = exon_regions(genes, chromosomes);
-  const std::vector<RegionRecord> introns = intron_regions(genes, chromosomes);
-  const std::vector<RegionRecord> intergenic = intergenic_regions(genes, chromosomes, positions);
-  summary.exons = static_cast<std::int64_t>(exons.size());
-  summary.introns = static_cast<std::int64_t>(introns.size());
-  summary.intergenic_regions = static_cast<std::int64_t>(intergenic.size());
-  auto path = [&](std::string_view name) { return generator::path_under(home, kFeatureLocationsFolder, name); };
-  if (Status s = generator::write_region_file(path("cexons.txt"), exons); !s.ok()) return s.failure();
-  if (Status s = generator::write_region_file(path("cintrons.txt"), introns); !s.ok()) return s.failure();
-  if (Status s = generator::write_region_file(path("cintergenic.txt"), intergenic); !s.ok()) return s.failure();
-  if (Status s = generator::write_exon_sequences(path("exon_sequences.txt"), exon_sequences(reference, genes)); !s.ok())
-    return s.failure();
-  if (Status s = generator::write_exon_frames(path("exon_frames.txt"), exon_frames(genes)); !s.ok()) return s.failure();
-  if (Status s = generator::write_genetic_code(path("genetic_code.txt"), "Ter"); !s.ok()) return s.failure();
-  return summary;
+  const generator::FeatureLocations features{exon_regions(genes, chromosomes),
+                                             intron_regions(genes, chromosomes),
+                                             intergenic_regions(genes, chromosomes, positions),
+                                             exon_sequences(reference, genes),
+                                             exon_frames(genes),
+                                             "Ter"};
+  if (Status written = generator::write_feature_locations(home, features); !written.ok()) return written.failure();
+  auto count = [](const auto& list) { return static_cast<std::int64_t>(list.size()); };
+  return FeatureSummary{count(genes), count(features.exons), count(features.introns), count(features.intergenic)};
 }
 
 }  // namespace vesmar::bench

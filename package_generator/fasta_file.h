@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/failure.h"
 #include "common/output_file.h"
 
 namespace vesmar::generator {
@@ -13,10 +14,12 @@ namespace vesmar::generator {
 
 inline constexpr std::size_t kFastaLineLength = 60;
 
-// The name of a chromosome's own file: "chr", its name, ".fa".
-std::string chromosome_file_name(std::string_view chromosome);
-
 // Writes one record; returns its size in bytes.
 std::int64_t write_fasta_record(OutputFile& file, std::string_view name, std::string_view bases);
+
+// Writes a chromosome's own file, Desktop/chr<name>.fa under `home` (the
+// working folder), with its one record; returns the file's size in bytes.
+Result<std::int64_t> write_chromosome_file(const std::string& home, std::string_view name,
+                                           std::string_view bases);
 
 }  // namespace vesmar::generator
