@@ -26,6 +26,13 @@ struct ReadSource {
   std::string_view name_prefix;  // the start of a FASTQ or FASTA read name
 };
 
+// What a read file holds.
+struct ReadFileSummary {
+  std::int64_t reads = 0;
+  std::int64_t lines = 0;
+  std::int64_t bytes = 0;
+};
+
 // One cluster's read as the instrument reports it: where it lies on the flow
 // cell, its bases (upper case, N where no base was called) and qualities.
 struct SolexaRead {
@@ -36,12 +43,6 @@ struct SolexaRead {
   std::string bases;
   std::string qualities;
   bool passed_filter = true;
-};
-
-struct ReadFileSummary {
-  std::int64_t reads = 0;
-  std::int64_t lines = 0;
-  std::int64_t bytes = 0;
 };
 
 // A read file being written, one record per read in the order added.
