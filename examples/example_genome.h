@@ -29,13 +29,13 @@ struct NamedRegion {
   bool reverse = false;
 };
 
-// The example's reference: chromosome I, short, with two genes (one on each
-// strand) and the feature location tables that describe them.
 inline constexpr std::string_view kChromosomeName = "I";
 inline constexpr int kChromosomeLength = 3000;
 // The genome sequence file pads the chromosome: 3000 bases get 50 "g" more.
 inline constexpr int kGenomeLength = static_cast<int>(generator::padded_length(kChromosomeLength));
 
+// The example's reference: chromosome I, short, with two genes (one on each
+// strand) and the feature location tables that describe them.
 struct ReferenceGenome {
   std::string chromosome;                               // lowercase; index 0 is genome position 1
   std::vector<NamedRegion> exons, introns, intergenic;  // genome order
