@@ -45,15 +45,14 @@ Windows windows_for(const PositionRecord& record, const Reference& reference) {
   return windows;
 }
 
-AlignmentSource::AlignmentSource(const Reference& reference, std::uint64_t seed, bool stress,
-                                 CoverageShape shape)
+AlignmentSource::AlignmentSource(const Reference& reference, std::uint64_t seed, bool stress, CoverageShape shape)
     : reference_(reference),
       seed_(seed),
       stress_(stress),
       shape_(shape),
       depth_by_quantile_(poisson_quantiles(shape.mean_depth)),
-      gap_stream_(seed, Stream::Gaps),
-      snp_stream_(seed, Stream::Snps) {
+      gap_stream_(stream_for(seed, Stream::Gaps)),
+      snp_stream_(stream_for(seed, Stream::Snps)) {
   plan_next_gap();
   plan_next_snp();
 }
@@ -110,8 +109,8 @@ PositionRecord AlignmentSource::covered(std::int64_t position) const {
   // Where the windows start and which base the read shows; used only when
   // some read differs.
   const std::uint64_t window = keyed_random(seed_, Stream::Windows, static_cast<std::uint64_t>(position));
-  const bool early = position <= kLateWindowColumn || fraction_of(window) < shape_.early_window_share;
-  record.window_column = early ? 0 : kLateWindowColumn;
+  const bool early = position <= kWindowCentre || fraction_of(window) < shape_.early_window_share;
+  record.window_column = early ? 0 : kWindowCentre;
   const int shift = 1 + static_cast<int>(mix64(window) % 3);
   const int changed = (base_index(reference_.base(position)) + shift) % 4;
   record.read_base = "acgt"[changed];

@@ -4,8 +4,12 @@
 #include <cstdint>
 
 #include "bench/genome_layout.h"
+#include "package_generator/alignment_file.h"
 
 namespace vesmar::bench {
+
+using generator::kWindowCentre;
+using generator::kWindowLength;
 
 // What the aligner reports for one genome position: the two counts and, when
 // some read differs, the column of the changed base in the 25-base windows
@@ -17,9 +21,6 @@ struct PositionRecord {
   int window_column = 0;
   char read_base = 'a';
 };
-
-inline constexpr int kWindowLength = 25;
-inline constexpr int kLateWindowColumn = 12;
 
 // The read and reference windows of a record with mutant reads: 25 reference
 // bases around the position, and the same with the changed base put in.

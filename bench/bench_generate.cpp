@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_package.h"
 #include "bench/generator_arguments.h"
-#include "bench/package_generator.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);

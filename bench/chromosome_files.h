@@ -1,16 +1,14 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "bench/genome_layout.h"
 #include "common/failure.h"
 
 namespace vesmar::bench {
 
-// The names of the separate chromosome files, in joining order.
-std::array<std::string, kChromosomeCount> chromosome_file_names();
 // The name of the single file that holds all six chromosomes.
 inline constexpr std::string_view kGenomeFastaName = "genome.fa";
 
@@ -19,12 +17,12 @@ struct ChromosomeFilesSummary {
   std::int64_t bytes = 0;  // of the separate files together
 };
 
-// Writes into `folder` (the Desktop) one FASTA file per chromosome (a header
-// line ">" + name, then the bases in upper case, 60 to a line) and
-// genome.fa, the same six records in one file. Each chromosome keeps the
-// first `fraction` of its bases, so at the genome scale (fraction 1) the
-// joiner's padded chromosomes start exactly at the scanners' offsets.
-Result<ChromosomeFilesSummary> write_chromosome_files(const std::string& folder, const Reference& reference,
+// Writes into the Desktop under `home` one FASTA file per chromosome, chrI.fa
+// to chrX.fa (the bases in upper case), and genome.fa, the same six records
+// in one file. Each chromosome keeps the first `fraction` of its bases, so at
+// the genome scale (fraction 1) the joiner's padded chromosomes start exactly
+// at the scanners' offsets.
+Result<ChromosomeFilesSummary> write_chromosome_files(const std::string& home, const Reference& reference,
                                                       double fraction);
 
 }  // namespace vesmar::bench

@@ -59,15 +59,15 @@ void set_frames(Gene& gene, int five_prime_skip, int three_prime_skip) {
 
 }  // namespace
 
-std::vector<Gene> generate_genes(const std::array<Chromosome, kChromosomeCount>& chromosomes,
-                                 std::uint64_t seed, std::int64_t positions, const GeneShape& shape) {
+std::vector<Gene> generate_genes(std::span<const Chromosome> chromosomes, std::uint64_t seed, std::int64_t positions,
+                                 const GeneShape& shape) {
   std::vector<Gene> genes;
   int number = 0;
-  for (int c = 0; c < kChromosomeCount; ++c) {
+  for (std::size_t c = 0; c < chromosomes.size(); ++c) {
     const Chromosome& chromosome = chromosomes[c];
     // Region coordinates are genome positions less 1.
     const std::int64_t last_coordinate = chromosome.last_position() - 1;
-    RandomStream random(seed, Stream::Genes, static_cast<std::uint64_t>(c));
+    RandomStream random = stream_for(seed, Stream::Genes, c);
     std::int64_t cursor = chromosome.offset;
     std::optional<Gene> previous;
     for (;;) {
@@ -89,7 +89,7 @@ std::vector<Gene> generate_genes(const std::array<Chromosome, kChromosomeCount>&
       if (gene.last() > last_coordinate) break;
       set_frames(gene, five_prime_skip, three_prime_skip);
       gene.number = ++number;
-      gene.chromosome = c;
+      gene.chromosome = static_cast<int>(c);
       cursor = std::max(cursor, gene.last() + 1);
       previous = gene;
       if (gene.last() <= positions - 1) genes.push_back(std::move(gene));

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "bench/genome_layout.h"
@@ -28,7 +28,7 @@ struct Exon {
 // coding length that is a multiple of 3.
 struct Gene {
   int number = 0;  // genes are named "gene" + number
-  int chromosome = 0;
+  int chromosome = 0;  // its index in the joining order
   bool forward = true;
   std::vector<Exon> exons;
 
@@ -60,7 +60,7 @@ struct GeneShape {
 // 1 to `positions`, in the order they were laid out (chromosome by
 // chromosome, mostly by position). The genes kept for a smaller `positions`
 // are exactly the first ones kept for a larger.
-std::vector<Gene> generate_genes(const std::array<Chromosome, kChromosomeCount>& chromosomes,
-                                 std::uint64_t seed, std::int64_t positions, const GeneShape& shape = {});
+std::vector<Gene> generate_genes(std::span<const Chromosome> chromosomes, std::uint64_t seed, std::int64_t positions,
+                                 const GeneShape& shape = {});
 
 }  // namespace vesmar::bench

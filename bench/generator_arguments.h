@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/package_generator.h"
+#include "bench/bench_package.h"
 #include "common/failure.h"
 
 namespace vesmar::bench {

@@ -1,39 +1,24 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <string_view>
+#include <vector>
 
-#include "bench/random_stream.h"
+#include "bench/seeded_streams.h"
+#include "package_generator/joined_genome.h"
 
 namespace vesmar::bench {
 
-// The synthetic reference genome: six chromosomes joined in the order I, II,
-// III, IV, V, X, each padded with "g" to a multiple of 50 bases, so that they
-// start at the offsets built into the scanners. Genome positions are 1-based
-// along the joined genome, as in the alignment results file.
-struct Chromosome {
-  std::string_view name;
-  std::int64_t offset = 0;           // bases of the joined genome before it
-  std::int64_t padded_length = 0;    // its share of the joined genome, a multiple of 50
-  std::int64_t sequence_length = 0;  // its own bases; the rest is padding
+using generator::Chromosome;
+using generator::chromosome_at;
 
-  // Genome position of its first and last own base.
-  std::int64_t first_position() const { return offset + 1; }
-  std::int64_t last_position() const { return offset + sequence_length; }
-};
-
+// The synthetic reference genome: the six chromosomes joined in the order I,
+// II, III, IV, V, X, with lengths that make their padding end exactly where
+// the next chromosome starts at the scanners' offset.
 inline constexpr std::int64_t kGenomePositions = 100'300'000;
-inline constexpr int kChromosomeCount = 6;
 
 // The six chromosomes for a seed. Only the padding (1 to 50 "g", as the
 // joiner writes it) depends on the seed.
-std::array<Chromosome, kChromosomeCount> chromosomes_for(std::uint64_t seed);
-
-// The chromosome that holds a genome position (its own bases or its padding);
-// the last one for positions beyond the genome.
-const Chromosome& chromosome_at(const std::array<Chromosome, kChromosomeCount>& chromosomes,
-                                std::int64_t position);
+std::vector<Chromosome> chromosomes_for(std::uint64_t seed);
 
 // The reference base at each genome position, in lowercase: random a, c, g, t
 // on a chromosome's own bases, "g" on its padding.
@@ -42,12 +27,12 @@ class Reference {
   explicit Reference(std::uint64_t seed);
 
   char base(std::int64_t position) const {
-    if (position < 1) return 'g';
+    if (position < 1) return generator::kPaddingBase;
     const Chromosome& chromosome = chromosome_at(chromosomes_, position);
-    if (position > chromosome.last_position()) return 'g';
+    if (position > chromosome.last_position()) return generator::kPaddingBase;
     return own_base(position);
   }
-  const std::array<Chromosome, kChromosomeCount>& chromosomes() const { return chromosomes_; }
+  const std::vector<Chromosome>& chromosomes() const { return chromosomes_; }
 
  private:
   // 32 bases come from each random value, two bits apiece.
@@ -57,10 +42,7 @@ class Reference {
   }
 
   std::uint64_t seed_;
-  std::array<Chromosome, kChromosomeCount> chromosomes_;
+  std::vector<Chromosome> chromosomes_;
 };
-
-// The base on the other strand; other characters stay as they are.
-char complement(char base);
 
 }  // namespace vesmar::bench

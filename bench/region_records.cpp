@@ -18,8 +18,7 @@ std::string exon_name(const Gene& gene, const Exon& exon) {
   return "gene" + std::to_string(gene.number) + ".exon" + std::to_string(exon.number);
 }
 
-std::vector<RegionRecord> exon_regions(const std::vector<Gene>& genes,
-                                       const std::array<Chromosome, kChromosomeCount>& chromosomes) {
+std::vector<RegionRecord> exon_regions(const std::vector<Gene>& genes, std::span<const Chromosome> chromosomes) {
   std::vector<RegionRecord> regions;
   for (const Gene& gene : genes) {
     for (const Exon& exon : gene.exons) {
@@ -31,8 +30,7 @@ std::vector<RegionRecord> exon_regions(const std::vector<Gene>& genes,
   return regions;
 }
 
-std::vector<RegionRecord> intron_regions(const std::vector<Gene>& genes,
-                                         const std::array<Chromosome, kChromosomeCount>& chromosomes) {
+std::vector<RegionRecord> intron_regions(const std::vector<Gene>& genes, std::span<const Chromosome> chromosomes) {
   std::vector<RegionRecord> regions;
   for (const Gene& gene : genes) {
     // Intron K lies between exons K and K + 1 of the transcript.
@@ -49,20 +47,19 @@ std::vector<RegionRecord> intron_regions(const std::vector<Gene>& genes,
   return regions;
 }
 
-std::vector<RegionRecord> intergenic_regions(const std::vector<Gene>& genes,
-                                             const std::array<Chromosome, kChromosomeCount>& chromosomes,
+std::vector<RegionRecord> intergenic_regions(const std::vector<Gene>& genes, std::span<const Chromosome> chromosomes,
                                              std::int64_t positions) {
   std::vector<RegionRecord> regions;
   int number = 0;
   auto add = [&](std::int64_t start, std::int64_t end, const Chromosome& chromosome) {
     if (start <= end) regions.push_back({"intergenic" + std::to_string(++number), start, end, chromosome.name, true});
   };
-  for (int c = 0; c < kChromosomeCount; ++c) {
+  for (std::size_t c = 0; c < chromosomes.size(); ++c) {
     const Chromosome& chromosome = chromosomes[c];
     if (chromosome.offset >= positions) break;
     std::vector<std::pair<std::int64_t, std::int64_t>> spans;
     for (const Gene& gene : genes) {
-      if (gene.chromosome == c) spans.emplace_back(gene.first(), gene.last());
+      if (gene.chromosome == static_cast<int>(c)) spans.emplace_back(gene.first(), gene.last());
     }
     std::sort(spans.begin(), spans.end());
     std::int64_t covered_to = chromosome.offset - 1;
@@ -75,8 +72,8 @@ std::vector<RegionRecord> intergenic_regions(const std::vector<Gene>& genes,
   return regions;
 }
 
-std::vector<RegionRecord> stress_regions(const std::array<Chromosome, kChromosomeCount>& chromosomes,
-                                         std::uint64_t seed, std::int64_t positions, std::int64_t count) {
+std::vector<RegionRecord> stress_regions(std::span<const Chromosome> chromosomes, std::uint64_t seed,
+                                         std::int64_t positions, std::int64_t count) {
   std::vector<RegionRecord> regions;
   regions.reserve(static_cast<std::size_t>(count));
   const double spacing = static_cast<double>(positions) / static_cast<double>(count);

@@ -1,215 +1,125 @@
 #include "examples/example_files.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
-#include <stdexcept>
+
+#include "common/package_paths.h"
+#include "examples/example_genome.h"
+#include "examples/example_lanes.h"
+#include "examples/example_sample.h"
+#include "package_generator/alignment_file.h"
+#include "package_generator/fasta_file.h"
+#include "package_generator/feature_locations.h"
+#include "package_generator/package_folders.h"
+#include "package_generator/read_files.h"
+#include "package_generator/whole_file.h"
 
 namespace vesmar::example {
 
 namespace {
 
 constexpr std::uint64_t kSeed = 20090514;
-constexpr std::size_t kFastaLineLength = 60;
-// Reads that the instrument's filter failed: written in gseq with a last
-// field of 0, and left out of FASTQ and FASTA as the instrument's export does.
-constexpr int kFilteredPercent = 3;
+// The instrument the example's reads come from, as its read files name it.
+constexpr generator::ReadSource kInstrument{"HWI-EAS209", "6", "HWI-EAS209_0006"};
 
-class TextFile {
- public:
-  explicit TextFile(const std::string& path) : path_(path), out_(path, std::ios::binary | std::ios::trunc) {
-    if (!out_) throw std::runtime_error("cannot create " + path);
-  }
-  ~TextFile() noexcept(false) {
-    out_.close();
-    if (!out_ && std::uncaught_exceptions() == 0) throw std::runtime_error("cannot write " + path_);
-  }
-  std::ofstream& operator*() { return out_; }
-
- private:
-  std::string path_;
-  std::ofstream out_;
-};
-
-const char* const kGeneticCode[64][2] = {
-    {"ttt", "Phe"}, {"ttc", "Phe"}, {"tta", "Leu"}, {"ttg", "Leu"}, {"tct", "Ser"}, {"tcc", "Ser"},
-    {"tca", "Ser"}, {"tcg", "Ser"}, {"tat", "Tyr"}, {"tac", "Tyr"}, {"taa", "Stp"}, {"tag", "Stp"},
-    {"tgt", "Cys"}, {"tgc", "Cys"}, {"tga", "Stp"}, {"tgg", "Trp"}, {"ctt", "Leu"}, {"ctc", "Leu"},
-    {"cta", "Leu"}, {"ctg", "Leu"}, {"cct", "Pro"}, {"ccc", "Pro"}, {"cca", "Pro"}, {"ccg", "Pro"},
-    {"cat", "His"}, {"cac", "His"}, {"caa", "Gln"}, {"cag", "Gln"}, {"cgt", "Arg"}, {"cgc", "Arg"},
-    {"cga", "Arg"}, {"cgg", "Arg"}, {"att", "Ile"}, {"atc", "Ile"}, {"ata", "Ile"}, {"atg", "Met"},
-    {"act", "Thr"}, {"acc", "Thr"}, {"aca", "Thr"}, {"acg", "Thr"}, {"aat", "Asn"}, {"aac", "Asn"},
-    {"aaa", "Lys"}, {"aag", "Lys"}, {"agt", "Ser"}, {"agc", "Ser"}, {"aga", "Arg"}, {"agg", "Arg"},
-    {"gtt", "Val"}, {"gtc", "Val"}, {"gta", "Val"}, {"gtg", "Val"}, {"gct", "Ala"}, {"gcc", "Ala"},
-    {"gca", "Ala"}, {"gcg", "Ala"}, {"gat", "Asp"}, {"gac", "Asp"}, {"gaa", "Glu"}, {"gag", "Glu"},
-    {"ggt", "Gly"}, {"ggc", "Gly"}, {"gga", "Gly"}, {"ggg", "Gly"},
-};
-
-void write_chromosome(const std::string& path, const ReferenceGenome& reference) {
-  TextFile file(path);
-  *file << ">I\n";
-  for (std::size_t at = 0; at < reference.chromosome.size(); at += kFastaLineLength) {
-    *file << reference.chromosome.substr(at, kFastaLineLength) << '\n';
-  }
-}
-
-// Region coordinates are one less than the genome positions they cover.
-void write_regions(const std::string& path, const std::vector<NamedRegion>& regions) {
-  TextFile file(path);
+std::vector<generator::RegionRecord> region_records(const std::vector<NamedRegion>& regions) {
+  std::vector<generator::RegionRecord> records;
   for (const NamedRegion& region : regions) {
-    *file << region.name << '\n'
-          << region.span.first - 1 << '\n'
-          << region.span.last - 1 << '\n'
-          << "I\n"
-          << (region.reverse ? "-1" : "1") << '\n';
+    records.push_back({region.name, generator::region_coordinate(region.span.first),
+                       generator::region_coordinate(region.span.last), kChromosomeName, !region.reverse});
   }
+  return records;
 }
 
-void write_exon_tables(const std::string& folder, const ReferenceGenome& reference) {
-  {
-    TextFile file(folder + "genetic_code.txt");
-    for (const auto& [codon, amino_acid] : kGeneticCode) *file << codon << amino_acid << '\n';
-  }
-  {
-    TextFile file(folder + "exon_sequences.txt");
-    for (const auto& [name, sequence] : reference.exon_sequences) *file << name << '\n' << sequence << '\n';
-  }
-  TextFile file(folder + "exon_frames.txt");
-  for (const ExonFrameEntry& frame : reference.exon_frames) {
-    *file << frame.name << '\n'
-          << frame.five_prime_skip << '\n'
-          << frame.three_prime_skip << '\n'
-          << frame.start_frame << '\n';
-  }
+generator::FeatureLocations feature_locations(const ReferenceGenome& reference) {
+  return {region_records(reference.exons),
+          region_records(reference.introns),
+          region_records(reference.intergenic),
+          reference.exon_sequences,
+          reference.exon_frames,
+          "Stp"};
 }
 
-void write_alignment(const std::string& path, const std::vector<PositionRecord>& records) {
-  TextFile file(path);
+Status write_alignment(const std::string& path, const std::vector<PositionRecord>& records) {
+  Result<generator::AlignmentFile> created = generator::AlignmentFile::create(path);
+  if (!created.ok()) return created.failure();
   for (std::size_t position = 1; position < records.size(); ++position) {
     const PositionRecord& record = records[position];
-    *file << record.wt_reads << '\n' << record.mut_reads << '\n';
-    if (record.mut_reads != 0) *file << record.read_window << '\n' << record.reference_window << '\n';
+    created.value().add(record.wt_reads, record.mut_reads, record.read_window, record.reference_window);
   }
+  return created.value().commit();
 }
 
-// Quality values as the instrument wrote them (Phred + 64): high at the
-// start of a read, lower towards its end, B where no base was called.
-std::string qualities(const std::string& bases, ExampleRandom& random) {
-  std::string values;
-  for (std::size_t i = 0; i < bases.size(); ++i) {
-    const int best = 40 - static_cast<int>(i) / 3;
-    values += bases[i] == 'N' ? 'B' : static_cast<char>(64 + best - random.below(6));
+// Each lane in the three formats. FASTQ and FASTA leave out the clusters that
+// failed the filter, as the instrument's export does; gseq marks them.
+Status write_lane(const std::string& home, int lane, const std::vector<ListedRead>& listed) {
+  const std::string stem = generator::path_under(home, kDesktopFolder, "lane" + std::to_string(lane));
+  auto create = [&](std::string_view suffix, generator::ReadFileFormat format) {
+    return generator::ReadFile::create(stem + std::string(suffix), format, kInstrument);
+  };
+  Result<generator::ReadFile> gseq = create("_gseq.txt", generator::ReadFileFormat::Gseq);
+  if (!gseq.ok()) return gseq.failure();
+  Result<generator::ReadFile> fastq = create(".fastq", generator::ReadFileFormat::Fastq);
+  if (!fastq.ok()) return fastq.failure();
+  Result<generator::ReadFile> fasta = create(".fasta", generator::ReadFileFormat::Fasta);
+  if (!fasta.ok()) return fasta.failure();
+  for (const ListedRead& cluster : listed) {
+    gseq.value().add(cluster.record);
+    if (!cluster.record.passed_filter) continue;
+    fastq.value().add(cluster.record);
+    fasta.value().add(cluster.record);
   }
-  return values;
+  for (generator::ReadFile* file : {&gseq.value(), &fastq.value(), &fasta.value()}) {
+    if (Status committed = file->commit(); !committed.ok()) return committed;
+  }
+  return {};
 }
 
-// Where a read lies on the instrument's flow cell: its name.
-struct ReadName {
-  int lane;
-  int tile;
-  int x;
-  int y;
-  std::string text() const {
-    return "HWI-EAS209_0006:" + std::to_string(lane) + ":" + std::to_string(tile) + ":" + std::to_string(x) +
-           ":" + std::to_string(y) + "#0/1";
-  }
-};
-
-struct LaneFiles {
-  std::ofstream* gseq;
-  std::ofstream* fastq;
-  std::ofstream* fasta;
-};
-
-void write_read(const LaneFiles& files, const ReadName& name, const std::string& bases, bool passed,
-                ExampleRandom& random) {
-  const std::string values = qualities(bases, random);
-  std::string gseq_bases = bases;
-  std::replace(gseq_bases.begin(), gseq_bases.end(), 'N', '.');
-  *files.gseq << "HWI-EAS209\t6\t" << name.lane << '\t' << name.tile << '\t' << name.x << '\t' << name.y
-              << "\t0\t1\t" << gseq_bases << '\t' << values << '\t' << (passed ? 1 : 0) << '\n';
-  if (!passed) return;
-  *files.fastq << '@' << name.text() << '\n' << bases << "\n+\n" << values << '\n';
-  *files.fasta << '>' << name.text() << '\n' << bases << '\n';
-}
-
-// The reads in the order an instrument lists them (by tile and place, not by
-// genome position), split over two lanes, each in the three formats.
-void write_read_files(const std::string& desktop, std::vector<SequencedRead> reads, ExampleRandom& random) {
-  for (std::size_t i = reads.size(); i > 1; --i) {
-    std::swap(reads[i - 1], reads[static_cast<std::size_t>(random.below(static_cast<int>(i)))]);
-  }
-  for (int lane = 1; lane <= 2; ++lane) {
-    const std::string stem = desktop + "lane" + std::to_string(lane);
-    TextFile gseq(stem + "_gseq.txt");
-    TextFile fastq(stem + ".fastq");
-    TextFile fasta(stem + ".fasta");
-    const LaneFiles files{&*gseq, &*fastq, &*fasta};
-    const std::size_t begin = lane == 1 ? 0 : reads.size() / 2;
-    const std::size_t end = lane == 1 ? reads.size() / 2 : reads.size();
-    ReadName name{lane, 1, 0, 0};
-    for (std::size_t i = begin; i < end; ++i) {
-      name.x += 1 + random.below(9);
-      name.y = random.below(2048);
-      if (name.x > 2000) {
-        ++name.tile;
-        name.x = 1 + random.below(9);
-      }
-      if (random.percent(kFilteredPercent)) {
-        // A cluster that failed the filter: its bases are mostly noise.
-        std::string noise;
-        for (int b = 0; b < kReadLength; ++b) noise += "ACGTN"[random.below(5)];
-        write_read(files, name, noise, false, random);
-        name.x += 1;
-      }
-      write_read(files, name, reads[i].bases, true, random);
-    }
-  }
-}
-
-void write_key(const std::string& path, const std::vector<SequencedRead>& reads) {
-  TextFile file(path);
-  *file << "Changes planted in the example strain (genome positions on chromosome I)\n\n";
+std::string key_text(const std::vector<SequencedRead>& reads) {
+  std::ostringstream text;
+  text << "Changes planted in the example strain (genome positions on chromosome I)\n\n";
   for (const Substitution& change : planted_changes().substitutions) {
-    *file << change.position << "  " << change.reference << " -> " << change.changed << "  " << change.what
-          << '\n';
+    text << change.position << "  " << change.reference << " -> " << change.changed << "  " << change.what
+         << '\n';
   }
   for (const Deletion& deletion : planted_changes().deletions) {
-    *file << deletion.span.first << "-" << deletion.span.last << "  deleted  " << deletion.what << '\n';
+    text << deletion.span.first << "-" << deletion.span.last << "  deleted  " << deletion.what << '\n';
   }
   const auto aligned =
       std::count_if(reads.begin(), reads.end(), [](const SequencedRead& read) { return read.aligned; });
-  *file << "\nAlso: no reads at all were sequenced from the places 880-919 (so positions 911-919 are\n"
-           "covered by no read), 8 reads carry one sequencing error each, and a few bases were not\n"
-           "called (N in FASTQ and FASTA, . in gseq).\n"
-        << reads.size() << " reads passed the instrument's filter; " << aligned
-        << " of them align to the reference without a gap.\n";
+  text << "\nAlso: no reads at all were sequenced from the places 880-919 (so positions 911-919 are\n"
+          "covered by no read), 8 reads carry one sequencing error each, and a few bases were not\n"
+          "called (N in FASTQ and FASTA, . in gseq).\n"
+       << reads.size() << " reads passed the instrument's filter; " << aligned
+       << " of them align to the reference without a gap.\n";
+  return text.str();
 }
 
 }  // namespace
 
-void write_example(const std::string& home) {
-  ExampleRandom random(kSeed);
-  const ReferenceGenome reference = build_reference(random, planted_reference_bases());
-  const std::vector<SequencedRead> reads = sequence_the_strain(reference, random);
-  const std::vector<PositionRecord> records = align(reference, reads);
+Status write_example(const std::string& home) {
+  RandomStream random(kSeed);
+  const Result<ReferenceGenome> reference = build_reference(random, planted_reference_bases());
+  if (!reference.ok()) return reference.failure();
+  const Result<std::vector<SequencedRead>> reads = sequence_the_strain(reference.value(), random);
+  if (!reads.ok()) return reads.failure();
+  const Result<std::vector<PositionRecord>> records = align(reference.value(), reads.value());
+  if (!records.ok()) return records.failure();
+  const std::array<std::vector<ListedRead>, 2> lanes = list_in_lanes(reads.value(), random);
 
-  const std::string desktop = home + "/Desktop/";
-  const std::string package = desktop + "vesmar/";
-  for (const char* folder : {"Sequence_reads", "Genome_sequences", "Alignment_results", "Feature_locations",
-                             "SNP_results", "Deletion_results"}) {
-    std::filesystem::create_directories(package + folder);
+  if (Status made = generator::make_package_folders(home); !made.ok()) return made;
+  const Result<std::int64_t> chromosome =
+      generator::write_chromosome_file(home, kChromosomeName, reference.value().chromosome);
+  if (!chromosome.ok()) return chromosome.failure();
+  for (int lane = 1; lane <= 2; ++lane) {
+    if (Status s = write_lane(home, lane, lanes[lane - 1]); !s.ok()) return s;
   }
-  write_chromosome(desktop + "chrI.fa", reference);
-  write_read_files(desktop, reads, random);
-  write_alignment(package + "Alignment_results/Anna_run1.txt", records);
-  const std::string features = package + "Feature_locations/";
-  write_regions(features + "cexons.txt", reference.exons);
-  write_regions(features + "cintrons.txt", reference.introns);
-  write_regions(features + "cintergenic.txt", reference.intergenic);
-  write_exon_tables(features, reference);
-  write_key(home + "/planted_changes.txt", reads);
+  const std::string alignment = generator::path_under(home, kAlignmentResultsFolder, "Anna_run1.txt");
+  if (Status s = write_alignment(alignment, records.value()); !s.ok()) return s;
+  if (Status s = generator::write_feature_locations(home, feature_locations(reference.value())); !s.ok())
+    return s;
+  return generator::write_whole_file(home + "/planted_changes.txt",
+                                     [&](OutputFile& file) { file.write(key_text(reads.value())); });
 }
 
 }  // namespace vesmar::example

@@ -1,11 +1,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "examples/example_genome.h"
-#include "examples/example_random.h"
-#include "examples/example_sample.h"
+#include "common/failure.h"
 
 namespace vesmar::example {
 
@@ -18,7 +15,7 @@ namespace vesmar::example {
 //   Desktop/vesmar/Alignment_results/Anna_run1.txt
 //   Desktop/vesmar/Feature_locations/<the six feature location files>
 //   planted_changes.txt                      what was planted, as a key
-// Throws std::runtime_error naming a file that cannot be written.
-void write_example(const std::string& home);
+// Fails naming a file that cannot be written.
+Status write_example(const std::string& home);
 
 }  // namespace vesmar::example

@@ -1,7 +1,8 @@
 #include "examples/example_genome.h"
 
 #include <algorithm>
-#include <stdexcept>
+
+#include "common/bases.h"
 
 namespace vesmar::example {
 
@@ -40,13 +41,13 @@ const std::vector<GeneModel>& gene_models() {
 
 bool is_stop(const std::string& codon) { return codon == "taa" || codon == "tag" || codon == "tga"; }
 
-char random_base(ExampleRandom& random) {
+char random_base(RandomStream& random) {
   // A genome rich in a and t, as many are.
   const int roll = random.below(100);
   return roll < 18 ? 'g' : roll < 36 ? 'c' : roll < 68 ? 'a' : 't';
 }
 
-std::string random_bases(ExampleRandom& random, int count) {
+std::string random_bases(RandomStream& random, int count) {
   std::string bases;
   for (int i = 0; i < count; ++i) bases += random_base(random);
   return bases;
@@ -62,8 +63,8 @@ std::vector<int> transcript_positions(const GeneModel& gene) {
   return positions;
 }
 
-std::string coding_sequence(const GeneModel& gene, int coding_length, ExampleRandom& random) {
-  if (coding_length % 3 != 0) throw std::logic_error(gene.name + ": coding length is not a multiple of 3");
+// `coding_length` is a multiple of 3.
+std::string coding_sequence(const GeneModel& gene, int coding_length, RandomStream& random) {
   const int codons = coding_length / 3;
   std::string coding;
   for (int index = 0; index < codons; ++index) {
@@ -88,14 +89,21 @@ void put(ReferenceGenome& reference, const GeneModel& gene, int position, char b
   reference.chromosome[static_cast<std::size_t>(position - 1)] = gene.reverse ? complement(base) : base;
 }
 
-void place_gene(ReferenceGenome& reference, const GeneModel& gene, ExampleRandom& random) {
+Status place_gene(ReferenceGenome& reference, const GeneModel& gene, RandomStream& random) {
   const std::vector<int> positions = transcript_positions(gene);
   const int length = static_cast<int>(positions.size());
   const int coding_begin = gene.five_prime_utr;
   const int coding_end = length - gene.three_prime_utr;
-  const std::string transcript = random_bases(random, coding_begin) +
-                                 coding_sequence(gene, coding_end - coding_begin, random) +
-                                 random_bases(random, gene.three_prime_utr);
+  if ((coding_end - coding_begin) % 3 != 0) {
+    return Failure{gene.name + ": coding length is not a multiple of 3"};
+  }
+  // The three parts are drawn one after another, the last one first, as the
+  // example has always drawn them: drawn within one expression, their order
+  // would be up to the compiler.
+  const std::string three_prime_utr = random_bases(random, gene.three_prime_utr);
+  const std::string coding = coding_sequence(gene, coding_end - coding_begin, random);
+  const std::string five_prime_utr = random_bases(random, coding_begin);
+  const std::string transcript = five_prime_utr + coding + three_prime_utr;
   for (int t = 0; t < length; ++t)
     put(reference, gene, positions[static_cast<std::size_t>(t)], transcript[static_cast<std::size_t>(t)]);
 
@@ -104,9 +112,9 @@ void place_gene(ReferenceGenome& reference, const GeneModel& gene, ExampleRandom
     const Span exon = gene.exons[k];
     const std::string name = gene.name + ".exon" + std::to_string(k + 1);
     reference.exons.push_back({name, exon, gene.reverse});
-    reference.exon_sequences.emplace_back(
-        name, transcript.substr(static_cast<std::size_t>(offset), static_cast<std::size_t>(exon.length())));
-    ExonFrameEntry frame{name, 0, 0, 0};
+    reference.exon_sequences.push_back(
+        {name, transcript.substr(static_cast<std::size_t>(offset), static_cast<std::size_t>(exon.length()))});
+    generator::ExonFrame frame{name, 0, 0, 0};
     const int exon_end = offset + exon.length();
     frame.five_prime_skip = std::clamp(coding_begin - offset, 0, exon.length());
     frame.three_prime_skip = std::clamp(exon_end - coding_end, 0, exon.length());
@@ -129,6 +137,7 @@ void place_gene(ReferenceGenome& reference, const GeneModel& gene, ExampleRandom
       put(reference, gene, end, 'g');
     }
   }
+  return {};
 }
 
 Span gene_span(const GeneModel& gene) {
@@ -144,39 +153,19 @@ bool by_position(const NamedRegion& a, const NamedRegion& b) { return a.span.fir
 
 }  // namespace
 
-char complement(char base) {
-  switch (base) {
-    case 'a': return 't';
-    case 'c': return 'g';
-    case 'g': return 'c';
-    case 't': return 'a';
-    case 'A': return 'T';
-    case 'C': return 'G';
-    case 'G': return 'C';
-    case 'T': return 'A';
-    default: return base;
-  }
-}
-
-std::string reverse_complement(const std::string& bases) {
-  std::string result(bases.rbegin(), bases.rend());
-  for (char& base : result) base = complement(base);
-  return result;
-}
-
-ReferenceGenome build_reference(ExampleRandom& random, const FixedBases& fixed) {
+Result<ReferenceGenome> build_reference(RandomStream& random, const FixedBases& fixed) {
   ReferenceGenome reference;
   reference.chromosome = random_bases(random, kChromosomeLength);
   std::vector<Span> genes;
   for (const GeneModel& gene : gene_models()) {
-    place_gene(reference, gene, random);
+    if (Status placed = place_gene(reference, gene, random); !placed.ok()) return placed.failure();
     genes.push_back(gene_span(gene));
   }
   for (const auto& [position, base] : fixed) {
     char& at = reference.chromosome[static_cast<std::size_t>(position - 1)];
     for (const NamedRegion& exon : reference.exons) {
       if (exon.span.contains(position) && at != base) {
-        throw std::logic_error("the base at " + std::to_string(position) + " is set by a gene, not " + base);
+        return Failure{"the base at " + std::to_string(position) + " is set by a gene, not " + base};
       }
     }
     at = base;

@@ -2,11 +2,17 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "examples/example_random.h"
+#include "common/failure.h"
+#include "package_generator/exon_tables.h"
+#include "package_generator/joined_genome.h"
+#include "package_generator/random_stream.h"
 
 namespace vesmar::example {
+
+using generator::RandomStream;
 
 // A stretch of genome positions, 1-based, both ends included.
 struct Span {
@@ -23,36 +29,31 @@ struct NamedRegion {
   bool reverse = false;
 };
 
-struct ExonFrameEntry {
-  std::string name;
-  int five_prime_skip = 0;
-  int three_prime_skip = 0;
-  int start_frame = 0;
-};
+inline constexpr std::string_view kChromosomeName = "I";
+inline constexpr int kChromosomeLength = 3000;
+// The genome sequence file pads the chromosome: 3000 bases get 50 "g" more.
+inline constexpr int kGenomeLength = static_cast<int>(generator::padded_length(kChromosomeLength));
 
 // The example's reference: chromosome I, short, with two genes (one on each
 // strand) and the feature location tables that describe them.
 struct ReferenceGenome {
-  std::string chromosome;                                           // lowercase; index 0 is genome position 1
-  std::vector<NamedRegion> exons, introns, intergenic;              // genome order
-  std::vector<std::pair<std::string, std::string>> exon_sequences;  // transcript orientation
-  std::vector<ExonFrameEntry> exon_frames;
+  std::string chromosome;                               // lowercase; index 0 is genome position 1
+  std::vector<NamedRegion> exons, introns, intergenic;  // genome order
+  std::vector<generator::ExonSequence> exon_sequences;  // transcript orientation
+  std::vector<generator::ExonFrame> exon_frames;
 
   char base(int position) const { return chromosome[static_cast<std::size_t>(position - 1)]; }
+  // The base at a position of the genome sequence file, the padding included.
+  char genome_base(int position) const {
+    return position <= kChromosomeLength ? base(position) : generator::kPaddingBase;
+  }
 };
-
-inline constexpr int kChromosomeLength = 3000;
-// The genome sequence file pads the chromosome to a multiple of 50 with "g",
-// and always with at least one: 3000 bases get 50 more.
-inline constexpr int kGenomeLength = kChromosomeLength + 50;
 
 // Reference bases that the planted changes need, set where no gene decides
 // them (position, base).
 using FixedBases = std::map<int, char>;
 
-ReferenceGenome build_reference(ExampleRandom& random, const FixedBases& fixed);
-
-char complement(char base);
-std::string reverse_complement(const std::string& bases);
+// Fails when the fixed bases disagree with what a gene needs.
+Result<ReferenceGenome> build_reference(RandomStream& random, const FixedBases& fixed);
 
 }  // namespace vesmar::example

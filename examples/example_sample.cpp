@@ -3,14 +3,17 @@
 #include <algorithm>
 #include <cstdlib>
 #include <set>
-#include <stdexcept>
+
+#include "common/bases.h"
+#include "package_generator/alignment_file.h"
 
 namespace vesmar::example {
 
 namespace {
 
-constexpr int kWindowWidth = 25;
-constexpr int kWindowCentre = 12;
+using generator::kWindowCentre;
+using generator::kWindowLength;
+
 constexpr int kPresencePercent = 70;  // chance that a read of a given place and strand was sequenced
 
 // One base of a chromosome copy of the sequenced strain.
@@ -38,22 +41,29 @@ StrainCopy strain_copy(const ReferenceGenome& reference, bool second_copy) {
 }
 
 // Index in the strain copy of a reference position that it keeps.
-int index_of(const StrainCopy& copy, int position) {
+Result<int> index_of(const StrainCopy& copy, int position) {
   for (std::size_t i = 0; i < copy.size(); ++i) {
     if (copy[i].position == position) return static_cast<int>(i);
   }
-  throw std::logic_error("position " + std::to_string(position) + " is deleted");
+  return Failure{"position " + std::to_string(position) + " is deleted"};
 }
 
 // Reads whose aligned bases start at these strain places are always there,
 // on both strands: the chromosome's first base and the edges of the
 // deletions, so that the gaps are the deletions themselves.
-std::set<int> places_always_read(const StrainCopy& copy) {
+Result<std::set<int>> places_always_read(const StrainCopy& copy) {
   std::set<int> places{0};
   for (const Deletion& deletion : planted_changes().deletions) {
-    if (deletion.span.first > 1)
-      places.insert(index_of(copy, deletion.span.first - 1) - (kAlignedLength - 1));
-    if (deletion.span.last < kChromosomeLength) places.insert(index_of(copy, deletion.span.last + 1));
+    if (deletion.span.first > 1) {
+      const Result<int> before = index_of(copy, deletion.span.first - 1);
+      if (!before.ok()) return before.failure();
+      places.insert(before.value() - (kAlignedLength - 1));
+    }
+    if (deletion.span.last < kChromosomeLength) {
+      const Result<int> after = index_of(copy, deletion.span.last + 1);
+      if (!after.ok()) return after.failure();
+      places.insert(after.value());
+    }
   }
   return places;
 }
@@ -104,7 +114,7 @@ bool quiet_position(int position) {
   return true;
 }
 
-char other_base(char base, ExampleRandom& random) {
+char other_base(char base, RandomStream& random) {
   const std::string others = std::string("acgt").erase(std::string("acgt").find(base), 1);
   return others[static_cast<std::size_t>(random.below(3))];
 }
@@ -150,9 +160,12 @@ FixedBases planted_reference_bases() {
   return bases;
 }
 
-std::vector<SequencedRead> sequence_the_strain(const ReferenceGenome& reference, ExampleRandom& random) {
+Result<std::vector<SequencedRead>> sequence_the_strain(const ReferenceGenome& reference,
+                                                       RandomStream& random) {
   const StrainCopy copies[2] = {strain_copy(reference, false), strain_copy(reference, true)};
-  const std::set<int> always = places_always_read(copies[0]);
+  const Result<std::set<int>> always_read = places_always_read(copies[0]);
+  if (!always_read.ok()) return always_read.failure();
+  const std::set<int>& always = always_read.value();
   const int places = static_cast<int>(copies[0].size()) - kAlignedLength + 1;
   std::vector<SequencedRead> reads;
   for (int place = 0; place < places; ++place) {
@@ -187,7 +200,8 @@ std::vector<SequencedRead> sequence_the_strain(const ReferenceGenome& reference,
   return reads;
 }
 
-std::vector<PositionRecord> align(const ReferenceGenome& reference, const std::vector<SequencedRead>& reads) {
+Result<std::vector<PositionRecord>> align(const ReferenceGenome& reference,
+                                          const std::vector<SequencedRead>& reads) {
   std::vector<PositionRecord> records(kGenomeLength + 1);  // index 0 unused
   std::vector<std::vector<const SequencedRead*>> mutant_reads(kGenomeLength + 1);
   for (const SequencedRead& read : reads) {
@@ -205,10 +219,8 @@ std::vector<PositionRecord> align(const ReferenceGenome& reference, const std::v
     }
   }
 
-  // The windows, in genome bases: the padding after the chromosome is g.
-  auto genome_base = [&](int position) {
-    return position <= kChromosomeLength ? reference.base(position) : 'g';
-  };
+  // The windows are drawn from the genome sequence file: the padding after
+  // the chromosome is g.
   for (int position = 1; position <= kGenomeLength; ++position) {
     PositionRecord& record = records[static_cast<std::size_t>(position)];
     if (record.mut_reads == 0) continue;
@@ -219,7 +231,7 @@ std::vector<PositionRecord> align(const ReferenceGenome& reference, const std::v
     for (const SequencedRead* read : showing) {
       if (read->first_position <= position - kWindowCentre &&
           read->genome_bases[static_cast<std::size_t>(position - kWindowCentre - read->first_position)] ==
-              genome_base(position - kWindowCentre) &&
+              reference.genome_base(position - kWindowCentre) &&
           (chosen == nullptr || read->first_position > chosen->first_position)) {
         chosen = read;
       }
@@ -232,20 +244,20 @@ std::vector<PositionRecord> align(const ReferenceGenome& reference, const std::v
                                  });
     }
     const int first_column = centred ? position - kWindowCentre : position;
-    if (first_column < 1 || first_column + kWindowWidth - 1 > kGenomeLength) {
-      throw std::logic_error("no room for the windows at " + std::to_string(position));
+    if (first_column < 1 || first_column + kWindowLength - 1 > kGenomeLength) {
+      return Failure{"no room for the windows at " + std::to_string(position)};
     }
-    for (int column = 0; column < kWindowWidth; ++column) {
+    for (int column = 0; column < kWindowLength; ++column) {
       const int at = first_column + column;
       const int offset = at - chosen->first_position;
       const bool in_read = offset >= 0 && offset < kAlignedLength;
-      record.reference_window += genome_base(at);
+      record.reference_window += reference.genome_base(at);
       record.read_window +=
-          in_read ? chosen->genome_bases[static_cast<std::size_t>(offset)] : genome_base(at);
+          in_read ? chosen->genome_bases[static_cast<std::size_t>(offset)] : reference.genome_base(at);
     }
     if ((record.read_window[0] != record.reference_window[0]) == centred) {
-      throw std::logic_error("the windows at " + std::to_string(position) +
-                             " do not show the change where they should");
+      return Failure{"the windows at " + std::to_string(position) +
+                     " do not show the change where they should"};
     }
   }
   return records;

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "common/failure.h"
 #include "examples/example_genome.h"
-#include "examples/example_random.h"
 
 namespace vesmar::example {
 
@@ -49,7 +49,8 @@ inline constexpr int kAlignedLength = 32;  // Reads_importer keeps 32 bases of a
 // The reads of the example run: both strands of the sequenced strain, about
 // 45 reads deep, a stretch read poorly, a few sequencing errors and bases not
 // called. Reads that span a deletion do not align.
-std::vector<SequencedRead> sequence_the_strain(const ReferenceGenome& reference, ExampleRandom& random);
+Result<std::vector<SequencedRead>> sequence_the_strain(const ReferenceGenome& reference,
+                                                       RandomStream& random);
 
 // One genome position of the alignment results file.
 struct PositionRecord {
@@ -64,6 +65,7 @@ struct PositionRecord {
 // with the changed base in column 12, or in column 0 when no read that shows
 // the change reaches 12 bases before it (then the windows' first bases
 // differ).
-std::vector<PositionRecord> align(const ReferenceGenome& reference, const std::vector<SequencedRead>& reads);
+Result<std::vector<PositionRecord>> align(const ReferenceGenome& reference,
+                                          const std::vector<SequencedRead>& reads);
 
 }  // namespace vesmar::example

@@ -2,8 +2,6 @@
 // chromosome I, read files in the three formats, and the package folder with
 // an alignment results file and the feature location files.
 
-#include <exception>
-#include <filesystem>
 #include <iostream>
 #include <string_view>
 
@@ -15,11 +13,7 @@ int main(int argc, char** argv) {
                  "Writes the example into FOLDER (the folder that then holds Desktop/).\n";
     return argc == 2 ? 0 : 2;
   }
-  try {
-    vesmar::example::write_example(argv[1]);
-  } catch (const std::exception& failure) {
-    std::cerr << "vesmar_example_package: " << failure.what() << '\n';
-    return 1;
-  }
+  const vesmar::Status written = vesmar::example::write_example(argv[1]);
+  if (!written.ok()) return vesmar::report_failure("vesmar_example_package", written.failure());
   return 0;
 }

@@ -30,7 +30,10 @@ std::string expected(const std::string& name) {
 
 class Example : public ::testing::Test {
  protected:
-  void SetUp() override { example::write_example(folder.root()); }
+  void SetUp() override {
+    const Status written = example::write_example(folder.root());
+    ASSERT_TRUE(written.ok()) << written.failure().message;
+  }
 
   ProgramRun run(const std::string& binary, const std::string& answers) {
     ProgramRun result = testing::run_program(binary, folder, answers);

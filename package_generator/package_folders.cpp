@@ -1,0 +1,25 @@
+#include "package_generator/package_folders.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "common/package_paths.h"
+
+namespace vesmar::generator {
+
+Status make_package_folders(const std::string& home) {
+  for (std::string_view sub : {kSequenceReadsFolder, kGenomeSequencesFolder, kAlignmentResultsFolder,
+                               kFeatureLocationsFolder, kSnpResultsFolder, kDeletionResultsFolder}) {
+    const std::string folder = path_under(home, sub, "");
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) return Failure{"cannot create folder " + folder + ": " + error.message()};
+  }
+  return {};
+}
+
+std::string path_under(const std::string& home, std::string_view folder, std::string_view file_name) {
+  return home + "/" + path_in(folder, file_name);
+}
+
+}  // namespace vesmar::generator
