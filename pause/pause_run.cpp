@@ -1,5 +1,6 @@
 #include "pause/pause_run.h"
 
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -33,9 +34,24 @@ termios key_by_key(termios settings) {
   return settings;
 }
 
+// The bytes that follow a key's first byte within this many milliseconds
+// are taken as the rest of the same key press.
+constexpr int kRestOfAKeyMilliseconds = 50;
+
+// One key press, all of it. A key may send several bytes (an arrow key an
+// escape sequence, a letter outside ASCII two or more bytes), and a byte
+// left unread would reach the shell that follows as typed text ("[A"). The
+// bytes of one key come together, so those that follow the first at once
+// are read too.
 void read_one_key(int terminal_fd) {
-  char key;
-  while (::read(terminal_fd, &key, 1) < 0 && errno == EINTR) {
+  char bytes[64];
+  while (::read(terminal_fd, bytes, 1) < 0 && errno == EINTR) {
+  }
+  for (;;) {
+    pollfd ready{terminal_fd, POLLIN, 0};
+    const int polled = ::poll(&ready, 1, kRestOfAKeyMilliseconds);
+    if (polled < 0 && errno == EINTR) continue;
+    if (polled <= 0 || ::read(terminal_fd, bytes, sizeof bytes) <= 0) return;
   }
 }
 

@@ -45,6 +45,7 @@ class TerminalRun {
     int terminal = -1;
     if (::openpty(&master_, &terminal, nullptr, nullptr, nullptr) != 0) return;
     ::tcgetattr(terminal, &initial_);
+    terminal_ = ::dup(terminal);
     child_ = ::fork();
     if (child_ == 0) {
       ::close(master_);
@@ -60,6 +61,7 @@ class TerminalRun {
       ::waitpid(child_, nullptr, 0);
     }
     if (master_ >= 0) ::close(master_);
+    if (terminal_ >= 0) ::close(terminal_);
   }
 
   bool started() const { return child_ > 0 && master_ >= 0; }
@@ -101,6 +103,25 @@ class TerminalRun {
 
   const termios& initial_settings() const { return initial_; }
 
+  // What is left in the terminal's input for the program that reads it
+  // next, the shell: read key by key, as the shell's line editor does.
+  std::string left_for_the_next_reader() {
+    termios raw = initial_;
+    raw.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
+    raw.c_cc[VMIN] = 0;
+    raw.c_cc[VTIME] = 0;
+    ::tcsetattr(terminal_, TCSANOW, &raw);
+    std::string left;
+    pollfd ready{terminal_, POLLIN, 0};
+    char bytes[64];
+    while (::poll(&ready, 1, 200) > 0) {
+      const ssize_t got = ::read(terminal_, bytes, sizeof bytes);
+      if (got <= 0) break;
+      left.append(bytes, static_cast<std::size_t>(got));
+    }
+    return left;
+  }
+
   termios settings() const {
     termios now{};
     ::tcgetattr(master_, &now);
@@ -109,6 +130,7 @@ class TerminalRun {
 
  private:
   int master_ = -1;
+  int terminal_ = -1;  // the child's terminal, kept to see what is left in it
   termios initial_{};
   pid_t child_ = -1;
   int status_ = 0;
@@ -116,9 +138,11 @@ class TerminalRun {
   std::string printed_;
 };
 
-TEST(PauseCommand, InATerminalPromptsAndWaitsForOneKey) {
-  for (const std::string key : {"\r", "x"}) {
-    SCOPED_TRACE(key == "x" ? "a letter, without Enter" : "Enter");
+TEST(PauseCommand, InATerminalPromptsAndWaitsForOneWholeKeyPress) {
+  // Enter, a letter without Enter, an arrow key (an escape sequence), a
+  // letter of two bytes.
+  for (const std::string key : {"\r", "x", "\x1b[A", "\xc3\xa9"}) {
+    SCOPED_TRACE(key);
     TerminalRun run;
     ASSERT_TRUE(run.started());
     const termios before = run.initial_settings();
@@ -130,6 +154,7 @@ TEST(PauseCommand, InATerminalPromptsAndWaitsForOneKey) {
     EXPECT_EQ(run.read_until(kPrompt + "\r\n"), kPrompt + "\r\n");
     const termios after = run.settings();
     EXPECT_EQ(after.c_lflag, before.c_lflag) << "the terminal's settings are restored";
+    EXPECT_EQ(run.left_for_the_next_reader(), "") << "the whole key press is taken";
   }
 }
 
