@@ -167,16 +167,4 @@ bool has_windows_line_ends(const std::string& path, LineReader::Decoding decodin
   return feed > begin && feed[-1] == '\r';
 }
 
-Result<std::size_t> count_line_feeds(const std::string& path) {
-  Result<LineReader> opened = LineReader::open(path);
-  if (!opened.ok()) return opened.failure();
-  std::size_t feeds = 0;
-  Status status = read_in_blocks(
-      opened.value(),
-      [&](const char* begin, const char* stop) { feeds += count_line_feeds(begin, stop); },
-      [](std::string_view) {});
-  if (!status.ok()) return status.failure();
-  return feeds;
-}
-
 }  // namespace vesmar

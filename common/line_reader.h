@@ -114,10 +114,6 @@ Status read_in_blocks(LineReader& reader, WholeLines&& whole_lines, LastLine&& l
 // the file cannot be read, or no line feed comes early in it.
 bool has_windows_line_ends(const std::string& path, LineReader::Decoding decoding = LineReader::Decoding::Plain);
 
-// The number of line feeds in the file at `path`, for readers that size
-// their tables before filling them.
-Result<std::size_t> count_line_feeds(const std::string& path);
-
 // Calls use_line(line) for every line of the file, the piece after the last
 // line feed included, finding the line feeds 64 bytes at a time.
 template <class UseLine>

@@ -19,12 +19,6 @@ namespace vesmar {
 // that are looked at there never change a result).
 inline constexpr std::size_t kScanSlack = 64;
 
-// Asks for the text a page ahead of `at` to be brought into the cache. The
-// large files are read from windows mapped onto them, where the processor's
-// own prefetching stops at every page; a page that is not mapped yet is
-// left alone (a prefetch never faults).
-inline void prefetch_ahead(const char* at) { __builtin_prefetch(at + 4096); }
-
 // The positions of the line feeds among the 64 bytes at `chunk`, as bits.
 inline std::uint64_t line_feed_bits(const char* chunk) {
 #if defined(__SSE2__)
@@ -138,7 +132,6 @@ class LineCursor {
   bool next_chunk() {
     if (stop_ - chunk_ <= 64) return false;
     chunk_ += 64;
-    prefetch_ahead(chunk_);
     feeds_ = feeds_at(chunk_);
     return true;
   }

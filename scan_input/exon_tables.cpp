@@ -8,18 +8,6 @@
 
 namespace vesmar {
 
-namespace {
-
-// The room made for `exons` before a table is filled: no more than a
-// genome's exons, so that a file of empty lines does not reserve gigabytes;
-// a table with more grows as it is filled.
-std::size_t room_for(std::size_t exons) {
-  constexpr std::size_t kMostExonsMadeRoomFor = std::size_t{1} << 20;
-  return std::min(exons, kMostExonsMadeRoomFor);
-}
-
-}  // namespace
-
 ExonSequences::ExonSequences(
     std::initializer_list<std::pair<std::string_view, std::string_view>> entries) {
   for (const auto& [name, sequence] : entries) set(name, sequence);
@@ -55,10 +43,6 @@ Result<GeneticCode> load_genetic_code(const std::string& path) {
 
 Result<ExonSequences> load_exon_sequences(const std::string& path) {
   ExonSequences sequences;
-  // Two lines an exon.
-  Result<std::size_t> lines = count_line_feeds(path);
-  if (!lines.ok()) return lines.failure();
-  sequences.reserve(room_for(lines.value() / 2 + 1));
   std::string name;
   bool name_line = true;
   Status status = read_each_line(path, [&](std::string_view line) {
@@ -75,10 +59,6 @@ Result<ExonSequences> load_exon_sequences(const std::string& path) {
 
 Result<ExonFrames> load_exon_frames(const std::string& path) {
   ExonFrames frames;
-  // Four lines an exon.
-  Result<std::size_t> lines = count_line_feeds(path);
-  if (!lines.ok()) return lines.failure();
-  frames.reserve(room_for(lines.value() / 4 + 1));
   std::string name;
   ExonFrame* frame = nullptr;  // the current name's, looked up at its first number
   int index = 0;

@@ -28,8 +28,6 @@ class ExonSequences {
   ExonSequences(std::initializer_list<std::pair<std::string_view, std::string_view>> entries);
 
   void set(std::string_view name, std::string_view sequence);
-  // Makes room for `count` exons.
-  void reserve(std::size_t count) { by_name_.reserve(count); }
   std::optional<std::string_view> find(std::string_view name) const;
   std::size_t size() const { return by_name_.size(); }
   // The (name, sequence) pairs, in no particular order.
@@ -60,8 +58,6 @@ class ExonFrames {
 
   // The frame of `name`, made (all 0) when the name is new.
   ExonFrame& operator[](std::string_view name);
-  // Makes room for `count` exons.
-  void reserve(std::size_t count) { by_name_.reserve(count); }
   const ExonFrame* find(std::string_view name) const;
   std::size_t size() const { return by_name_.size(); }
   // The (name, frame) pairs, in no particular order.

@@ -20,14 +20,6 @@ class NameTable {
  public:
   using Entry = std::pair<std::string_view, Value>;
 
-  // Makes room for `count` names, so that filling the table never grows it.
-  void reserve(std::size_t count) {
-    entries_.reserve(count);
-    std::size_t slots = slots_.empty() ? 64 : slots_.size();
-    while (slots < 2 * (count + 1)) slots *= 2;
-    if (slots > slots_.size()) grow_to(slots);
-  }
-
   // The value of `name`, made (Value{}) when the name is new.
   Value& operator[](std::string_view name) {
     if (2 * (entries_.size() + 1) > slots_.size()) grow();

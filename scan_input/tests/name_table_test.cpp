@@ -35,19 +35,6 @@ TEST(NameTable, KeepsEveryNameApartAsItGrows) {
   EXPECT_EQ(entries, expected);
 }
 
-// Room made beforehand changes nothing but the growing.
-TEST(NameTable, RoomMadeBeforehandKeepsTheSameEntries) {
-  for (const std::size_t room : {0, 1, 1000, 5000}) {
-    NameTable<int> table;
-    table.reserve(room);
-    for (int i = 0; i < 3000; ++i) table["exon" + std::to_string(i % 2000)] += i;
-    ASSERT_EQ(table.size(), 2000u) << room;
-    EXPECT_EQ(*table.find("exon5"), 5 + 2005) << room;
-    EXPECT_EQ(*table.find("exon1999"), 1999) << room;
-    EXPECT_EQ(table.find("exon2000"), nullptr) << room;
-  }
-}
-
 TEST(NameTable, AnEmptyTableFindsNothing) {
   const NameTable<int> table;
   EXPECT_EQ(table.find(""), nullptr);
