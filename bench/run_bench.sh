@@ -1,7 +1,7 @@
 #!/bin/bash
 # Runs the suite's four programs on a synthetic package folder, beside the
-# floors (wc -l and cat on the same input files) and the plain getline
-# reader, and prints a table of median wall times, peak resident memory and
+# floors (wc -l and cat on the same input files), the plain getline
+# reader and the plain block loop, and prints a table of median wall times, peak resident memory and
 # ratios. Each program gets its scripted answers on standard input and runs
 # with stand-ins for "clear" and "PAUSE" that print nothing. Every output
 # (report, reads file, genome file) must be the same in every run.
@@ -261,9 +261,11 @@ run_case copy_fastq "$data" "" copy - cat "$desk/reads.fastq"
 run_case copy_chromosomes "$data" "" copy - cat "${chromosome_paths[@]}"
 run_case copy_genome_fa "$data" "" copy - cat "$desk/genome.fa"
 
-echo "Plain getline reader" >&2
+echo "Plain readers: getline, and a plain loop over blocks" >&2
 run_case plain_point "$data" "" keep - "$PLAIN_READER" point 3 2 "$alignment"
 run_case plain_gap "$data" "" keep - "$PLAIN_READER" gap "$alignment"
+run_case block_point "$data" "" keep - "$PLAIN_READER" --blocks point 3 2 "$alignment"
+run_case block_gap "$data" "" keep - "$PLAIN_READER" --blocks gap "$alignment"
 
 if built "$POINT_SCAN"; then
   echo "Point_scan" >&2
@@ -307,17 +309,18 @@ load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
 # --- the table ----------------------------------------------------------------
 
-# row ID LABEL INPUT_BYTES FLOOR_ID BASELINE_ID
+# row ID LABEL INPUT_BYTES FLOOR_ID BASELINE_ID [BLOCK_BASELINE_ID]
 row() {
-  local id=$1 label=$2 bytes=$3 floor=$4 baseline=$5
+  local id=$1 label=$2 bytes=$3 floor=$4 baseline=$5 blocks=${6:--}
   [ -n "${median[$id]:-}" ] || return
-  local vs_floor="-" vs_plain="-" floor_text="-"
+  local vs_floor="-" vs_plain="-" vs_blocks="-" floor_text="-"
   if [ "$floor" != - ] && [ -n "${median[$floor]:-}" ]; then
     vs_floor="$(ratio "${median[$id]}" "${median[$floor]}") ($(ratio "${cpu[$id]}" "${cpu[$floor]}"))"
     floor_text="$floor"
   fi
   [ "$baseline" != - ] && vs_plain="$(ratio "${median[$baseline]:-}" "${median[$id]}") ($(ratio "${cpu[$baseline]:-}" "${cpu[$id]}"))"
-  rows+=("| $label | $(bytes_mb "$bytes") | ${median[$id]} | ${cpu[$id]} | ${runs_text[$id]} | $(mib "${peak[$id]}") | $floor_text | $vs_floor | $vs_plain | $(bytes_mb "${outbytes[$id]}") | ${outlines[$id]:--} | ${same[$id]} |")
+  [ "$blocks" != - ] && vs_blocks="$(ratio "${median[$blocks]:-}" "${median[$id]}") ($(ratio "${cpu[$blocks]:-}" "${cpu[$id]}"))"
+  rows+=("| $label | $(bytes_mb "$bytes") | ${median[$id]} | ${cpu[$id]} | ${runs_text[$id]} | $(mib "${peak[$id]}") | $floor_text | $vs_floor | $vs_plain | $vs_blocks | $(bytes_mb "${outbytes[$id]}") | ${outlines[$id]:--} | ${same[$id]} |")
 }
 
 a_bytes=$(input_size "$alignment")
@@ -328,8 +331,10 @@ row wc_stress "wc -l stress alignment" "$s_bytes" - -
 row cat_stress "cat stress alignment" "$s_bytes" - -
 row plain_point "plain reader, point (3, 2)" "$a_bytes" wc_alignment -
 row plain_gap "plain reader, gap" "$a_bytes" wc_alignment -
-for mode in e i n; do row point_$mode "Point_scan 3 2 $mode" "$a_bytes" wc_alignment plain_point; done
-for mode in e i n; do row gap_$mode "Gap_region_scan $mode" "$a_bytes" wc_alignment plain_gap; done
+row block_point "plain block loop, point (3, 2)" "$a_bytes" wc_alignment -
+row block_gap "plain block loop, gap" "$a_bytes" wc_alignment -
+for mode in e i n; do row point_$mode "Point_scan 3 2 $mode" "$a_bytes" wc_alignment plain_point block_point; done
+for mode in e i n; do row gap_$mode "Gap_region_scan $mode" "$a_bytes" wc_alignment plain_gap block_gap; done
 row point_stress_e "Point_scan stress, exons" "$s_bytes" wc_stress -
 row point_stress_million "Point_scan stress, $(manifest_value stress_regions) regions" "$s_bytes" wc_stress -
 row cat_fastq "cat reads.fastq" "$(input_size "$desk/reads.fastq")" - -
@@ -415,8 +420,8 @@ fi
   echo
   echo "Alignment file: $(manifest_value alignment.positions) positions, $(manifest_value alignment.lines) lines, $(bytes_mb "$a_bytes") MB, $(manifest_value alignment.hits_3_2) hits at 3 and 2. Stress file: $(manifest_value stress_alignment.lines) lines, $(bytes_mb "$s_bytes") MB, $(manifest_value stress_alignment.hits_3_2) hits. Regions: $(manifest_value exons) exons, $(manifest_value introns) introns, $(manifest_value intergenic_regions) intergenic, $(manifest_value stress_regions) in the stress region file."
   echo
-  echo "| Run | Input (MB) | Median wall (s) | Median CPU (s) | Wall of each run (s) | Peak RSS (MiB) | Floor | x floor, wall (CPU) | Plain reader / run, wall (CPU) | Output (MB) | Output lines | Output same |"
-  echo "|---|---|---|---|---|---|---|---|---|---|---|---|"
+  echo "| Run | Input (MB) | Median wall (s) | Median CPU (s) | Wall of each run (s) | Peak RSS (MiB) | Floor | x floor, wall (CPU) | Plain reader / run, wall (CPU) | Block loop / run, wall (CPU) | Output (MB) | Output lines | Output same |"
+  echo "|---|---|---|---|---|---|---|---|---|---|---|---|---|"
   printf '%s\n' "${rows[@]}"
   if [ -n "$busy_cases" ]; then
     echo
