@@ -98,7 +98,7 @@ LineReader::Next LineReader::next_lines(const char*& begin, const char*& stop) {
       const auto carried = static_cast<std::size_t>(carry_end_ - carry_begin_);
       if (in_long_line_) {
         // already there
-      } else if (carried <= blocks_->carry_room()) {
+      } else if (carried <= ReadAhead::kCarryRoom) {
         if (carried > 0) std::memcpy(data - carried, carry_begin_, carried);
         data -= carried;
       } else {

@@ -1,6 +1,5 @@
 #include "common/read_ahead.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "common/line_scan.h"
@@ -8,97 +7,80 @@
 namespace vesmar {
 
 ReadAhead::ReadAhead(std::unique_ptr<ByteSource> source, Mode mode, std::size_t block_size)
-    : source_(std::move(source)),
-      block_size_(block_size),
-      carry_room_(std::max<std::size_t>(block_size / 16, 64)) {
-  for (auto& slot : slots_) slot.reset(new char[carry_room_ + block_size_ + kScanSlack]);
+    : source_(std::move(source)), block_size_(block_size) {
+  for (auto& slot : slots_) slot.reset(new char[kCarryRoom + block_size_ + kScanSlack]);
   if (mode == Mode::Thread) thread_ = std::thread([this] { produce(); });
 }
 
 ReadAhead::~ReadAhead() {
   if (!thread_.joinable()) return;
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    stopping_ = true;
-  }
-  freed_.notify_all();
+  stopping_.store(true, std::memory_order_release);
+  // A change of released_ wakes the reading thread if it waits for room.
+  released_.fetch_add(1, std::memory_order_release);
+  released_.notify_all();
   thread_.join();
 }
 
-ReadAhead::Filled ReadAhead::fill(std::uint64_t index, Ending ending) {
+ReadAhead::Filled ReadAhead::fill(std::uint64_t index) {
   char* const data = data_of(index);
-  Filled filled{0, ending};
-  while (filled.ending == Ending::None && filled.size < block_size_) {
+  Filled filled;
+  while (source_ending_ == Ending::None && filled.size < block_size_) {
     const ssize_t got = source_->read(data + filled.size, block_size_ - filled.size);
     if (got > 0) {
       filled.size += static_cast<std::size_t>(got);
     } else {
-      filled.ending = got == 0 ? Ending::End : Ending::Failed;
+      source_ending_ = got == 0 ? Ending::End : Ending::Failed;
     }
   }
+  // The bytes read before the end or a failure come first, in a block of
+  // their own; the block after them says how the source ended.
+  if (filled.size == 0) filled.ending = source_ending_;
   // What lies behind the bytes is read by byte scanners but never used;
   // keep it defined.
   std::memset(data + filled.size, 0, kScanSlack);
   return filled;
 }
 
-void ReadAhead::record(std::uint64_t index, const Filled& filled) {
-  sizes_[index % kSlots] = filled.size;
-  if (filled.ending != Ending::None && ending_ == Ending::None) {
-    ending_ = filled.ending;
-    // The bytes read before the end or a failure come first, in a block of
-    // their own.
-    ending_index_ = filled.size > 0 ? index + 1 : index;
-  }
-}
-
 void ReadAhead::produce() {
-  Ending ending = Ending::None;
   for (std::uint64_t index = 0;; ++index) {
-    {
-      std::unique_lock<std::mutex> lock(mutex_);
-      freed_.wait(lock, [&] { return stopping_ || index < released_ + kSlots; });
-      if (stopping_) return;
+    for (;;) {
+      const std::uint64_t released = released_.load(std::memory_order_acquire);
+      if (stopping_.load(std::memory_order_acquire)) return;
+      if (index < released + kSlots) break;
+      released_.wait(released, std::memory_order_acquire);
     }
-    const Filled filled = fill(index, ending);
-    ending = filled.ending;
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      record(index, filled);
-      produced_ = index + 1;
-    }
-    filled_.notify_one();
-    if (ending != Ending::None && filled.size == 0) return;
+    const Filled filled = fill(index);
+    filled_[index % kSlots] = filled;
+    produced_.store(index + 1, std::memory_order_release);
+    produced_.notify_one();
+    if (filled.size == 0) return;
   }
 }
 
 ReadAhead::Block ReadAhead::next() {
   const std::uint64_t index = consumed_;
-  std::uint64_t ending_index;
-  Ending ending;
   if (thread_.joinable()) {
-    std::unique_lock<std::mutex> lock(mutex_);
     // The block before the one before this is done with.
-    if (index >= 2 && released_ < index - 1) {
-      released_ = index - 1;
-      freed_.notify_one();
+    if (index >= 2) {
+      released_.store(index - 1, std::memory_order_release);
+      released_.notify_one();
     }
-    filled_.wait(lock, [&] { return produced_ > index; });
-    ending_index = ending_index_;
-    ending = ending_;
+    for (std::uint64_t produced; (produced = produced_.load(std::memory_order_acquire)) <= index;) {
+      produced_.wait(produced, std::memory_order_acquire);
+    }
   } else {
-    if (index < ending_index_) record(index, fill(index, ending_));
-    ending_index = ending_index_;
-    ending = ending_;
+    filled_[index % kSlots] = fill(index);
   }
+  const Filled& filled = filled_[index % kSlots];
   Block block;
-  if (index >= ending_index) {
-    block.failed = ending == Ending::Failed;
+  if (filled.size == 0) {
+    // The last block: every later call is answered the same.
+    block.failed = filled.ending == Ending::Failed;
     return block;
   }
   ++consumed_;
   block.data = data_of(index);
-  block.size = sizes_[index % kSlots];
+  block.size = filled.size;
   return block;
 }
 
