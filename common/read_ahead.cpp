@@ -60,8 +60,11 @@ void ReadAhead::produce() {
 ReadAhead::Block ReadAhead::next() {
   const std::uint64_t index = consumed_;
   if (thread_.joinable()) {
-    // The block before the one before this is done with.
-    if (index >= 2) {
+    // The blocks before the one before this are done with. They are given
+    // back half a ring at a time, so that a reading thread that waits for
+    // room (the parsing being the slower) wakes once to fill many blocks,
+    // not once for each.
+    if (index >= 2 && index - 1 >= released_.load(std::memory_order_relaxed) + kSlots / 2) {
       released_.store(index - 1, std::memory_order_release);
       released_.notify_one();
     }

@@ -74,7 +74,7 @@ class ReadAhead {
   Ending source_ending_ = Ending::None;  // the reading side's own
 
   // Blocks filled, and blocks given back for filling again; the taking side
-  // holds the two it took last.
+  // holds the two it took last, and those it has not given back yet.
   std::atomic<std::uint64_t> produced_{0};
   std::atomic<std::uint64_t> released_{0};
   std::atomic<bool> stopping_{false};
