@@ -104,7 +104,8 @@ Result<ChromosomeJoinSettings> ask_chromosome_join_settings(Console& console) {
 Status run_chromosome_join_dialogue(Console& console) {
   Result<ChromosomeJoinSettings> settings = ask_chromosome_join_settings(console);
   if (!settings.ok()) return settings.failure();
-  return run_chromosome_join(settings.value(), console);
+  Result<RunOutcome> run = run_chromosome_join(settings.value(), console);
+  return run.ok() ? Status() : Status(run.failure());
 }
 
 }  // namespace vesmar

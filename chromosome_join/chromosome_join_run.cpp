@@ -45,9 +45,14 @@ Status join_single_chromosome_file(const ChromosomeJoinSettings& settings) {
 
 }  // namespace
 
-Status run_chromosome_join(const ChromosomeJoinSettings& settings, Console&) {
-  if (settings.mode == JoinMode::SingleFile) return join_single_chromosome_file(settings);
-  return join_separate_chromosome_files(settings);
+Result<RunOutcome> run_chromosome_join(const ChromosomeJoinSettings& settings, Console&) {
+  const bool single = settings.mode == JoinMode::SingleFile;
+  const Status joined = single ? join_single_chromosome_file(settings) : join_separate_chromosome_files(settings);
+  if (!joined.ok()) return joined.failure();
+  return RunOutcome{{settings.genome_path},
+                    {"wrote " + settings.genome_path + ", joined from " +
+                     (single ? "the records of " + settings.chromosome_paths.front()
+                             : std::to_string(settings.chromosome_paths.size()) + " chromosome files")}};
 }
 
 }  // namespace vesmar

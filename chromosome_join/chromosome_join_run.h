@@ -4,6 +4,7 @@
 
 #include "common/console.h"
 #include "common/failure.h"
+#include "common/run_outcome.h"
 #include "chromosome_join/chromosome_join_settings.h"
 
 namespace vesmar {
@@ -17,6 +18,6 @@ inline constexpr std::string_view kChromosomeJoin = "Chromosome_join";
 // genome sequence file cannot be created or written or a chromosome file
 // cannot be read to its end; an older genome sequence file then stays as it
 // was.
-Status run_chromosome_join(const ChromosomeJoinSettings& settings, Console& console);
+Result<RunOutcome> run_chromosome_join(const ChromosomeJoinSettings& settings, Console& console);
 
 }  // namespace vesmar

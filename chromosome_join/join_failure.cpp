@@ -22,8 +22,8 @@ Failure no_such_file_name(JoinLocation location, std::optional<std::int64_t> sta
   return Failure{message, error_number};
 }
 
-int report_chromosome_join_failure(const Failure& failure) {
-  if (!failure.message.starts_with(kNoSuchFileName)) return report_failure(kChromosomeJoin, failure);
+int report_chromosome_join_failure(std::string_view program, const Failure& failure) {
+  if (!failure.message.starts_with(kNoSuchFileName)) return report_failure(program, failure);
   std::cout.flush();
   std::cerr << failure.message << '\n';
   std::cerr.flush();

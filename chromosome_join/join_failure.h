@@ -25,6 +25,6 @@ Failure no_such_file_name(JoinLocation location, std::optional<std::int64_t> sta
 
 // Reports a failure on standard error and gives the exit status: the "no such
 // file name" line as it stands, any other failure after the program's name.
-int report_chromosome_join_failure(const Failure& failure);
+int report_chromosome_join_failure(std::string_view program, const Failure& failure);
 
 }  // namespace vesmar

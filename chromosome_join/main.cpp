@@ -1,30 +1,64 @@
-#include <iostream>
-
 #include "chromosome_join/chromosome_join_dialogue.h"
 #include "chromosome_join/chromosome_join_run.h"
+#include "chromosome_join/genome_join.h"
 #include "chromosome_join/join_failure.h"
-#include "common/console.h"
-#include "common/program_info.h"
+#include "chromosome_join/typed_path.h"
+#include "common/package_paths.h"
+#include "common/program_main.h"
 
 namespace {
 
-constexpr std::string_view kHelp =
+using namespace vesmar;
+
+constexpr AnswerOption kAnswers[] = {
+    {"mode", "m|s", "m: one file per chromosome; s: one file with a header line per chromosome"},
+    {"genome", "NAME", "the genome sequence file, in Desktop/vesmar/Genome_sequences/"},
+};
+
+constexpr CommandLineSpec kSpec{
+    kChromosomeJoin,
     "Chromosome_join joins chromosome sequences in FASTA format, one file per chromosome\n"
     "or one file with a header line per chromosome, placed on the Desktop, into the\n"
-    "vesmar genome sequence file in Desktop/vesmar/Genome_sequences/.\n"
-    "It asks its questions on standard input, one answer per line; for batch use the\n"
-    "answers can be given by a here-document.\n"
-    "The user guide is the Read_me file (Read_me.md, installed in share/doc/vesmar;\n"
-    "docs/Read_me.md in the source tree).\n";
+    "vesmar genome sequence file in Desktop/vesmar/Genome_sequences/. Run it in the\n"
+    "folder that holds Desktop/, or name that folder with -C.",
+    kAnswers,
+    "FILE...",
+    "the chromosome files on the Desktop, in the order I, II, III, IV, V, X (one with --mode s)",
+    "Chromosome_join -C ~ --mode m --genome genome.txt chrI.fa chrII.fa chrIII.fa chrIV.fa chrV.fa chrX.fa",
+};
+
+Result<ChromosomeJoinSettings> settings_from(const Arguments& arguments) {
+  Result<std::string> mode = choice_option(arguments, "mode", {"m", "s"});
+  if (!mode.ok()) return mode.failure();
+  ChromosomeJoinSettings settings;
+  settings.mode = mode.value() == "s" ? JoinMode::SingleFile : JoinMode::SeparateFiles;
+  if (settings.mode == JoinMode::SingleFile && arguments.files.size() != 1) {
+    return usage_failure("--mode s joins one file, not " + std::to_string(arguments.files.size()));
+  }
+  for (const std::string& file : arguments.files) {
+    settings.chromosome_paths.push_back(typed_file_path(kDesktopFolder, file));
+  }
+  settings.number_value = static_cast<double>(arguments.files.size());
+  settings.genome_path = typed_file_path(kGenomeSequencesFolder, arguments["genome"]);
+  return settings;
+}
+
+// As the dialogue checks each chromosome file as it is named, the files are
+// checked before the genome sequence file is begun.
+Result<RunOutcome> checked_run(const ChromosomeJoinSettings& settings, Console& console) {
+  if (settings.mode == JoinMode::SeparateFiles) {
+    for (const std::string& path : settings.chromosome_paths) {
+      Result<LineReader> check = open_chromosome_file(path);
+      if (!check.ok()) return no_such_file_name(JoinLocation::check, std::nullopt, check.failure().error_number);
+    }
+  }
+  return run_chromosome_join(settings, console);
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  using namespace vesmar;
-  if (answer_information_request(argc, argv, kChromosomeJoin, kHelp)) return 0;
-  Console console{kChromosomeJoin, std::cin, std::cout, std::cerr, run_in_system_shell};
-  const Status status = run_chromosome_join_dialogue(console);
-  std::cout.flush();
-  if (!status.ok()) return report_chromosome_join_failure(status.failure());
-  return 0;
+  return program_main(argc, argv,
+                      ProgramParts<ChromosomeJoinSettings>{kSpec, run_chromosome_join_dialogue, settings_from,
+                                                           checked_run, report_chromosome_join_failure});
 }

@@ -9,4 +9,10 @@ std::optional<std::string_view> region_file_name_for(std::string_view answer) {
   return std::nullopt;
 }
 
+std::string_view region_kind(std::string_view region_file_name) {
+  if (region_file_name == kExonRegionFile) return "exons";
+  if (region_file_name == "cintrons.txt") return "introns";
+  return "intergenic regions";
+}
+
 }  // namespace vesmar

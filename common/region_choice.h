@@ -13,4 +13,8 @@ std::optional<std::string_view> region_file_name_for(std::string_view answer);
 
 inline constexpr std::string_view kExonRegionFile = "cexons.txt";
 
+// What the regions of a region file are, in words: "exons", "introns" or
+// "intergenic regions".
+std::string_view region_kind(std::string_view region_file_name);
+
 }  // namespace vesmar

@@ -78,7 +78,7 @@ char* put_gap_row(char* out, std::int64_t row_number, const GapEntry& gap, const
   return out;
 }
 
-Status write_gap_report(const std::string& path, const GapTable& gaps, const std::vector<Region>& regions) {
+Result<std::int64_t> write_gap_report(const std::string& path, const GapTable& gaps, const std::vector<Region>& regions) {
   Result<std::unique_ptr<OutputFile>> created = OutputFile::create(path, OutputFile::Mode::Replace);
   if (!created.ok()) return created.failure();
   OutputFile& report = *created.value();
@@ -89,7 +89,8 @@ Status write_gap_report(const std::string& path, const GapTable& gaps, const std
     report.put_in_place(longest_gap_row(regions[region]),
                         [&](char* out) { return put_gap_row(out, row_number, gaps[gap], regions[region]); });
   });
-  return report.commit();
+  if (Status written = report.commit(); !written.ok()) return written.failure();
+  return row_number;
 }
 
 }  // namespace vesmar

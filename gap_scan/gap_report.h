@@ -25,8 +25,9 @@ char* put_gap_row(char* out, std::int64_t row_number, const GapEntry& gap, const
 
 // Writes the heading and a row for every gap-region pair of the region walk
 // into a new report at `path`, which replaces an older one only once it is
-// complete. Fails, naming the path and the reason, when it cannot be written.
-Status write_gap_report(const std::string& path, const GapTable& gaps,
+// complete, and gives the number of rows. Fails, naming the path and the
+// reason, when it cannot be written.
+Result<std::int64_t> write_gap_report(const std::string& path, const GapTable& gaps,
                         const std::vector<Region>& regions);
 
 }  // namespace vesmar

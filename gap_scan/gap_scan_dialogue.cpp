@@ -47,7 +47,7 @@ Result<GapScanSettings> ask_gap_scan_settings(Console& console) {
 Status run_gap_scan_dialogue(Console& console) {
   Result<GapScanSettings> settings = ask_gap_scan_settings(console);
   if (!settings.ok()) return settings.failure();
-  if (Status run = run_gap_scan(settings.value(), console); !run.ok()) return run;
+  if (Result<RunOutcome> run = run_gap_scan(settings.value(), console); !run.ok()) return run.failure();
   console.shell("PAUSE");
   return {};
 }

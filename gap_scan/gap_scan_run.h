@@ -4,6 +4,7 @@
 
 #include "common/console.h"
 #include "common/failure.h"
+#include "common/run_outcome.h"
 #include "gap_scan/gap_scan_settings.h"
 
 namespace vesmar {
@@ -11,9 +12,10 @@ namespace vesmar {
 inline constexpr std::string_view kGapRegionScan = "Gap_region_scan";
 
 // A Gap_region_scan run from its settings: loads the region file, finds the
-// gaps in the alignment results file in one pass and writes the report, with
-// the progress lines on the console, "Done" last. A failure ends the run
-// where it happens, before "Done", and leaves any older report as it was.
-Status run_gap_scan(const GapScanSettings& settings, Console& console);
+// gaps in the alignment results file (as the text it decompresses to, when
+// it is gzip compressed) in one pass and writes the report, with the
+// progress lines on the console, "Done" last. A failure ends the run where
+// it happens, before "Done", and leaves any older report as it was.
+Result<RunOutcome> run_gap_scan(const GapScanSettings& settings, Console& console);
 
 }  // namespace vesmar

@@ -79,4 +79,9 @@ void pause_for_key(int terminal_fd, std::ostream& out) {
   out.flush();
 }
 
+Status run_pause(Console& console) {
+  pause_for_key(STDIN_FILENO, console.out);
+  return {};
+}
+
 }  // namespace vesmar

@@ -3,6 +3,9 @@
 #include <iosfwd>
 #include <string_view>
 
+#include "common/console.h"
+#include "common/failure.h"
+
 namespace vesmar {
 
 inline constexpr std::string_view kPause = "PAUSE";
@@ -17,5 +20,8 @@ inline constexpr std::string_view kPausePrompt = "Press any key to continue . . 
 // not a terminal (a file, a pipe, nothing), returns at once and prints
 // nothing, so batch runs never stop here.
 void pause_for_key(int terminal_fd, std::ostream& out);
+
+// PAUSE on the console: its standard input, and its standard output.
+Status run_pause(Console& console);
 
 }  // namespace vesmar

@@ -1,34 +1,46 @@
-#include <iostream>
-
-#include "common/console.h"
-#include "common/program_info.h"
+#include "common/program_main.h"
+#include "common/region_choice.h"
 #include "point_scan/point_scan_dialogue.h"
 #include "point_scan/point_scan_run.h"
 
 namespace {
 
-constexpr std::string_view kHelp =
+using namespace vesmar;
+
+constexpr AnswerOption kAnswers[] = {
+    {"ratio", "R", "the least number of mutant reads per WT read (the first question; typically 3)"},
+    {"min-mut-reads", "N", "the least number of mutant reads (typically 2)"},
+    {"name", "NAME", "your first name, which names the report"},
+    {"results", "FILE", "the alignment results file, in Desktop/vesmar/Alignment_results/ (plain or gzip)"},
+    {"regions", "e|i|n", "search exons, introns or intergenic regions"},
+};
+
+constexpr CommandLineSpec kSpec{
+    kPointScan,
     "Point_scan: looks for suspected single nucleotide polymorphisms (SNPs) in an\n"
     "alignment results file of the vesmar aligner and reports them, assigned to\n"
-    "exons, introns or intergenic regions, in Desktop/vesmar/SNP_results/.\n"
-    "\n"
-    "Run it without arguments in the folder that holds Desktop/. It asks its five\n"
-    "questions on standard input; for batch use, answer them from a file or a\n"
-    "here-document, for example:\n"
-    "  Point_scan <<'END'\n"
-    "  3 2 Anna run1.txt e\n"
-    "  END\n"
-    "\n"
-    "The user guide is the Read_me file (Read_me.md, installed in share/doc/vesmar).\n";
+    "exons, introns or intergenic regions, in Desktop/vesmar/SNP_results/. Run it\n"
+    "in the folder that holds Desktop/, or name that folder with -C.",
+    kAnswers,
+    "",
+    "",
+    "Point_scan -C ~ --ratio 3 --min-mut-reads 2 --name Anna --results run1.txt --regions e",
+};
+
+Result<PointScanSettings> settings_from(const Arguments& arguments) {
+  Result<double> ratio = number_option(arguments, "ratio");
+  if (!ratio.ok()) return ratio.failure();
+  Result<int> minimum = integer_option(arguments, "min-mut-reads");
+  if (!minimum.ok()) return minimum.failure();
+  Result<std::string> regions = choice_option(arguments, "regions", {"e", "i", "n"});
+  if (!regions.ok()) return regions.failure();
+  return point_scan_settings(HitThresholds{ratio.value(), minimum.value()}, arguments["name"],
+                             arguments["results"], *region_file_name_for(regions.value()));
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  using namespace vesmar;
-  if (answer_information_request(argc, argv, kPointScan, kHelp)) return 0;
-  Console console{kPointScan, std::cin, std::cout, std::cerr, run_in_system_shell};
-  const Status status = run_point_scan_dialogue(console);
-  std::cout.flush();
-  if (!status.ok()) return report_failure(kPointScan, status.failure());
-  return 0;
+  return program_main(argc, argv, ProgramParts<PointScanSettings>{kSpec, run_point_scan_dialogue, settings_from,
+                                                                 run_point_scan});
 }

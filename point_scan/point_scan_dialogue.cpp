@@ -67,7 +67,7 @@ Result<PointScanSettings> ask_point_scan_settings(Console& console) {
 Status run_point_scan_dialogue(Console& console) {
   Result<PointScanSettings> settings = ask_point_scan_settings(console);
   if (!settings.ok()) return settings.failure();
-  if (Status run = run_point_scan(settings.value(), console); !run.ok()) return run;
+  if (Result<RunOutcome> run = run_point_scan(settings.value(), console); !run.ok()) return run.failure();
   console.shell("PAUSE");
   return {};
 }

@@ -6,6 +6,7 @@
 #include "common/line_reader.h"
 #include "common/output_file.h"
 #include "common/package_paths.h"
+#include "common/region_choice.h"
 #include "point_scan/point_report.h"
 #include "point_scan/region_match.h"
 #include "scan_input/exon_tables.h"
@@ -33,7 +34,7 @@ void warn_of_thresholds_below_zero(const HitThresholds& thresholds, Console& con
 
 }  // namespace
 
-Status run_point_scan(const PointScanSettings& settings, Console& console) {
+Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& console) {
   warn_of_thresholds_below_zero(settings.thresholds, console);
   const std::string region_path = path_in(kFeatureLocationsFolder, settings.region_file_name);
   std::vector<std::string> inputs{settings.alignment_path, region_path};
@@ -54,7 +55,7 @@ Status run_point_scan(const PointScanSettings& settings, Console& console) {
   console.print("Reading exon data...\n");
 
   console.print("Checking wt/mut scores...\n");
-  Result<LineReader> alignment = LineReader::open(settings.alignment_path);
+  Result<LineReader> alignment = LineReader::open(settings.alignment_path, LineReader::Decoding::GzipByMagic);
   if (!alignment.ok()) return alignment.failure();
   // The rows are written as the hits come, into a temporary file that takes
   // the report's name only once it is complete, so no hit is kept and an
@@ -73,11 +74,14 @@ Status run_point_scan(const PointScanSettings& settings, Console& console) {
       [&](const AlignmentRecord& hit) {
         if (std::optional<std::size_t> region = matcher.match(hit.position)) writer.add(hit, *region);
       });
-  if (!read.ok()) return read;
+  if (!read.ok()) return read.failure();
 
   console.print("Checking hits in exon range\n");
   if (!report.ok()) return report.failure();
-  return report.value()->commit();
+  if (Status written = report.value()->commit(); !written.ok()) return written.failure();
+  return RunOutcome{{settings.report_path},
+                    {"wrote " + settings.report_path + ": " + std::to_string(writer.rows()) +
+                     " suspected SNPs in " + std::string(region_kind(settings.region_file_name))}};
 }
 
 }  // namespace vesmar

@@ -1,30 +1,42 @@
-#include <iostream>
-
-#include "common/console.h"
-#include "common/failure.h"
-#include "common/program_info.h"
+#include "common/package_paths.h"
+#include "common/program_main.h"
 #include "reads_importer/reads_importer_dialogue.h"
 #include "reads_importer/reads_importer_run.h"
 
 namespace {
 
-constexpr std::string_view kHelp =
+using namespace vesmar;
+
+constexpr AnswerOption kAnswers[] = {
+    {"name", "NAME", "your first name, which names the reads file"},
+    {"format", "gseq|fastq|fasta", "the format of the read files"},
+};
+
+constexpr CommandLineSpec kSpec{
+    kReadsImporter,
     "Reads_importer converts Solexa sequence read files (gseq, FASTQ or FASTA), plain or\n"
     "gzip-compressed, placed on the Desktop into the vesmar reads file\n"
-    "Desktop/vesmar/Sequence_reads/<name>_reads.txt.\n"
-    "It asks its questions on standard input, one answer per line; for batch use the\n"
-    "answers can be given by a here-document.\n"
-    "The user guide is the Read_me file (Read_me.md, installed in share/doc/vesmar;\n"
-    "docs/Read_me.md in the source tree).\n";
+    "Desktop/vesmar/Sequence_reads/<name>_reads.txt. Run it in the folder that holds\n"
+    "Desktop/, or name that folder with -C.",
+    kAnswers,
+    "FILE...",
+    "the read files, on the Desktop, in the order they are converted",
+    "Reads_importer -C ~ --name Anna --format fastq lane1.fastq lane2.fastq.gz",
+};
+
+Result<ReadsImporterSettings> settings_from(const Arguments& arguments) {
+  Result<std::string> format = choice_option(arguments, "format", {"gseq", "fastq", "fasta"});
+  if (!format.ok()) return format.failure();
+  ReadsImporterSettings settings;
+  settings.reads_file_path = reads_file_path(arguments["name"]);
+  settings.format = *read_format_named(format.value());
+  for (const std::string& file : arguments.files) settings.input_paths.push_back(path_in(kDesktopFolder, file));
+  return settings;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  using namespace vesmar;
-  if (answer_information_request(argc, argv, kReadsImporter, kHelp)) return 0;
-  Console console{kReadsImporter, std::cin, std::cout, std::cerr, run_in_system_shell};
-  const Status status = run_reads_importer_dialogue(console);
-  std::cout.flush();
-  if (!status.ok()) return report_failure(kReadsImporter, status.failure());
-  return 0;
+  return program_main(argc, argv, ProgramParts<ReadsImporterSettings>{kSpec, run_reads_importer_dialogue,
+                                                                     settings_from, run_reads_importer});
 }

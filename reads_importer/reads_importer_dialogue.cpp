@@ -88,7 +88,8 @@ Result<ReadsImporterSettings> ask_reads_importer_settings(Console& console) {
 Status run_reads_importer_dialogue(Console& console) {
   Result<ReadsImporterSettings> settings = ask_reads_importer_settings(console);
   if (!settings.ok()) return settings.failure();
-  return run_reads_importer(settings.value(), console);
+  Result<RunOutcome> run = run_reads_importer(settings.value(), console);
+  return run.ok() ? Status() : Status(run.failure());
 }
 
 }  // namespace vesmar

@@ -28,9 +28,11 @@ void warn_of_surprises(const std::string& path, const FileConversion& conversion
   if (conversion.reads == 0) console.warn(path + " gave no reads");
 }
 
-// Converts one input file into `output`, announced on a "Reading " line.
-// Fails when the file cannot be opened or read to its end.
-Status import_file(const std::string& path, ConversionState& state, OutputFile& output, Console& console) {
+// Converts one input file into `output`, announced on a "Reading " line, and
+// gives the number of reads it gave. Fails when the file cannot be opened or
+// read to its end.
+Result<std::uint64_t> import_file(const std::string& path, ConversionState& state, OutputFile& output,
+                                  Console& console) {
   console.print("Reading ");
   console.print(path);
   console.print("\n");
@@ -39,27 +41,32 @@ Status import_file(const std::string& path, ConversionState& state, OutputFile& 
   const FileConversion conversion = convert_file(input.value(), state, output);
   if (conversion.read_failure) return *conversion.read_failure;
   warn_of_surprises(path, conversion, state.format, console);
-  return {};
+  return conversion.reads;
 }
 
 }  // namespace
 
-Status run_reads_importer(const ReadsImporterSettings& settings, Console& console) {
+Result<RunOutcome> run_reads_importer(const ReadsImporterSettings& settings, Console& console) {
   Result<std::unique_ptr<OutputFile>> created =
       OutputFile::create(settings.reads_file_path, OutputFile::Mode::Replace);
   if (!created.ok()) return created.failure();
   OutputFile& output = *created.value();
 
   ConversionState state{settings.format};
+  std::uint64_t reads = 0;
   for (const std::string& path : settings.input_paths) {
     // A file that cannot be read stops the run: the reads file it would
     // leave would lack its reads, and an older one is better kept.
-    if (Status imported = import_file(path, state, output, console); !imported.ok()) return imported;
+    Result<std::uint64_t> imported = import_file(path, state, output, console);
+    if (!imported.ok()) return imported.failure();
+    reads += imported.value();
     if (output.failed()) break;
   }
-  if (Status written = output.commit(); !written.ok()) return written;
+  if (Status written = output.commit(); !written.ok()) return written.failure();
   console.print("Done.\n");
-  return {};
+  return RunOutcome{{settings.reads_file_path},
+                    {"wrote " + settings.reads_file_path + ": " + std::to_string(reads) + " reads from " +
+                     std::to_string(settings.input_paths.size()) + " files"}};
 }
 
 }  // namespace vesmar

@@ -4,6 +4,7 @@
 
 #include "common/console.h"
 #include "common/failure.h"
+#include "common/run_outcome.h"
 #include "reads_importer/reads_importer_settings.h"
 
 namespace vesmar {
@@ -19,6 +20,6 @@ inline constexpr std::string_view kReadsImporter = "Reads_importer";
 // opened or read to its end. A FASTQ file whose line count is not a multiple
 // of four, a file that looks like the other of FASTA and FASTQ, and a file
 // that gives no reads get a warning.
-Status run_reads_importer(const ReadsImporterSettings& settings, Console& console);
+Result<RunOutcome> run_reads_importer(const ReadsImporterSettings& settings, Console& console);
 
 }  // namespace vesmar

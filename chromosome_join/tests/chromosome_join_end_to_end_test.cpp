@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/testing/command_line_check.h"
 #include "common/testing/program_run.h"
 
 namespace vesmar {
@@ -174,22 +175,50 @@ TEST(ChromosomeJoinRun, AChromosomeFileThatCannotBeReadFailsTheRunKeepingTheOlde
   }
 }
 
-TEST(ChromosomeJoinRun, AnswersHelpAndVersionAndIgnoresOtherArguments) {
+void write_inputs(const ScratchFolder& folder) {
+  for (const auto& [name, content] : kChromosomes) folder.write("Desktop/" + name, content);
+}
+
+const testing::ProgramUnderTest kChromosomeJoin{kBinary, "Chromosome_join", write_inputs};
+
+TEST(ChromosomeJoinOptions, GiveTheDialoguesFilesWithoutAsking) {
+  testing::check_answers_match_dialogue(kChromosomeJoin, "m\n2\nchrI.fa\nchrII.fa\ngenome.txt\n",
+                                        {"--mode", "m", "--genome", "genome.txt", "chrI.fa", "chrII.fa"},
+                                        {"Desktop/vesmar/Genome_sequences/genome.txt"});
+  testing::check_answers_match_dialogue(kChromosomeJoin, "s\nboth.fa\ngenome.txt\n",
+                                        {"--mode", "s", "--genome", "genome.txt", "both.fa"},
+                                        {"Desktop/vesmar/Genome_sequences/genome.txt"});
+}
+
+TEST(ChromosomeJoinOptions, AMissingChromosomeFileIsTheDialoguesFailure) {
   ScratchFolder folder;
-  const ProgramRun help = testing::run_program(kBinary, folder, "", {"--help"});
+  write_inputs(folder);
+  const ProgramRun run =
+      testing::run_program(kBinary, folder, "", {"--mode", "m", "--genome", "g.txt", "chrI.fa", "none.fa"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "no such file name (Chromosome_join, location 31).\n");
+  EXPECT_TRUE(folder.list("Desktop/vesmar/Genome_sequences").empty());
+}
+
+TEST(ChromosomeJoinOptions, AWrongCommandLineIsAUsageError) {
+  testing::check_usage_errors(
+      kChromosomeJoin,
+      {
+          {{"extra"}, "--mode and --genome are missing: give every answer, or none to be asked"},
+          {{"--mode", "x", "--genome", "g.txt", "chrI.fa"}, "--mode takes m or s, not \"x\""},
+          {{"--mode", "s", "--genome", "g.txt", "chrI.fa", "chrII.fa"}, "--mode s joins one file, not 2"},
+          {{"--genome"}, "--genome needs a value"},
+      });
+}
+
+TEST(ChromosomeJoinOptions, HelpAndVersion) {
+  ScratchFolder folder;
+  const ProgramRun help = testing::run_program(kBinary, folder, "", {"-h"});
   EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("standard input"), std::string::npos);
-  EXPECT_NE(help.out.find("here-document"), std::string::npos);
-  EXPECT_NE(help.out.find("Read_me.md, installed in share/doc/vesmar"), std::string::npos);
-  EXPECT_EQ(help.out.find("[clear]"), std::string::npos);
-
-  const ProgramRun version = testing::run_program(kBinary, folder, "", {"--version"});
-  EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, "Chromosome_join 1.0.0\n");
-
-  const ProgramRun other = testing::run_program(kBinary, folder, "x\n", {"extra"});
-  EXPECT_EQ(other.out, kBanner + kNoOption);
-  EXPECT_EQ(other.status, 1);
+  for (const char* option : {"--mode m|s", "--genome NAME", "FILE...", "-C DIR", "Read_me.md, installed in"}) {
+    EXPECT_NE(help.out.find(option), std::string::npos) << option;
+  }
+  EXPECT_EQ(testing::run_program(kBinary, folder, "", {"-V"}).out, "Chromosome_join 1.0.0\n");
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ TEST(ChromosomeJoinRun, AFileGoneBeforeTheJoinStopsItThere) {
     std::ostringstream out;
     std::ostringstream warnings;
     Console console{kChromosomeJoin, in, out, warnings, no_shell};
-    const Status status = run_chromosome_join(settings, console);
+    const Result<RunOutcome> status = run_chromosome_join(settings, console);
     ASSERT_FALSE(status.ok()) << c.gone;
     EXPECT_EQ(status.failure().message, c.message);
     EXPECT_EQ(status.failure().exit_status, 2);

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "common/testing/command_line_check.h"
+#include "common/testing/gzip_member.h"
 #include "common/testing/program_run.h"
 #include "gap_scan/gap_report.h"
 
@@ -275,14 +277,73 @@ TEST(GapRegionScanProgram, AnswersHelpAndVersion) {
   EXPECT_EQ(version.err, "");
 }
 
-TEST(GapRegionScanProgram, IgnoresOtherArguments) {
-  ScratchFolder folder;
+void write_inputs(const ScratchFolder& folder) {
   folder.write("Desktop/vesmar/Feature_locations/cexons.txt", kExonFile);
-  folder.write("Desktop/vesmar/Alignment_results/aln.txt", kGapAt1006);
-  ProgramRun run = testing::run_program(kBinary, folder, "e\nann\naln.txt\n", {"-v", "extra"});
-  EXPECT_EQ(run.out, run_output(kRegion + kName + kAlignment));
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(folder.read("Desktop/vesmar/Deletion_results/ann_del_cexons.txt"), kExonReport);
+  folder.write("Desktop/vesmar/Feature_locations/cintrons.txt", kIntronFile);
+  folder.write("Desktop/vesmar/Feature_locations/cintergenic.txt", kExonFile);
+  folder.write("Desktop/vesmar/Alignment_results/aln.txt", kFlanksAndInsertion + kGapAt1006);
+  // The same file compressed, in two gzip members.
+  const std::string text = kFlanksAndInsertion + kGapAt1006;
+  folder.write("Desktop/vesmar/Alignment_results/aln.txt.gz",
+               testing::gzip_member(text.substr(0, 1000)) + testing::gzip_member(text.substr(1000)));
+}
+
+const testing::ProgramUnderTest kGapRegionScan{kBinary, "Gap_region_scan", write_inputs};
+
+TEST(GapRegionScanOptions, GiveTheDialoguesFilesWithoutAsking) {
+  for (const char* regions : {"e", "i", "n"}) {
+    const std::string file =
+        std::string(regions) == "e" ? "cexons" : std::string(regions) == "i" ? "cintrons" : "cintergenic";
+    testing::check_answers_match_dialogue(kGapRegionScan, std::string(regions) + "\nann\naln.txt\n",
+                                          {"--regions", regions, "--name", "ann", "--results", "aln.txt"},
+                                          {"Desktop/vesmar/Deletion_results/ann_del_" + file + ".txt"});
+  }
+}
+
+TEST(GapRegionScanOptions, ACompressedResultsFileScansAsItsText) {
+  for (const char* regions : {"e", "i"}) {
+    ScratchFolder folder;
+    write_inputs(folder);
+    const std::string report = std::string("Desktop/vesmar/Deletion_results/ann_del_c") +
+                               (std::string(regions) == "e" ? "exons" : "introns") + ".txt";
+    ASSERT_EQ(testing::run_program(kBinary, folder, std::string(regions) + " ann aln.txt\n").status, 0);
+    const std::string plain = folder.read(report);
+    const ProgramRun compressed =
+        testing::run_program(kBinary, folder, "", {"--regions", regions, "--name", "ann", "--results", "aln.txt.gz"});
+    EXPECT_EQ(compressed.status, 0) << compressed.err;
+    EXPECT_TRUE(folder.read(report) == plain);
+  }
+  ScratchFolder folder;
+  write_inputs(folder);
+  const std::string whole = folder.read("Desktop/vesmar/Alignment_results/aln.txt.gz");
+  folder.write("Desktop/vesmar/Alignment_results/cut.gz", whole.substr(0, whole.size() - 10));
+  const ProgramRun cut =
+      testing::run_program(kBinary, folder, "", {"--regions", "e", "--name", "ann", "--results", "cut.gz"});
+  EXPECT_EQ(cut.status, 1);
+  EXPECT_TRUE(cut.err.ends_with("Gap_region_scan: cannot read Desktop/vesmar/Alignment_results/cut.gz: the file ends "
+                                "in the middle of its compressed data (it is cut short)\n"))
+      << cut.err;
+  EXPECT_TRUE(folder.list("Desktop/vesmar/Deletion_results").empty());
+}
+
+TEST(GapRegionScanOptions, AWrongCommandLineIsAUsageError) {
+  testing::check_usage_errors(
+      kGapRegionScan,
+      {
+          {{"-v"}, "unknown option \"-v\""},
+          {{"extra"}, "unknown argument \"extra\""},
+          {{"--regions", "e"}, "--name and --results are missing: give every answer, or none to be asked"},
+          {{"--regions", "x", "--name", "ann", "--results", "aln.txt"}, "--regions takes e, i or n, not \"x\""},
+      });
+}
+
+TEST(GapRegionScanOptions, HelpListsEveryOption) {
+  ScratchFolder folder;
+  const ProgramRun help = testing::run_program(kBinary, folder, "", {"--help"});
+  EXPECT_EQ(help.status, 0);
+  for (const char* option : {"--regions e|i|n", "--name NAME", "--results FILE", "-C DIR", "-h, --help"}) {
+    EXPECT_NE(help.out.find(option), std::string::npos) << option;
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "common/testing/command_line_check.h"
 #include "common/testing/program_run.h"
 
 namespace vesmar {
@@ -82,22 +83,23 @@ std::string genetic_code() {
   return text;
 }
 
+// The package of these tests: an alignment results file and the feature
+// location files of every region choice.
+void write_inputs(const ScratchFolder& folder) {
+  folder.write("Desktop/vesmar/Alignment_results/run1.txt", kAlignmentFile);
+  // Exon 1 covers positions 1 to 10 forward; exon 2 covers 4 to 6 on the
+  // reverse strand but comes later in the file, so it never wins.
+  folder.write("Desktop/vesmar/Feature_locations/cexons.txt", "gene1.exon1\n0\n9\nI\n1\ngene1.exon2\n3\n5\nI\n-1\n");
+  folder.write("Desktop/vesmar/Feature_locations/exon_sequences.txt", "gene1.exon1\nacgtacgtac\ngene1.exon2\nggg\n");
+  folder.write("Desktop/vesmar/Feature_locations/exon_frames.txt", "gene1.exon1\n0\n0\n1\n");
+  folder.write("Desktop/vesmar/Feature_locations/genetic_code.txt", genetic_code());
+  folder.write("Desktop/vesmar/Feature_locations/cintrons.txt", "gene1.intron1\n-10\n-5\nIII\n1\n");
+  folder.write("Desktop/vesmar/Feature_locations/cintergenic.txt", "far\n1000\n2000\nY\n1\n");
+}
+
 class PointScanRun : public ::testing::Test {
  protected:
-  PointScanRun() {
-    folder.write("Desktop/vesmar/Alignment_results/run1.txt", kAlignmentFile);
-    // Exon 1 covers positions 1 to 10 forward; exon 2 covers 4 to 6 on the
-    // reverse strand but comes later in the file, so it never wins.
-    folder.write("Desktop/vesmar/Feature_locations/cexons.txt",
-                 "gene1.exon1\n0\n9\nI\n1\ngene1.exon2\n3\n5\nI\n-1\n");
-    folder.write("Desktop/vesmar/Feature_locations/exon_sequences.txt",
-                 "gene1.exon1\nacgtacgtac\ngene1.exon2\nggg\n");
-    folder.write("Desktop/vesmar/Feature_locations/exon_frames.txt", "gene1.exon1\n0\n0\n1\n");
-    folder.write("Desktop/vesmar/Feature_locations/genetic_code.txt", genetic_code());
-    folder.write("Desktop/vesmar/Feature_locations/cintrons.txt",
-                 "gene1.intron1\n-10\n-5\nIII\n1\n");
-    folder.write("Desktop/vesmar/Feature_locations/cintergenic.txt", "far\n1000\n2000\nY\n1\n");
-  }
+  PointScanRun() { write_inputs(folder); }
 
   ProgramRun run(std::string_view answers) { return run_program(POINT_SCAN_BINARY, folder, answers); }
 
@@ -248,14 +250,79 @@ TEST_F(PointScanRun, AReportThatCannotBeCreatedIsAFailure) {
 }
 
 TEST_F(PointScanRun, HelpAndVersionAnswerWithoutADialogue) {
-  ProgramRun help = run_program(POINT_SCAN_BINARY, folder, "", {"--help"});
-  EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("Read_me"), std::string::npos);
-  EXPECT_EQ(help.out.find("[clear]"), std::string::npos);
-  ProgramRun version = run_program(POINT_SCAN_BINARY, folder, "", {"--version"});
-  EXPECT_EQ(version.out, "Point_scan 1.0.0\n");
-  ProgramRun other = run_program(POINT_SCAN_BINARY, folder, "3 2 Anna run1.txt e\n", {"-x"});
-  EXPECT_EQ(other.out, kSuccess) << "other arguments are ignored";
+  for (const char* asked : {"--help", "-h"}) {
+    ProgramRun help = run_program(POINT_SCAN_BINARY, folder, "", {asked});
+    EXPECT_EQ(help.status, 0);
+    for (const char* option : {"--ratio R", "--min-mut-reads N", "--name NAME", "--results FILE", "--regions e|i|n",
+                               "-C DIR", "-V, --version", "Read_me"}) {
+      EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    }
+    EXPECT_EQ(help.out.find("[clear]"), std::string::npos);
+  }
+  for (const char* asked : {"--version", "-V"}) {
+    EXPECT_EQ(run_program(POINT_SCAN_BINARY, folder, "", {asked}).out, "Point_scan 1.0.0\n");
+  }
+}
+
+const testing::ProgramUnderTest kPointScan{POINT_SCAN_BINARY, "Point_scan", write_inputs};
+
+TEST(PointScanOptions, GiveTheDialoguesFilesWithoutAsking) {
+  for (const char* regions : {"e", "i", "n"}) {
+    const std::string file = std::string(regions) == "e" ? "cexons" : std::string(regions) == "i" ? "cintrons" : "cintergenic";
+    testing::check_answers_match_dialogue(
+        kPointScan, std::string("3\n2\nAnna\nrun1.txt\n") + regions + "\n",
+        {"--ratio", "3", "--min-mut-reads", "2", "--name", "Anna", "--results", "run1.txt", "--regions", regions},
+        {"Desktop/vesmar/SNP_results/Anna_snp_" + file + ".txt"});
+  }
+  // Values after "=", in any order.
+  testing::check_answers_match_dialogue(
+      kPointScan, "1.5 -1 Bo run1.txt e\n",
+      {"--regions=e", "--name=Bo", "--results=run1.txt", "--min-mut-reads=-1", "--ratio=1.5"},
+      {"Desktop/vesmar/SNP_results/Bo_snp_cexons.txt"});
+}
+
+TEST(PointScanOptions, AWrongCommandLineIsAUsageError) {
+  const std::vector<std::string> all = {"--ratio", "3", "--min-mut-reads", "2", "--name", "Anna",
+                                        "--results", "run1.txt", "--regions", "e"};
+  const auto with = [&](std::vector<std::string> extra) {
+    std::vector<std::string> arguments = all;
+    arguments.insert(arguments.end(), extra.begin(), extra.end());
+    return arguments;
+  };
+  testing::check_usage_errors(
+      kPointScan,
+      {
+          {{"-x"}, "unknown option \"-x\""},
+          {{"extra"}, "unknown argument \"extra\""},
+          {{"--name", "Anna"}, "--ratio, --min-mut-reads, --results and --regions are missing: give every answer, "
+                                "or none to be asked"},
+          {with({"--name", "Bo"}), "--name is given twice"},
+          {with({"--verbose"}), "unknown option \"--verbose\""},
+          {{"--ratio"}, "--ratio needs a value"},
+          {{"--ratio", "three", "--min-mut-reads", "2", "--name", "A", "--results", "r", "--regions", "e"},
+           "the value \"three\" of --ratio is not a number"},
+          {{"--ratio", "3", "--min-mut-reads", "2.5", "--name", "A", "--results", "r", "--regions", "e"},
+           "the value \"2.5\" of --min-mut-reads is not a whole number"},
+          {{"--ratio", "3", "--min-mut-reads", "99999999999", "--name", "A", "--results", "r", "--regions", "e"},
+           "the value \"99999999999\" of --min-mut-reads is out of range"},
+          {{"--ratio", "3", "--min-mut-reads", "2", "--name", "A", "--results", "r", "--regions", "E"},
+           "--regions takes e, i or n, not \"E\""},
+          {{"-C", "/no/such/folder"}, "cannot enter /no/such/folder: No such file or directory"},
+      });
+}
+
+TEST(PointScanOptions, AMissingResultsFileFailsTheRun) {
+  ScratchFolder folder;
+  write_inputs(folder);
+  const ProgramRun run = run_program(POINT_SCAN_BINARY, folder, "",
+                                     {"--ratio", "3", "--min-mut-reads", "2", "--name", "A", "--results", "none.txt",
+                                      "--regions", "e"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_TRUE(run.err.ends_with("Point_scan: cannot open Desktop/vesmar/Alignment_results/none.txt: No such file or "
+                                "directory\n"))
+      << run.err;
+  EXPECT_TRUE(folder.list("Desktop/vesmar/SNP_results").empty());
 }
 
 }  // namespace

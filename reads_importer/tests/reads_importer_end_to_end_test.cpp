@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/testing/command_line_check.h"
 #include "common/testing/gzip_member.h"
 #include "common/testing/program_run.h"
 
@@ -323,23 +324,43 @@ TEST(ReadsImporterRun, AFolderWhereTheReadsFileShouldGoStopsTheRunBeforeAnyFileI
   EXPECT_EQ(folder.read("Desktop/vesmar/Sequence_reads/ann_reads.txt/keep"), "kept\n");
 }
 
-TEST(ReadsImporterRun, AnswersHelpAndVersionAndIgnoresOtherArguments) {
+void write_inputs(const ScratchFolder& folder) {
+  folder.write("Desktop/a.fq", kFastqA);
+  folder.write("Desktop/b.fq.gz", testing::gzip_member(kFastqA));
+  folder.write("Desktop/s.gseq", kGseq);
+  folder.write("Desktop/r.fa", kFasta);
+}
+
+const testing::ProgramUnderTest kReadsImporter{kBinary, "Reads_importer", write_inputs};
+
+TEST(ReadsImporterOptions, GiveTheDialoguesFilesWithoutAsking) {
+  testing::check_answers_match_dialogue(kReadsImporter, "ann\nfastq\n2\na.fq\nb.fq.gz\n",
+                                        {"--name", "ann", "--format", "fastq", "a.fq", "b.fq.gz"},
+                                        {"Desktop/vesmar/Sequence_reads/ann_reads.txt"});
+  testing::check_answers_match_dialogue(kReadsImporter, "Ann Lee\ngseq\n1\ns.gseq\n",
+                                        {"s.gseq", "--format=gseq", "--name=Ann Lee"},
+                                        {"Desktop/vesmar/Sequence_reads/Ann Lee_reads.txt"});
+}
+
+TEST(ReadsImporterOptions, AWrongCommandLineIsAUsageError) {
+  testing::check_usage_errors(
+      kReadsImporter,
+      {
+          {{"-x"}, "unknown option \"-x\""},
+          {{"--name", "ann", "--format", "fasta"}, "a FILE... is missing: give every answer, or none to be asked"},
+          {{"r.fa"}, "--name and --format are missing: give every answer, or none to be asked"},
+          {{"--name", "ann", "--format", "FASTA", "r.fa"}, "--format takes gseq, fastq or fasta, not \"FASTA\""},
+      });
+}
+
+TEST(ReadsImporterOptions, HelpAndVersion) {
   ScratchFolder folder;
   const ProgramRun help = testing::run_program(kBinary, folder, "", {"--help"});
   EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("standard input"), std::string::npos);
-  EXPECT_NE(help.out.find("here-document"), std::string::npos);
-  EXPECT_NE(help.out.find("Read_me.md, installed in share/doc/vesmar"), std::string::npos);
-  EXPECT_EQ(help.out.find("[clear]"), std::string::npos);
-
-  const ProgramRun version = testing::run_program(kBinary, folder, "", {"--version"});
-  EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, "Reads_importer 1.0.0\n");
-
-  folder.write("Desktop/r.fa", "AC\n");
-  const ProgramRun other = testing::run_program(kBinary, folder, "ann\nfasta\n1\nr.fa\n", {"-x", "extra"});
-  EXPECT_EQ(other.out, dialogue_start() + file_prompt(1) + reading("r.fa") + "Done.\n");
-  EXPECT_EQ(other.status, 0);
+  for (const char* option : {"--name NAME", "--format gseq|fastq|fasta", "FILE...", "-C DIR", "here-document"}) {
+    EXPECT_NE(help.out.find(option), std::string::npos) << option;
+  }
+  EXPECT_EQ(testing::run_program(kBinary, folder, "", {"--version"}).out, "Reads_importer 1.0.0\n");
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ TEST(ReadsImporterRun, AFileThatVanishedAfterItsNameWasAcceptedStopsTheRun) {
   std::ostringstream out;
   std::ostringstream warnings;
   Console console{kReadsImporter, in, out, warnings, no_shell};
-  const Status status = run_reads_importer(settings, console);
+  const Result<RunOutcome> status = run_reads_importer(settings, console);
   EXPECT_EQ(out.str(), "Reading " + folder.path("a.fa") + "\nReading " + folder.path("gone.fa") + "\n");
   EXPECT_EQ(warnings.str(), "");
   ASSERT_FALSE(status.ok());
