@@ -237,6 +237,15 @@ ratio() {  # ratio A B, or "-" when either is missing
 
 alignment="$align/alignment.txt"
 stress_alignment="$align/stress_alignment.txt"
+# The alignment results file as labs store it, gzip-compressed (by igzip,
+# ISA-L's gzip, where it is installed: Debian package isal).
+compressed="$align/alignment.txt.gz"
+gunzip_command=(gzip -dc)
+command -v igzip > /dev/null && gunzip_command=(igzip -dc)
+if [ ! -s "$compressed" ] || [ "$compressed" -ot "$alignment" ]; then
+  echo "Compressing $alignment ..." >&2
+  if command -v igzip > /dev/null; then igzip -c "$alignment" > "$compressed"; else gzip -1 -c "$alignment" > "$compressed"; fi
+fi
 chromosome_files=(chrI.fa chrII.fa chrIII.fa chrIV.fa chrV.fa chrX.fa)
 chromosome_paths=()
 for f in "${chromosome_files[@]}"; do chromosome_paths+=("$desk/$f"); done
@@ -248,6 +257,7 @@ load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 echo "Floors" >&2
 run_case wc_alignment "$data" "" null - wc -l "$alignment"
 run_case cat_alignment "$data" "" null - cat "$alignment"
+run_case gunzip_alignment "$data" "" null - "${gunzip_command[@]}" "$compressed"
 run_case wc_stress "$data" "" null - wc -l "$stress_alignment"
 run_case cat_stress "$data" "" null - cat "$stress_alignment"
 run_case cat_fastq "$data" "" null - cat "$desk/reads.fastq"
@@ -274,6 +284,8 @@ if built "$POINT_SCAN"; then
     run_case point_$mode "$data" "$(printf '3\n2\nbench\nalignment.txt\n%s\n' $mode)" null \
       "$desk/vesmar/SNP_results/bench_snp_$file" "$POINT_SCAN"
   done
+  run_case point_compressed_i "$data" "$(printf '3\n2\nbench\nalignment.txt.gz\ni\n')" null \
+    "$desk/vesmar/SNP_results/bench_snp_cintrons.txt" "$POINT_SCAN"
   run_case point_stress_e "$data" "$(printf '3\n2\nbench\nstress_alignment.txt\ne\n')" null \
     "$desk/vesmar/SNP_results/bench_snp_cexons.txt" "$POINT_SCAN"
   run_case point_stress_million "$stress_folder" "$(printf '3\n2\nbench\nstress_alignment.txt\nn\n')" null \
@@ -287,6 +299,8 @@ if built "$GAP_REGION_SCAN"; then
     run_case gap_$mode "$data" "$(printf '%s\nbench\nalignment.txt\n' $mode)" null \
       "$desk/vesmar/Deletion_results/bench_del_$file" "$GAP_REGION_SCAN"
   done
+  run_case gap_compressed_i "$data" "$(printf 'i\nbench\nalignment.txt.gz\n')" null \
+    "$desk/vesmar/Deletion_results/bench_del_cintrons.txt" "$GAP_REGION_SCAN"
 fi
 
 if built "$READS_IMPORTER"; then
@@ -327,6 +341,7 @@ a_bytes=$(input_size "$alignment")
 s_bytes=$(input_size "$stress_alignment")
 row wc_alignment "wc -l alignment" "$a_bytes" - -
 row cat_alignment "cat alignment" "$a_bytes" - -
+row gunzip_alignment "${gunzip_command[*]} alignment.txt.gz" "$(input_size "$compressed")" - -
 row wc_stress "wc -l stress alignment" "$s_bytes" - -
 row cat_stress "cat stress alignment" "$s_bytes" - -
 row plain_point "plain reader, point (3, 2)" "$a_bytes" wc_alignment -
@@ -335,6 +350,8 @@ row block_point "plain block loop, point (3, 2)" "$a_bytes" wc_alignment -
 row block_gap "plain block loop, gap" "$a_bytes" wc_alignment -
 for mode in e i n; do row point_$mode "Point_scan 3 2 $mode" "$a_bytes" wc_alignment plain_point block_point; done
 for mode in e i n; do row gap_$mode "Gap_region_scan $mode" "$a_bytes" wc_alignment plain_gap block_gap; done
+row point_compressed_i "Point_scan 3 2 i, compressed" "$(input_size "$compressed")" gunzip_alignment -
+row gap_compressed_i "Gap_region_scan i, compressed" "$(input_size "$compressed")" gunzip_alignment -
 row point_stress_e "Point_scan stress, exons" "$s_bytes" wc_stress -
 row point_stress_million "Point_scan stress, $(manifest_value stress_regions) regions" "$s_bytes" wc_stress -
 row cat_fastq "cat reads.fastq" "$(input_size "$desk/reads.fastq")" - -
@@ -379,6 +396,11 @@ if [ "$quick" = 0 ]; then
         "${median[$id]}" "${median[plain_$program]:-}" "b >= 10 * a"
       judge "$name: peak memory $(mib "${peak[$id]}") MiB < 100 MB" "${peak[$id]}" 1 "a * 1024 < 100e6"
     done
+  done
+  for id in point_compressed_i gap_compressed_i; do
+    [ -n "${median[$id]:-}" ] || continue
+    judge "$id: wall ${median[$id]} s <= 1.3 x ${gunzip_command[*]} alone (${median[gunzip_alignment]:-?} s)" \
+      "${median[$id]}" "${median[gunzip_alignment]:-}" "a <= 1.3 * b"
   done
   for id in point_stress_e point_stress_million; do
     [ -n "${median[$id]:-}" ] || continue

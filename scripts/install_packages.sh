@@ -1,10 +1,15 @@
 #!/bin/sh
-# Installs the Debian packages the suite builds and tests with, when one is
+# Installs the Debian packages the suite builds with (and, given "tests", the
+# field's own tools its tests check the suite's files with), when one is
 # missing and we may install (root). Otherwise says what is missing.
+#
+#   sh scripts/install_packages.sh [tests]
 set -e
-# libisal-dev: Reads_importer decompresses gzip read files with ISA-L; zlib1g-dev:
+# libisal-dev: the programs decompress gzip input with ISA-L; zlib1g-dev:
 # bench/gzip_measure.sh compares it with zlib.
 needed="cmake g++ ninja-build libgtest-dev libisal-dev zlib1g-dev"
+# snakemake: the workflow's test.
+[ "${1:-}" = tests ] && needed="$needed snakemake"
 [ -n "$VESMAR_EXTRA_PACKAGES" ] && needed="$needed $VESMAR_EXTRA_PACKAGES"
 missing=""
 for package in $needed; do
