@@ -1,6 +1,7 @@
 #include "common/output_file.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -128,18 +129,75 @@ Failure OutputFile::failure(std::string_view action, int error_number) const {
   return Failure{std::string(action) + " " + path_ + ": " + error_text(error_number), 1};
 }
 
-Status OutputFile::commit() {
+Status OutputFile::finish() {
   flush_buffer();
   if (error_number_ != 0) return failure("cannot write", error_number_);
   int fd = fd_;
   fd_ = -1;
   if (::close(fd) != 0) return failure("cannot write", errno);
-  if (!temporary_path_.empty()) {
-    if (::rename(temporary_path_.c_str(), path_.c_str()) != 0) {
-      return failure("cannot replace", errno);
-    }
+  return {};
+}
+
+Status OutputFile::commit() {
+  OutputFile* const file = this;
+  return commit_together(std::span<OutputFile* const>(&file, 1));
+}
+
+namespace {
+
+// How a finished file took its path, so that it can be put back.
+enum class Placed { Exchanged, Renamed };
+
+// Gives `temporary` the name `path`. An older file there trades places with
+// it (it then stands at `temporary`), so that it can be put back.
+Result<Placed> place(const std::string& temporary, const std::string& path) {
+  // A folder that has come to stand at the path is no older file to trade.
+  struct stat status;
+  if (::lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return Failure{"", 1, EISDIR};
+  if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) == 0) {
+    return Placed::Exchanged;
   }
-  committed_ = true;
+  // No older file, or a file system that cannot trade places.
+  if (errno != ENOENT && errno != EINVAL && errno != ENOSYS) return Failure{"", 1, errno};
+  if (::rename(temporary.c_str(), path.c_str()) != 0) return Failure{"", 1, errno};
+  return Placed::Renamed;
+}
+
+void put_back(const std::string& temporary, const std::string& path, Placed placed) {
+  if (placed == Placed::Exchanged) {
+    ::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE);
+  } else {
+    ::rename(path.c_str(), temporary.c_str());
+  }
+}
+
+}  // namespace
+
+Status commit_together(std::span<OutputFile* const> files) {
+  for (OutputFile* file : files) {
+    if (Status finished = file->finish(); !finished.ok()) return finished;
+  }
+  std::vector<Placed> placed(files.size(), Placed::Renamed);
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    OutputFile& file = *files[i];
+    if (file.temporary_path_.empty()) continue;  // written in place
+    Result<Placed> done = place(file.temporary_path_, file.path_);
+    if (!done.ok()) {
+      // The files placed before this one go back to where they were.
+      for (std::size_t j = i; j-- > 0;) {
+        if (!files[j]->temporary_path_.empty()) put_back(files[j]->temporary_path_, files[j]->path_, placed[j]);
+      }
+      return file.failure("cannot replace", done.failure().error_number);
+    }
+    placed[i] = done.value();
+  }
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    // An older file that traded places now stands at the temporary name.
+    if (!files[i]->temporary_path_.empty() && placed[i] == Placed::Exchanged) {
+      ::unlink(files[i]->temporary_path_.c_str());
+    }
+    files[i]->committed_ = true;
+  }
   return {};
 }
 

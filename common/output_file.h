@@ -71,11 +71,18 @@ class OutputFile {
   // Flushes, closes and (Replace) renames into place. Success only if every
   // byte reached the file.
   Status commit();
+  // The same for files that belong together (a report and its standard
+  // formats): each is flushed and closed first, and only when all are
+  // complete do they take their names; if one cannot, those that took theirs
+  // are put back, so that either every older file is replaced or none is.
+  friend Status commit_together(std::span<OutputFile* const> files);
 
   const std::string& path() const { return path_; }
 
  private:
   OutputFile(int fd, std::string path, std::string temporary_path);
+  // Flushes and closes the file; the last step of a commit is taking its name.
+  Status finish();
   void write_slow(std::string_view bytes);
   void make_room(std::size_t size);
   void flush_buffer();
@@ -91,5 +98,7 @@ class OutputFile {
   int error_number_ = 0;
   bool committed_ = false;
 };
+
+Status commit_together(std::span<OutputFile* const> files);
 
 }  // namespace vesmar

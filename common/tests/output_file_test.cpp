@@ -26,6 +26,37 @@ TEST(OutputFile, ReplaceShowsTheNewFileOnlyAfterCommit) {
   EXPECT_EQ(folder.list(""), (std::vector<std::string>{"Desktop", "bin", "report.txt"}));
 }
 
+// Files that belong together take their names together: all of them, or,
+// when one cannot (a folder has come to stand at its path), none, the older
+// files as they were and no temporary left.
+TEST(OutputFile, FilesCommittedTogetherReplaceAllOrNone) {
+  for (const bool blocked : {false, true}) {
+    SCOPED_TRACE(blocked ? "the second cannot take its name" : "both can");
+    testing::ScratchFolder folder;
+    folder.write("report.txt", "old report\n");
+    auto report = OutputFile::create(folder.path("report.txt"), OutputFile::Mode::Replace);
+    auto companion = OutputFile::create(folder.path("report.vcf"), OutputFile::Mode::Replace);
+    ASSERT_TRUE(report.ok() && companion.ok());
+    report.value()->write("new report\n");
+    companion.value()->write("new vcf\n");
+    if (blocked) folder.make_folder("report.vcf");
+    OutputFile* const files[] = {report.value().get(), companion.value().get()};
+    const Status committed = commit_together(files);
+    report.value().reset();
+    companion.value().reset();
+    if (blocked) {
+      ASSERT_FALSE(committed.ok());
+      EXPECT_EQ(committed.failure().message, "cannot replace " + folder.path("report.vcf") + ": Is a directory");
+      EXPECT_EQ(folder.read("report.txt"), "old report\n");
+    } else {
+      ASSERT_TRUE(committed.ok());
+      EXPECT_EQ(folder.read("report.txt"), "new report\n");
+      EXPECT_EQ(folder.read("report.vcf"), "new vcf\n");
+    }
+    EXPECT_EQ(folder.list(""), (std::vector<std::string>{"Desktop", "bin", "report.txt", "report.vcf"}));
+  }
+}
+
 TEST(OutputFile, ADroppedReplacementLeavesTheOldFileAndNoTemporary) {
   testing::ScratchFolder folder;
   folder.write("report.txt", "old report\n");
