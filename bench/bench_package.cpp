@@ -114,6 +114,9 @@ Result<std::string> generate_package(const GeneratorSettings& settings) {
   if (!chromosomes.ok()) return chromosomes.failure();
   add_entry(manifest, "chromosome_bases", chromosomes.value().bases);
   add_entry(manifest, "chromosome_file_bytes", chromosomes.value().bytes);
+  Result<std::int64_t> reference_bases = write_reference_fasta(settings.folder, reference, settings.scale.positions);
+  if (!reference_bases.ok()) return reference_bases.failure();
+  add_entry(manifest, "reference_bases", reference_bases.value());
 
   if (settings.stress) {
     Result<WrittenAlignment> stress = write_alignment_file(alignment_path(kStressAlignmentFileName), reference,

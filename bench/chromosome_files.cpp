@@ -1,5 +1,6 @@
 #include "bench/chromosome_files.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "common/output_file.h"
@@ -39,6 +40,22 @@ Result<ChromosomeFilesSummary> write_chromosome_files(const std::string& home, c
   }
   if (Status committed = genome_file.value()->commit(); !committed.ok()) return committed.failure();
   return summary;
+}
+
+Result<std::int64_t> write_reference_fasta(const std::string& home, const Reference& reference,
+                                           std::int64_t positions) {
+  Result<std::unique_ptr<OutputFile>> file =
+      OutputFile::create(generator::path_under(home, kDesktopFolder, kReferenceFastaName), OutputFile::Mode::Replace);
+  if (!file.ok()) return file.failure();
+  std::int64_t bases = 0;
+  for (const Chromosome& chromosome : reference.chromosomes()) {
+    const std::int64_t count = std::min(chromosome.sequence_length, positions - chromosome.offset);
+    if (count <= 0) break;
+    generator::write_fasta_record(*file.value(), chromosome.name, uppercase_bases(chromosome, count, reference));
+    bases += count;
+  }
+  if (Status committed = file.value()->commit(); !committed.ok()) return committed.failure();
+  return bases;
 }
 
 }  // namespace vesmar::bench

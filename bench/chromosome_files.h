@@ -11,6 +11,8 @@ namespace vesmar::bench {
 
 // The name of the single file that holds all six chromosomes.
 inline constexpr std::string_view kGenomeFastaName = "genome.fa";
+// The name of the file that holds the genome the alignment results describe.
+inline constexpr std::string_view kReferenceFastaName = "reference.fa";
 
 struct ChromosomeFilesSummary {
   std::int64_t bases = 0;  // in all chromosomes, without padding
@@ -24,5 +26,14 @@ struct ChromosomeFilesSummary {
 // at the scanners' offsets.
 Result<ChromosomeFilesSummary> write_chromosome_files(const std::string& home, const Reference& reference,
                                                       double fraction);
+
+// Writes Desktop/reference.fa under `home`: the chromosomes as far as genome
+// positions 1 to `positions` reach (those of the alignment results file),
+// one record each, named as the region files name them. Below the genome
+// scale the other chromosome files hold only a share of each chromosome, so
+// this is the file that the scanners' VCF and an aligner's BAM file are
+// checked against. Returns the bases written.
+Result<std::int64_t> write_reference_fasta(const std::string& home, const Reference& reference,
+                                           std::int64_t positions);
 
 }  // namespace vesmar::bench

@@ -10,4 +10,15 @@ std::string path_in(std::string_view folder, std::string_view file_name) {
   return path;
 }
 
+std::string companion_path(std::string_view report_path, std::string_view extension) {
+  std::string path(report_path.ends_with(".txt") ? report_path.substr(0, report_path.size() - 4) : report_path);
+  path += extension;
+  return path;
+}
+
+std::string rows_not_in(std::int64_t rows, std::string_view companion) {
+  return std::to_string(rows) + (rows == 1 ? " row of the report is not in " : " rows of the report are not in ") +
+         std::string(companion);
+}
+
 }  // namespace vesmar

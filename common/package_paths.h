@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -20,5 +21,14 @@ inline constexpr std::string_view kDeletionResultsFolder = "Desktop/vesmar/Delet
 
 // `folder` followed by `file_name`.
 std::string path_in(std::string_view folder, std::string_view file_name);
+
+// The path of a file written beside a report, of the same base name:
+// `extension` (".vcf", ".bed") in place of the report's ".txt", or after its
+// name when it has none.
+std::string companion_path(std::string_view report_path, std::string_view extension);
+
+// The start of the warning about report rows that a companion file cannot
+// hold: "1 row of the report is not in PATH", "2 rows ... are ...".
+std::string rows_not_in(std::int64_t rows, std::string_view companion);
 
 }  // namespace vesmar

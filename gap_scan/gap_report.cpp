@@ -78,18 +78,16 @@ char* put_gap_row(char* out, std::int64_t row_number, const GapEntry& gap, const
   return out;
 }
 
-Result<std::int64_t> write_gap_report(const std::string& path, const GapTable& gaps, const std::vector<Region>& regions) {
-  Result<std::unique_ptr<OutputFile>> created = OutputFile::create(path, OutputFile::Mode::Replace);
-  if (!created.ok()) return created.failure();
-  OutputFile& report = *created.value();
+std::int64_t write_gap_report(OutputFile& report, GapBed& bed, const GapTable& gaps,
+                              const std::vector<Region>& regions) {
   report.write(gap_report_heading());
   std::int64_t row_number = 0;
   walk_gap_regions(gaps, regions, [&](std::size_t gap, std::size_t region) {
     ++row_number;
     report.put_in_place(longest_gap_row(regions[region]),
                         [&](char* out) { return put_gap_row(out, row_number, gaps[gap], regions[region]); });
+    bed.add(gaps[gap], regions[region]);
   });
-  if (Status written = report.commit(); !written.ok()) return written.failure();
   return row_number;
 }
 

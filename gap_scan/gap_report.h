@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "common/failure.h"
+#include "common/output_file.h"
+#include "gap_scan/gap_bed.h"
 #include "gap_scan/gap_table.h"
 #include "scan_input/region_table.h"
 
@@ -24,10 +26,8 @@ std::size_t longest_gap_row(const Region& region);
 char* put_gap_row(char* out, std::int64_t row_number, const GapEntry& gap, const Region& region);
 
 // Writes the heading and a row for every gap-region pair of the region walk
-// into a new report at `path`, which replaces an older one only once it is
-// complete, and gives the number of rows. Fails, naming the path and the
-// reason, when it cannot be written.
-Result<std::int64_t> write_gap_report(const std::string& path, const GapTable& gaps,
-                        const std::vector<Region>& regions);
+// into `report`, gives each row to `bed` too, and gives the number of rows.
+std::int64_t write_gap_report(OutputFile& report, GapBed& bed, const GapTable& gaps,
+                              const std::vector<Region>& regions);
 
 }  // namespace vesmar

@@ -1,6 +1,9 @@
 #include "gap_scan/gap_scan_run.h"
 
+#include <memory>
+
 #include "common/line_reader.h"
+#include "common/output_file.h"
 #include "common/package_paths.h"
 #include "common/region_choice.h"
 #include "gap_scan/gap_detector.h"
@@ -24,15 +27,29 @@ Result<RunOutcome> run_gap_scan(const GapScanSettings& settings, Console& consol
   Result<GapTable> gaps = detect_gaps(alignment.value());
   if (!gaps.ok()) return gaps.failure();
 
-  // The same message in every region mode. The report is created only now,
-  // when every input has been read.
+  // The same message in every region mode. The report and its BED are
+  // created only now, when every input has been read, and replace older
+  // ones together once both are complete.
   console.print("Assigning deletions to exons...\n");
-  Result<std::int64_t> rows = write_gap_report(settings.report_path, gaps.value(), regions.value().regions);
-  if (!rows.ok()) return rows.failure();
+  const std::string bed_path = companion_path(settings.report_path, ".bed");
+  Result<std::unique_ptr<OutputFile>> report = OutputFile::create(settings.report_path, OutputFile::Mode::Replace);
+  if (!report.ok()) return report.failure();
+  Result<std::unique_ptr<OutputFile>> bed_file = OutputFile::create(bed_path, OutputFile::Mode::Replace);
+  if (!bed_file.ok()) return bed_file.failure();
+  GapBed bed;
+  const std::int64_t rows = write_gap_report(*report.value(), bed, gaps.value(), regions.value().regions);
+  bed.write(*bed_file.value());
+  OutputFile* const files[] = {report.value().get(), bed_file.value().get()};
+  if (Status written = commit_together(files); !written.ok()) return written.failure();
+  if (bed.left_out() > 0) {
+    console.warn(rows_not_in(bed.left_out(), bed_path) +
+                 ": their regions lie on none of the chromosomes I, II, III, IV, V, X");
+  }
   console.print("Done\n");
-  return RunOutcome{{settings.report_path},
-                    {"wrote " + settings.report_path + ": " + std::to_string(rows.value()) +
-                     " rows of stretches without reads in " + std::string(region_kind(settings.region_file_name))}};
+  return RunOutcome{{settings.report_path, bed_path},
+                    {"wrote " + settings.report_path + ": " + std::to_string(rows) +
+                         " rows of stretches without reads in " + std::string(region_kind(settings.region_file_name)),
+                     "wrote " + bed_path + ": " + std::to_string(bed.lines()) + " of them as BED lines"}};
 }
 
 }  // namespace vesmar

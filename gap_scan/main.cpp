@@ -18,8 +18,8 @@ constexpr CommandLineSpec kSpec{
     "Gap_region_scan: finds the stretches of the genome that no read covers in an\n"
     "alignment results file (Desktop/vesmar/Alignment_results/), assigns them to\n"
     "exons, introns or intergenic regions, and writes a report into\n"
-    "Desktop/vesmar/Deletion_results/. Run it in the folder that holds Desktop/, or\n"
-    "name that folder with -C.",
+    "Desktop/vesmar/Deletion_results/, and beside it the same stretches as BED. Run\n"
+    "it in the folder that holds Desktop/, or name that folder with -C.",
     kAnswers,
     "",
     "",

@@ -19,8 +19,9 @@ constexpr CommandLineSpec kSpec{
     kPointScan,
     "Point_scan: looks for suspected single nucleotide polymorphisms (SNPs) in an\n"
     "alignment results file of the vesmar aligner and reports them, assigned to\n"
-    "exons, introns or intergenic regions, in Desktop/vesmar/SNP_results/. Run it\n"
-    "in the folder that holds Desktop/, or name that folder with -C.",
+    "exons, introns or intergenic regions, in Desktop/vesmar/SNP_results/: a report\n"
+    "to read and, beside it, the same SNPs as VCF. Run it in the folder that holds\n"
+    "Desktop/, or name that folder with -C.",
     kAnswers,
     "",
     "",

@@ -94,9 +94,9 @@ PointReportWriter::PointReportWriter(bool exon_mode, const RegionTable& regions,
   if (out_ != nullptr) out_->write(point_report_heading(exon_mode_));
 }
 
-void PointReportWriter::add(const AlignmentRecord& hit, std::size_t region_index) {
+const std::optional<CodonChange>& PointReportWriter::add(const AlignmentRecord& hit, std::size_t region_index) {
   ++row_number_;
-  if (out_ == nullptr) return;
+  change_.reset();
   const Region& region = regions_.regions[region_index];
   if (region_index != current_region_) {
     current_region_ = region_index;
@@ -107,12 +107,13 @@ void PointReportWriter::add(const AlignmentRecord& hit, std::size_t region_index
     }
   }
   // The codon change of a coding hit, in exon mode.
-  std::optional<CodonChange> change;
   if (exon_mode_) {
     if (std::optional<ExonGeometry> geometry = coding_geometry(region, hit.position, exon_frame_)) {
-      change = codon_change(*exon_, *geometry, hit.read_window, hit.reference_window, *codons_);
+      change_ = codon_change(*exon_, *geometry, hit.read_window, hit.reference_window, *codons_);
     }
   }
+  if (out_ == nullptr) return change_;
+  const std::optional<CodonChange>& change = change_;
   const std::size_t indent = exon_mode_ ? kPictureIndent + kCodonCellWidth : kPictureIndent;
   out_->put_in_place(longest_row(columns_->text, hit, change), [&](char* out) {
     out = put_number_column(out, row_number_, kNumber.width);
@@ -142,6 +143,7 @@ void PointReportWriter::add(const AlignmentRecord& hit, std::size_t region_index
     *out++ = '\n';
     return out;
   });
+  return change_;
 }
 
 }  // namespace vesmar

@@ -29,7 +29,9 @@ std::string point_report_heading(bool exon_mode);
 class PointReportWriter {
  public:
   PointReportWriter(bool exon_mode, const RegionTable& regions, const ExonTables& exon_tables, OutputFile* out);
-  void add(const AlignmentRecord& hit, std::size_t region);
+  // Writes the row of `hit` in regions[region], and gives the codon change
+  // it shows (exon mode, a coding hit), for the files beside the report.
+  const std::optional<CodonChange>& add(const AlignmentRecord& hit, std::size_t region);
   std::int64_t rows() const { return row_number_; }
 
  private:
@@ -53,6 +55,7 @@ class PointReportWriter {
   std::optional<RegionColumns> columns_;
   const ExonFrame* exon_frame_ = nullptr;
   std::optional<ExonContext> exon_;
+  std::optional<CodonChange> change_;  // the last row's
 };
 
 }  // namespace vesmar

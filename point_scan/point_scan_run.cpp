@@ -9,6 +9,7 @@
 #include "common/region_choice.h"
 #include "point_scan/point_report.h"
 #include "point_scan/region_match.h"
+#include "point_scan/snp_vcf.h"
 #include "scan_input/exon_tables.h"
 #include "scan_input/point_record_reader.h"
 #include "scan_input/region_table.h"
@@ -30,6 +31,20 @@ void warn_of_thresholds_below_zero(const HitThresholds& thresholds, Console& con
     console.warn("the minimum number of mutant reads " + std::to_string(thresholds.min_mut_reads) +
                  " is below 0: positions without any mutant read are reported too");
   }
+}
+
+// The rows of the report that its VCF cannot hold.
+void warn_of_rows_left_out(const std::string& vcf_path, const SnpVcfWriter& vcf, Console& console) {
+  const std::int64_t off = vcf.left_out_off_chromosomes();
+  const std::int64_t unchanged = vcf.left_out_without_base_change();
+  if (off + unchanged == 0) return;
+  std::string why;
+  if (off > 0) why += std::to_string(off) + " whose place is on none of the chromosomes I, II, III, IV, V, X";
+  if (off > 0 && unchanged > 0) why += " and ";
+  if (unchanged > 0) {
+    why += std::to_string(unchanged) + " whose windows show no change of one of the bases A, C, G, T to another";
+  }
+  console.warn(rows_not_in(off + unchanged, vcf_path) + ": " + why);
 }
 
 }  // namespace
@@ -57,13 +72,16 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
   console.print("Checking wt/mut scores...\n");
   Result<LineReader> alignment = LineReader::open(settings.alignment_path, LineReader::Decoding::GzipByMagic);
   if (!alignment.ok()) return alignment.failure();
-  // The rows are written as the hits come, into a temporary file that takes
-  // the report's name only once it is complete, so no hit is kept and an
-  // older report stays until then. A report that cannot be created is
-  // reported where it is needed, after all input has been read.
+  // The rows are written as the hits come, into temporary files that take
+  // the report's name and its VCF's only once both are complete, so no hit
+  // is kept and older files stay until then. A file that cannot be created
+  // is reported where it is needed, after all input has been read.
+  const std::string vcf_path = companion_path(settings.report_path, ".vcf");
   Result<std::unique_ptr<OutputFile>> report = OutputFile::create(settings.report_path, OutputFile::Mode::Replace);
+  Result<std::unique_ptr<OutputFile>> vcf = OutputFile::create(vcf_path, OutputFile::Mode::Replace);
   PointReportWriter writer(settings.exon_mode, regions.value(), exon_tables,
                            report.ok() ? report.value().get() : nullptr);
+  SnpVcfWriter vcf_writer(settings, vcf.ok() ? vcf.value().get() : nullptr);
   RegionMatcher matcher(regions.value().regions);
   const HitThresholds& thresholds = settings.thresholds;
   // A record without mutant reads passes only when the minimum allows 0.
@@ -72,16 +90,22 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
       alignment.value(), zero_mutants_wanted,
       [&](std::int32_t wt_reads, std::int32_t mut_reads) { return is_hit(wt_reads, mut_reads, thresholds); },
       [&](const AlignmentRecord& hit) {
-        if (std::optional<std::size_t> region = matcher.match(hit.position)) writer.add(hit, *region);
+        if (std::optional<std::size_t> region = matcher.match(hit.position)) {
+          vcf_writer.add(hit, regions.value().regions[*region], writer.add(hit, *region));
+        }
       });
   if (!read.ok()) return read.failure();
 
   console.print("Checking hits in exon range\n");
   if (!report.ok()) return report.failure();
-  if (Status written = report.value()->commit(); !written.ok()) return written.failure();
-  return RunOutcome{{settings.report_path},
+  if (!vcf.ok()) return vcf.failure();
+  OutputFile* const files[] = {report.value().get(), vcf.value().get()};
+  if (Status written = commit_together(files); !written.ok()) return written.failure();
+  warn_of_rows_left_out(vcf_path, vcf_writer, console);
+  return RunOutcome{{settings.report_path, vcf_path},
                     {"wrote " + settings.report_path + ": " + std::to_string(writer.rows()) +
-                     " suspected SNPs in " + std::string(region_kind(settings.region_file_name))}};
+                         " suspected SNPs in " + std::string(region_kind(settings.region_file_name)),
+                     "wrote " + vcf_path + ": " + std::to_string(vcf_writer.records()) + " of them as VCF records"}};
 }
 
 }  // namespace vesmar

@@ -8,8 +8,9 @@ set -e
 # libisal-dev: the programs decompress gzip input with ISA-L; zlib1g-dev:
 # bench/gzip_measure.sh compares it with zlib.
 needed="cmake g++ ninja-build libgtest-dev libisal-dev zlib1g-dev"
-# snakemake: the workflow's test.
-[ "${1:-}" = tests ] && needed="$needed snakemake"
+# snakemake: the workflow's test; bcftools, bedtools, tabix (with bgzip) and
+# python3: the tests that read the VCF and BED files.
+[ "${1:-}" = tests ] && needed="$needed snakemake bcftools bedtools tabix python3"
 [ -n "$VESMAR_EXTRA_PACKAGES" ] && needed="$needed $VESMAR_EXTRA_PACKAGES"
 missing=""
 for package in $needed; do

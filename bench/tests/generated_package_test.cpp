@@ -250,6 +250,21 @@ TEST_F(GeneratedPackage, ChromosomeFilesHoldTheReferenceInUpperCase) {
   EXPECT_EQ(joined, folder_->read("Desktop/genome.fa"));
 }
 
+TEST_F(GeneratedPackage, ReferenceFastaReachesAsFarAsTheAlignmentResults) {
+  // At the small scale every position of the alignment results lies on
+  // chromosome I.
+  const std::vector<std::string> lines = lines_of(folder_->read("Desktop/reference.fa"));
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines[0], ">I");
+  std::string bases;
+  for (std::size_t i = 1; i < lines.size(); ++i) bases += lines[i];
+  EXPECT_EQ(static_cast<std::int64_t>(bases.size()), manifest_number(*manifest_, "alignment.positions"));
+  EXPECT_EQ(static_cast<std::int64_t>(bases.size()), manifest_number(*manifest_, "reference_bases"));
+  for (std::int64_t position = 1; position <= static_cast<std::int64_t>(bases.size()); position += 997) {
+    ASSERT_EQ(bases[static_cast<std::size_t>(position - 1)], reference_.base(position) - 'a' + 'A') << position;
+  }
+}
+
 TEST_F(GeneratedPackage, TheSameSeedGivesTheSameFiles) {
   ScratchFolder again;
   GeneratorSettings settings{*scale_named("small"), 11, true, again.root()};

@@ -22,7 +22,7 @@ TEST(ChromosomeJoinWriteError, AGenomeFileThatCannotBeWrittenLeavesTheOlderOne) 
   for (const std::string answers : {"m\n2\nlarge.fa\nsmall.fa\ngenome.txt\n", "s\nlarge.fa\ngenome.txt\n"}) {
     SCOPED_TRACE(answers);
     testing::check_write_errors({CHROMOSOME_JOIN_BINARY, inputs, answers,
-                                 "Desktop/vesmar/Genome_sequences/genome.txt", "Chromosome_join",
+                                 {"Desktop/vesmar/Genome_sequences/genome.txt"}, "Chromosome_join",
                                  "Name of concatenated genome file? ", "Name of concatenated genome file? "});
   }
 }

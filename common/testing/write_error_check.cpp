@@ -2,16 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
 namespace vesmar::testing {
 
 void check_write_errors(const OutputRun& run) {
-  const std::size_t slash = run.output.rfind('/');
-  const std::string folder_path = run.output.substr(0, slash);
-  const std::string name = run.output.substr(slash + 1);
-  const std::string error = run.program + ": cannot write " + run.output + ": File too large\n";
+  const std::string& first = run.outputs.front();
+  const std::string folder_path = first.substr(0, first.rfind('/'));
+  std::vector<std::string> names;
+  for (const std::string& output : run.outputs) names.push_back(output.substr(output.rfind('/') + 1));
+  std::sort(names.begin(), names.end());
+  const std::string error = run.program + ": cannot write " + first + ": File too large\n";
   struct Case {
     const char* what;
     std::optional<std::string> older;
@@ -26,22 +29,24 @@ void check_write_errors(const OutputRun& run) {
     SCOPED_TRACE(c.what);
     ScratchFolder folder;
     run.inputs(folder);
-    if (c.older) folder.write(run.output, *c.older);
+    if (c.older) {
+      for (const std::string& output : run.outputs) folder.write(output, *c.older);
+    }
     const ProgramRun result = run_program(run.binary, folder, run.answers, {}, RunLimits{c.file_size_limit});
     if (!c.file_size_limit) {
       EXPECT_EQ(result.status, 0);
       EXPECT_EQ(result.err, "");
       EXPECT_TRUE(result.out.ends_with(run.out_end_written)) << result.out;
-      EXPECT_GT(folder.read(run.output).size(), kWriteErrorFileSizeLimit);
-      EXPECT_EQ(folder.list(folder_path), std::vector<std::string>{name});
+      EXPECT_GT(folder.read(first).size(), kWriteErrorFileSizeLimit);
+      EXPECT_EQ(folder.list(folder_path), names);
       continue;
     }
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, error);
     EXPECT_TRUE(result.out.ends_with(run.out_end_failed)) << result.out;
     if (c.older) {
-      EXPECT_EQ(folder.list(folder_path), std::vector<std::string>{name});
-      EXPECT_EQ(folder.read(run.output), *c.older);
+      EXPECT_EQ(folder.list(folder_path), names);
+      for (const std::string& output : run.outputs) EXPECT_EQ(folder.read(output), *c.older) << output;
     } else {
       EXPECT_EQ(folder.list(folder_path), std::vector<std::string>{});
     }

@@ -1,6 +1,7 @@
 // The bundled example, end to end: the main job run on it with all four
-// programs gives the reports kept in examples/expected/ (the user guide's
-// worked example quotes them), and its files agree with one another.
+// programs gives the reports, VCF and BED files kept in examples/expected/
+// (the user guide's worked example quotes them), and its files agree with
+// one another.
 
 #include <gtest/gtest.h>
 
@@ -52,11 +53,13 @@ TEST_F(Example, TheMainJobGivesTheExpectedReports) {
     run(POINT_SCAN_BINARY, std::string("3 2 Anna Anna_run1.txt ") + mode + "\n");
     run(GAP_REGION_SCAN_BINARY, std::string(mode) + "\nAnna\nAnna_run1.txt\n");
   }
-  for (const char* report : {"Anna_snp_cexons.txt", "Anna_snp_cintrons.txt", "Anna_snp_cintergenic.txt"}) {
+  for (const char* report : {"Anna_snp_cexons.txt", "Anna_snp_cintrons.txt", "Anna_snp_cintergenic.txt",
+                             "Anna_snp_cexons.vcf", "Anna_snp_cintrons.vcf", "Anna_snp_cintergenic.vcf"}) {
     SCOPED_TRACE(report);
     EXPECT_EQ(folder.read(std::string("Desktop/vesmar/SNP_results/") + report), expected(report));
   }
-  for (const char* report : {"Anna_del_cexons.txt", "Anna_del_cintrons.txt", "Anna_del_cintergenic.txt"}) {
+  for (const char* report : {"Anna_del_cexons.txt", "Anna_del_cintrons.txt", "Anna_del_cintergenic.txt",
+                             "Anna_del_cexons.bed", "Anna_del_cintrons.bed", "Anna_del_cintergenic.bed"}) {
     SCOPED_TRACE(report);
     EXPECT_EQ(folder.read(std::string("Desktop/vesmar/Deletion_results/") + report), expected(report));
   }

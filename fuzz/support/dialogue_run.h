@@ -24,9 +24,12 @@ struct DialogueOutcome {
 };
 
 // Whether `name` is a temporary file of the output writer: "." + the name of
-// the file it replaces (all of them end in ".txt") + "." + six characters.
+// the file it replaces (ending in ".txt", ".vcf" or ".bed") + "." + six
+// characters.
 inline bool is_temporary_name(std::string_view name) {
-  return name.size() > 12 && name.front() == '.' && name.substr(name.size() - 11, 5) == ".txt.";
+  if (name.size() <= 12 || name.front() != '.') return false;
+  const std::string_view extension = name.substr(name.size() - 11, 5);
+  return extension == ".txt." || extension == ".vcf." || extension == ".bed.";
 }
 
 // Runs a whole dialogue with the fuzzer's bytes as the answers on standard

@@ -1,10 +1,11 @@
 // A whole Point_scan run with the fuzzer's bytes as the answers, in a small
 // fixed package tree: it ends (a failure or a report), a failure leaves no
 // report, a success leaves exactly its report, which begins with the report's
-// title, and no temporary file is ever left behind.
+// title, and the VCF file beside it, and no temporary file is ever left behind.
 #include "point_scan/point_scan_dialogue.h"
 
 #include <cstdint>
+#include <string>
 
 #include "fuzz/support/dialogue_run.h"
 
@@ -22,9 +23,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!outcome->status.ok()) {
     FUZZ_CHECK(outcome->outputs.empty(), outcome->status.failure().message);
   } else {
-    FUZZ_CHECK(outcome->outputs.size() == 1 &&
-               outcome->outputs[0].starts_with("Desktop/vesmar/SNP_results/"));
-    FUZZ_CHECK(file_begins_with(outcome->outputs[0], "\n      Point_scan output file \n"));
+    // The report and, beside it, its companion file.
+    const auto& outputs = outcome->outputs;
+    FUZZ_CHECK(outputs.size() == 2);
+    const bool report_first = outputs[0].ends_with(".txt");
+    const std::string& report = outputs[report_first ? 0 : 1];
+    const std::string& companion = outputs[report_first ? 1 : 0];
+    FUZZ_CHECK(report.starts_with("Desktop/vesmar/SNP_results/"));
+    FUZZ_CHECK(companion == report.substr(0, report.size() - 4) + ".vcf");
+    FUZZ_CHECK(file_begins_with(report, "\n      Point_scan output file \n"));
   }
   clear_output_folders();
   return 0;

@@ -124,7 +124,9 @@ TEST(GapRegionScanProgram, WritesTheReport) {
        kRegion + kName + kAlignment, "ann_del_cexons.txt", kExonReport},
       {"introns: flanks, insertion, unknown chromosome, gap at the end", "i\nann\naln.txt\n",
        "cintrons.txt", kIntronFile, kFlanksAndInsertion, kRegion + kName + kAlignment,
-       "ann_del_cintrons.txt", kIntronReport},
+       "ann_del_cintrons.txt", kIntronReport,
+       "Gap_region_scan: warning: 2 rows of the report are not in Desktop/vesmar/Deletion_results/"
+       "ann_del_cintrons.bed: their regions lie on none of the chromosomes I, II, III, IV, V, X\n"},
       {"intergenic, no gaps", "n\nbob\naln.txt\n", "cintergenic.txt", kExonFile,
        alignment_file({{1, 0}, {0, 4}, {2, 0}}), kRegion + kName + kAlignment,
        "bob_del_cintergenic.txt", kHeading},
@@ -156,7 +158,8 @@ TEST(GapRegionScanProgram, WritesTheReport) {
     EXPECT_EQ(run.out, run_output(c.expected_questions));
     EXPECT_EQ(run.err, c.expected_warnings);
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(folder.list("Desktop/vesmar/Deletion_results"), std::vector<std::string>{c.report});
+    const std::string bed = c.report.substr(0, c.report.size() - 4) + ".bed";
+    EXPECT_EQ(folder.list("Desktop/vesmar/Deletion_results"), (std::vector<std::string>{bed, c.report}));
     if (folder.exists("Desktop/vesmar/Deletion_results/" + c.report)) {
       EXPECT_EQ(folder.read("Desktop/vesmar/Deletion_results/" + c.report), c.expected_report);
     }
@@ -296,7 +299,8 @@ TEST(GapRegionScanOptions, GiveTheDialoguesFilesWithoutAsking) {
         std::string(regions) == "e" ? "cexons" : std::string(regions) == "i" ? "cintrons" : "cintergenic";
     testing::check_answers_match_dialogue(kGapRegionScan, std::string(regions) + "\nann\naln.txt\n",
                                           {"--regions", regions, "--name", "ann", "--results", "aln.txt"},
-                                          {"Desktop/vesmar/Deletion_results/ann_del_" + file + ".txt"});
+                                          {"Desktop/vesmar/Deletion_results/ann_del_" + file + ".txt",
+                                           "Desktop/vesmar/Deletion_results/ann_del_" + file + ".bed"});
   }
 }
 

@@ -20,7 +20,9 @@ TEST(GapRegionScanWriteError, AReportThatCannotBeWrittenLeavesTheOlderOne) {
                                  folder.write("Desktop/vesmar/Feature_locations/cintrons.txt",
                                               "intron1\n0\n1000\nI\n1\n");
                                },
-                               "i\nann\naln.txt\n", "Desktop/vesmar/Deletion_results/ann_del_cintrons.txt",
+                               "i\nann\naln.txt\n",
+                               {"Desktop/vesmar/Deletion_results/ann_del_cintrons.txt",
+                                "Desktop/vesmar/Deletion_results/ann_del_cintrons.bed"},
                                "Gap_region_scan", "Done\n[PAUSE]\n", "Assigning deletions to exons...\n"});
 }
 

@@ -119,6 +119,14 @@ TEST_F(PointScanRun, ExonModeReport) {
                 "2           gene1.exon1         I           1           4           5                   "
                 "tac(Tyr)->tgc(Cys)        acgtacgtacgtgacgtacgtacgt       0           2                  \n" +
                 k114 + "||||||||||||*\n" + k114 + "acgtacgtacgtaacgtacgtacgt\n");
+  const std::string vcf = folder.read("Desktop/vesmar/SNP_results/Anna_snp_cexons.vcf");
+  EXPECT_TRUE(vcf.starts_with("##fileformat=VCFv4.2\n"));
+  EXPECT_TRUE(vcf.ends_with(
+      "#CHROM\tPOS\tID\tREF\tALT\tQUAL\tFILTER\tINFO\tFORMAT\tAnna\n"
+      "I\t4\t.\tA\tT\t.\t.\tREGION=gene1.exon1;CLASS=exon;STRAND=1;RPOS=3;CSQ=synonymous|gene1|tac>tac|Tyr>Tyr"
+      "\tAD:DP\t1,4:5\n"
+      "I\t5\t.\tA\tG\t.\t.\tREGION=gene1.exon1;CLASS=exon;STRAND=1;RPOS=4;CSQ=missense|gene1|tac>tgc|Tyr>Cys"
+      "\tAD:DP\t0,2:2\n"));
 }
 
 TEST_F(PointScanRun, IntronModeHasNoCodonColumn) {
@@ -127,6 +135,10 @@ TEST_F(PointScanRun, IntronModeHasNoCodonColumn) {
   ProgramRun result = run("3 2 Anna run1.txt i\n");
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.out, kSuccess);
+  // The hit lies before chromosome III, so the VCF cannot hold it.
+  EXPECT_EQ(result.err,
+            "Point_scan: warning: 1 row of the report is not in Desktop/vesmar/SNP_results/Anna_snp_cintrons.vcf: "
+            "1 whose place is on none of the chromosomes I, II, III, IV, V, X\n");
   EXPECT_EQ(folder.read("Desktop/vesmar/SNP_results/Anna_snp_cintrons.txt"),
             kIntronHeading +
                 "1           gene1.intron1       III         1           13          -30351796           "
@@ -272,13 +284,13 @@ TEST(PointScanOptions, GiveTheDialoguesFilesWithoutAsking) {
     testing::check_answers_match_dialogue(
         kPointScan, std::string("3\n2\nAnna\nrun1.txt\n") + regions + "\n",
         {"--ratio", "3", "--min-mut-reads", "2", "--name", "Anna", "--results", "run1.txt", "--regions", regions},
-        {"Desktop/vesmar/SNP_results/Anna_snp_" + file + ".txt"});
+        {"Desktop/vesmar/SNP_results/Anna_snp_" + file + ".txt", "Desktop/vesmar/SNP_results/Anna_snp_" + file + ".vcf"});
   }
   // Values after "=", in any order.
   testing::check_answers_match_dialogue(
       kPointScan, "1.5 -1 Bo run1.txt e\n",
       {"--regions=e", "--name=Bo", "--results=run1.txt", "--min-mut-reads=-1", "--ratio=1.5"},
-      {"Desktop/vesmar/SNP_results/Bo_snp_cexons.txt"});
+      {"Desktop/vesmar/SNP_results/Bo_snp_cexons.txt", "Desktop/vesmar/SNP_results/Bo_snp_cexons.vcf"});
 }
 
 TEST(PointScanOptions, AWrongCommandLineIsAUsageError) {

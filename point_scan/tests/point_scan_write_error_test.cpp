@@ -29,7 +29,8 @@ TEST(PointScanWriteError, AReportThatCannotBeWrittenLeavesTheOlderOne) {
                                  folder.write("Desktop/vesmar/Feature_locations/cintrons.txt",
                                               "intron1\n0\n200\nI\n1\n");
                                },
-                               "3 2 Anna run1.txt i\n", kReport, "Point_scan",
+                               "3 2 Anna run1.txt i\n",
+                               {kReport, "Desktop/vesmar/SNP_results/Anna_snp_cintrons.vcf"}, "Point_scan",
                                "Checking hits in exon range\n[PAUSE]\n", "Checking hits in exon range\n"});
 }
 

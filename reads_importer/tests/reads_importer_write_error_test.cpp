@@ -18,7 +18,7 @@ TEST(ReadsImporterWriteError, AReadsFileThatCannotBeWrittenLeavesTheOlderOne) {
                                  for (int read = 0; read < 1000; ++read) reads += std::string(32, 'A') + "\n";
                                  folder.write("Desktop/reads.fa", reads);
                                },
-                               "ann\nfasta\n1\nreads.fa\n", "Desktop/vesmar/Sequence_reads/ann_reads.txt",
+                               "ann\nfasta\n1\nreads.fa\n", {"Desktop/vesmar/Sequence_reads/ann_reads.txt"},
                                "Reads_importer", "Reading Desktop/reads.fa\nDone.\n", "Reading Desktop/reads.fa\n"});
 }
 

@@ -1,0 +1,41 @@
+# Working folders for the tests that check the scanners' VCF and BED files
+# with the field's own tools. Sourced; needs $build (the build folder) and
+# $work (an empty scratch folder that the caller removes).
+#
+#   example_home              $work/example: the bundled example
+#   generated_home            $work/generated: a small benchmark package,
+#                             with a stress alignment file of many hits
+#   scan PROGRAM HOME ANSWERS runs a scanner's dialogue in HOME; fails on a
+#                             non-zero exit status or anything on stderr
+#   quietly LABEL COMMAND...  runs a tool; fails on a non-zero exit status or
+#                             anything on stderr
+
+fail() { echo "$(basename "$0"): $*" >&2; exit 1; }
+
+bin="$work/bin"
+mkdir -p "$bin"
+for command in clear PAUSE; do printf '#!/bin/sh\nexit 0\n' > "$bin/$command"; chmod +x "$bin/$command"; done
+export PATH="$bin:$PATH"
+
+example_home() {
+  "$build/examples/vesmar_example_package" "$work/example" || fail "the example could not be written"
+}
+
+generated_home() {
+  "$build/bench/bench_generate" --out "$work/generated" --scale small --seed 5 --stress > /dev/null ||
+    fail "the package could not be generated"
+}
+
+scan() {
+  local program=$1 home=$2 answers=$3
+  (cd "$home" && printf '%s' "$answers" | "$build/$program" > /dev/null 2> "$work/scan.err") ||
+    fail "$program in $home with answers '$answers' failed: $(cat "$work/scan.err")"
+  [ ! -s "$work/scan.err" ] || fail "$program wrote to stderr: $(cat "$work/scan.err")"
+}
+
+quietly() {
+  local label=$1
+  shift
+  "$@" 2> "$work/tool.err" || fail "$label failed: $(cat "$work/tool.err")"
+  [ ! -s "$work/tool.err" ] || fail "$label wrote to stderr: $(cat "$work/tool.err")"
+}

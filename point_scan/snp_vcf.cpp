@@ -1,0 +1,189 @@
+#include "point_scan/snp_vcf.h"
+
+#include <array>
+#include <cstring>
+#include <sstream>
+
+#include "common/chromosome_offsets.h"
+#include "common/fixed_width.h"
+#include "common/package_paths.h"
+#include "common/program_info.h"
+#include "common/region_choice.h"
+#include "point_scan/region_mapping.h"
+
+namespace vesmar {
+
+namespace {
+
+constexpr std::string_view kChromosomes[] = {"I", "II", "III", "IV", "V", "X"};
+
+// Whether `c` may stand in a VCF value as it is: no blank or other control
+// character, nothing that separates fields, keys, values or CSQ's parts.
+bool plain_in_a_value(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte > 0x20 && byte < 0x7F && c != ';' && c != '=' && c != ',' && c != '%' && c != '|';
+}
+
+// Writes `text` at `out` with every byte that a value may not hold as %XX;
+// `out` has room for three bytes a byte.
+char* put_value(char* out, std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  for (const char c : text) {
+    if (plain_in_a_value(c)) {
+      *out++ = c;
+    } else {
+      const auto byte = static_cast<unsigned char>(c);
+      *out++ = '%';
+      *out++ = kHex[byte >> 4];
+      *out++ = kHex[byte & 15];
+    }
+  }
+  return out;
+}
+
+char* put_text(char* out, std::string_view text) {
+  if (!text.empty()) std::memcpy(out, text.data(), text.size());
+  return out + text.size();
+}
+
+// The gene of an exon: its name up to "exon", less a separator before it
+// ("ves-1.exon2" is of "ves-1"); a name without "exon" is its own.
+std::string_view gene_of(std::string_view exon_name) {
+  const std::size_t found = exon_name.find("exon");
+  if (found == std::string_view::npos || found == 0) return exon_name;
+  std::string_view gene = exon_name.substr(0, found);
+  if (gene.back() == '.' || gene.back() == '_' || gene.back() == '-') gene.remove_suffix(1);
+  return gene.empty() ? exon_name : gene;
+}
+
+bool is_stop(std::string_view amino_acid) {
+  std::string lower(amino_acid);
+  for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return lower == "stp" || lower == "ter" || lower == "stop" || lower == "end" || lower == "*";
+}
+
+char capital(char base) { return base >= 'a' && base <= 'z' ? static_cast<char>(base - 'a' + 'A') : base; }
+
+bool is_capital_base(char base) { return base == 'A' || base == 'C' || base == 'G' || base == 'T'; }
+
+std::string header(const PointScanSettings& settings) {
+  std::ostringstream ratio;
+  ratio << settings.thresholds.mut_wt_ratio;
+  std::string text =
+      "##fileformat=VCFv4.2\n"
+      "##source=Point_scan " + std::string(kSuiteVersion) + "\n"
+      "##vesmar_ratio=" + ratio.str() + "\n"
+      "##vesmar_min_mut_reads=" + std::to_string(settings.thresholds.min_mut_reads) + "\n"
+      "##vesmar_regions=" + std::string(region_kind(settings.region_file_name)) + "\n"
+      "##vesmar_alignment_results=" + settings.alignment_path + "\n"
+      "##vesmar_region_file=" + path_in(kFeatureLocationsFolder, settings.region_file_name) + "\n"
+      "##vesmar_report=" + settings.report_path + "\n";
+  for (const std::string_view chromosome : kChromosomes) text += "##contig=<ID=" + std::string(chromosome) + ">\n";
+  text +=
+      "##INFO=<ID=REGION,Number=1,Type=String,Description=\"The region the SNP lies in or next to (the "
+      "report's Exon column)\">\n"
+      "##INFO=<ID=CLASS,Number=1,Type=String,Description=\"The kind of region: exon, intron or intergenic\">\n"
+      "##INFO=<ID=STRAND,Number=1,Type=String,Description=\"The region's strand, as its region file gives it "
+      "(1 or -1)\">\n"
+      "##INFO=<ID=RPOS,Number=1,Type=Integer,Description=\"The SNP's place in its region: 0 at the region's "
+      "first base, counted from its lower genome end (the report's Position column)\">\n"
+      "##INFO=<ID=CSQ,Number=.,Type=String,Description=\"The codon change of an SNP in the coding part of an "
+      "exon. Format: Consequence|Gene|Codons|Amino_acids\">\n"
+      "##FORMAT=<ID=AD,Number=R,Type=Integer,Description=\"Reads that show the reference base (WT reads), "
+      "and reads that show another base (mutant reads)\">\n"
+      "##FORMAT=<ID=DP,Number=1,Type=Integer,Description=\"WT reads and mutant reads together\">\n"
+      "#CHROM\tPOS\tID\tREF\tALT\tQUAL\tFILTER\tINFO\tFORMAT\t";
+  for (const char c : settings.first_name) text += c == '\t' || c == '\n' || c == '\r' ? '_' : c;
+  text += '\n';
+  return text;
+}
+
+std::string_view class_of(std::string_view region_file_name) {
+  const std::string_view kind = region_kind(region_file_name);
+  return kind == "exons" ? "exon" : kind == "introns" ? "intron" : "intergenic";
+}
+
+}  // namespace
+
+std::string_view consequence_of(const CodonChange& change) {
+  const auto unknown = [](const Codon& codon, std::string_view acid) {
+    return std::memchr(codon.data(), '?', codon.size()) != nullptr || acid == kUnknownAminoAcid;
+  };
+  if (unknown(change.wt_codon, change.wt_amino_acid) || unknown(change.mut_codon, change.mut_amino_acid)) {
+    return "unknown";
+  }
+  if (change.wt_amino_acid == change.mut_amino_acid) return "synonymous";
+  const bool was_stop = is_stop(change.wt_amino_acid);
+  const bool is_now_stop = is_stop(change.mut_amino_acid);
+  if (!was_stop && is_now_stop) return "stop_gained";
+  if (was_stop && !is_now_stop) return "stop_lost";
+  return "missense";
+}
+
+SnpVcfWriter::SnpVcfWriter(const PointScanSettings& settings, OutputFile* out)
+    : out_(out), region_class_(class_of(settings.region_file_name)) {
+  if (out_ != nullptr) out_->write(header(settings));
+}
+
+void SnpVcfWriter::add(const AlignmentRecord& hit, const Region& region, const std::optional<CodonChange>& change) {
+  const std::optional<std::int32_t> offset = chromosome_offset(region.chromosome);
+  const std::int64_t position = offset ? hit.position - *offset : 0;
+  if (position < 1) {
+    ++off_chromosomes_;
+    return;
+  }
+  // The bases where the report's marker stands.
+  const std::size_t column = hit_at_first_column(hit.read_window, hit.reference_window) ? 0 : 12;
+  const char reference = column < hit.reference_window.size() ? capital(hit.reference_window[column]) : '\0';
+  const char read = column < hit.read_window.size() ? capital(hit.read_window[column]) : '\0';
+  if (!is_capital_base(reference) || !is_capital_base(read) || reference == read) {
+    ++without_base_change_;
+    return;
+  }
+  ++records_;
+  if (out_ == nullptr) return;
+  const std::string_view gene = change ? gene_of(region.name) : std::string_view();
+  const std::size_t longest = 160 + 3 * (region.name.size() + region.strand.size() + gene.size()) +
+                              (change ? change->text_size() : 0) + 4 * kLongestNumber;
+  out_->put_in_place(longest, [&](char* out) {
+    out = put_text(out, region.chromosome);
+    *out++ = '\t';
+    out = put_number_field(out, position, 0);
+    out = put_text(out, "\t.\t");
+    *out++ = reference;
+    *out++ = '\t';
+    *out++ = read;
+    out = put_text(out, "\t.\t.\tREGION=");
+    out = put_value(out, region.name);
+    out = put_text(out, ";CLASS=");
+    out = put_text(out, region_class_);
+    out = put_text(out, ";STRAND=");
+    out = put_value(out, region.strand);
+    out = put_text(out, ";RPOS=");
+    out = put_number_field(out, region_position(region, hit.position), 0);
+    if (change) {
+      out = put_text(out, ";CSQ=");
+      out = put_text(out, consequence_of(*change));
+      *out++ = '|';
+      out = put_value(out, gene);
+      *out++ = '|';
+      out = put_value(out, text_of(change->wt_codon));
+      *out++ = '>';
+      out = put_value(out, text_of(change->mut_codon));
+      *out++ = '|';
+      out = put_value(out, change->wt_amino_acid);
+      *out++ = '>';
+      out = put_value(out, change->mut_amino_acid);
+    }
+    out = put_text(out, "\tAD:DP\t");
+    out = put_number_field(out, hit.wt_reads, 0);
+    *out++ = ',';
+    out = put_number_field(out, hit.mut_reads, 0);
+    *out++ = ':';
+    out = put_number_field(out, std::int64_t{hit.wt_reads} + hit.mut_reads, 0);
+    *out++ = '\n';
+    return out;
+  });
+}
+
+}  // namespace vesmar
