@@ -15,7 +15,7 @@ namespace {
 // file gone or unreadable, a full disk) leaves an older genome sequence file
 // as it was.
 Result<std::unique_ptr<OutputFile>> create_genome_file(const std::string& path) {
-  return OutputFile::create(path, OutputFile::Mode::Replace);
+  return OutputFile::create(path, OutputFile::Mode::Replace, OutputFile::Writing::Behind);
 }
 
 Status join_separate_chromosome_files(const ChromosomeJoinSettings& settings) {

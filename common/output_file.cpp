@@ -36,14 +36,15 @@ mode_t default_file_mode() {
 
 }  // namespace
 
-OutputFile::OutputFile(int fd, std::string path, std::string temporary_path)
+OutputFile::OutputFile(int fd, std::string path, std::string temporary_path, Writing writing)
     : fd_(fd),
       path_(std::move(path)),
       temporary_path_(std::move(temporary_path)),
       buffer_(new char[kBufferSize]),
-      capacity_(kBufferSize) {}
+      capacity_(kBufferSize),
+      writing_(writing) {}
 
-Result<std::unique_ptr<OutputFile>> OutputFile::create(const std::string& path, Mode mode) {
+Result<std::unique_ptr<OutputFile>> OutputFile::create(const std::string& path, Mode mode, Writing writing) {
   if (mode == Mode::InPlace) {
     int fd;
     do {
@@ -53,7 +54,7 @@ Result<std::unique_ptr<OutputFile>> OutputFile::create(const std::string& path, 
       int error_number = errno;
       return Failure{"cannot create " + path + ": " + error_text(error_number), 1};
     }
-    return std::unique_ptr<OutputFile>(new OutputFile(fd, path, ""));
+    return std::unique_ptr<OutputFile>(new OutputFile(fd, path, "", writing));
   }
   // A folder where the file should go could never be replaced: say so now,
   // before the work that would fill the file.
@@ -71,10 +72,11 @@ Result<std::unique_ptr<OutputFile>> OutputFile::create(const std::string& path, 
     return Failure{"cannot create " + path + ": " + error_text(error_number), 1};
   }
   ::fchmod(fd, default_file_mode());
-  return std::unique_ptr<OutputFile>(new OutputFile(fd, path, std::string(name.data())));
+  return std::unique_ptr<OutputFile>(new OutputFile(fd, path, std::string(name.data()), writing));
 }
 
 OutputFile::~OutputFile() {
+  behind_.reset();
   if (fd_ >= 0) ::close(fd_);
   if (!committed_ && !temporary_path_.empty()) ::unlink(temporary_path_.c_str());
 }
@@ -101,6 +103,7 @@ void OutputFile::write_slow(std::string_view bytes) {
 
 void OutputFile::make_room(std::size_t size) {
   flush_buffer();
+  // The buffer now being filled is not the one being written.
   if (size > capacity_) {
     buffer_.reset(new char[size]);
     capacity_ = size;
@@ -108,11 +111,37 @@ void OutputFile::make_room(std::size_t size) {
 }
 
 void OutputFile::flush_buffer() {
-  write_through(buffer_.get(), used_);
+  if (writing_ == Writing::InCaller) {
+    write_through(buffer_.get(), used_);
+    used_ = 0;
+    return;
+  }
+  if (used_ == 0 || error_number_ != 0) {
+    used_ = 0;
+    return;
+  }
+  if (!behind_) {
+    behind_ = std::make_unique<WriteBehind>(fd_);
+    written_buffer_.reset(new char[capacity_]);
+    written_capacity_ = capacity_;
+  }
+  if (const int error_number = behind_->start(buffer_.get(), used_); error_number != 0) {
+    error_number_ = error_number;
+  }
+  std::swap(buffer_, written_buffer_);
+  std::swap(capacity_, written_capacity_);
   used_ = 0;
 }
 
+void OutputFile::wait_for_writes() {
+  if (!behind_) return;
+  if (const int error_number = behind_->wait(); error_number != 0 && error_number_ == 0) {
+    error_number_ = error_number;
+  }
+}
+
 void OutputFile::write_through(const char* data, std::size_t size) {
+  wait_for_writes();
   while (size > 0 && error_number_ == 0) {
     ssize_t done = ::write(fd_, data, size);
     if (done < 0) {
@@ -131,6 +160,7 @@ Failure OutputFile::failure(std::string_view action, int error_number) const {
 
 Status OutputFile::finish() {
   flush_buffer();
+  wait_for_writes();
   if (error_number_ != 0) return failure("cannot write", error_number_);
   int fd = fd_;
   fd_ = -1;

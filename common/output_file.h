@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "common/failure.h"
+#include "common/write_behind.h"
 
 namespace vesmar {
 
@@ -22,11 +23,21 @@ namespace vesmar {
 //
 // write() keeps the first error and drops later writes; commit() reports it,
 // naming the path and the reason.
+//
+// Writing::Behind: the first buffer that fills starts a thread that writes
+// the full buffers (WriteBehind) while the next one fills, so that a file
+// never written past one buffer costs no thread. It pays where the writing
+// is a large part of the work and a processor is free for it (the scanners'
+// reports); a program that already reads on a thread of its own and writes
+// less than it reads (the reads importer) is faster writing its buffers
+// itself.
 class OutputFile {
  public:
   enum class Mode { Replace, InPlace };
+  enum class Writing { InCaller, Behind };
 
-  static Result<std::unique_ptr<OutputFile>> create(const std::string& path, Mode mode);
+  static Result<std::unique_ptr<OutputFile>> create(const std::string& path, Mode mode,
+                                                    Writing writing = Writing::InCaller);
   ~OutputFile();
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
@@ -80,21 +91,28 @@ class OutputFile {
   const std::string& path() const { return path_; }
 
  private:
-  OutputFile(int fd, std::string path, std::string temporary_path);
+  OutputFile(int fd, std::string path, std::string temporary_path, Writing writing);
   // Flushes and closes the file; the last step of a commit is taking its name.
   Status finish();
   void write_slow(std::string_view bytes);
   void make_room(std::size_t size);
   void flush_buffer();
   void write_through(const char* data, std::size_t size);
+  // Waits until the full buffers are written, and keeps their error.
+  void wait_for_writes();
   Failure failure(std::string_view action, int error_number) const;
 
   int fd_;
   std::string path_;
   std::string temporary_path_;  // empty in InPlace mode
-  std::unique_ptr<char[]> buffer_;
+  std::unique_ptr<char[]> buffer_;  // the one being filled
   std::size_t capacity_;
   std::size_t used_ = 0;
+  // The one being written, once there is a thread that writes.
+  std::unique_ptr<char[]> written_buffer_;
+  std::size_t written_capacity_ = 0;
+  Writing writing_;
+  std::unique_ptr<WriteBehind> behind_;
   int error_number_ = 0;
   bool committed_ = false;
 };

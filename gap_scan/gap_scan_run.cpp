@@ -32,9 +32,9 @@ Result<RunOutcome> run_gap_scan(const GapScanSettings& settings, Console& consol
   // ones together once both are complete.
   console.print("Assigning deletions to exons...\n");
   const std::string bed_path = companion_path(settings.report_path, ".bed");
-  Result<std::unique_ptr<OutputFile>> report = OutputFile::create(settings.report_path, OutputFile::Mode::Replace);
+  Result<std::unique_ptr<OutputFile>> report = OutputFile::create(settings.report_path, OutputFile::Mode::Replace, OutputFile::Writing::Behind);
   if (!report.ok()) return report.failure();
-  Result<std::unique_ptr<OutputFile>> bed_file = OutputFile::create(bed_path, OutputFile::Mode::Replace);
+  Result<std::unique_ptr<OutputFile>> bed_file = OutputFile::create(bed_path, OutputFile::Mode::Replace, OutputFile::Writing::Behind);
   if (!bed_file.ok()) return bed_file.failure();
   GapBed bed;
   const std::int64_t rows = write_gap_report(*report.value(), bed, gaps.value(), regions.value().regions);

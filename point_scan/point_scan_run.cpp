@@ -77,8 +77,8 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
   // is kept and older files stay until then. A file that cannot be created
   // is reported where it is needed, after all input has been read.
   const std::string vcf_path = companion_path(settings.report_path, ".vcf");
-  Result<std::unique_ptr<OutputFile>> report = OutputFile::create(settings.report_path, OutputFile::Mode::Replace);
-  Result<std::unique_ptr<OutputFile>> vcf = OutputFile::create(vcf_path, OutputFile::Mode::Replace);
+  Result<std::unique_ptr<OutputFile>> report = OutputFile::create(settings.report_path, OutputFile::Mode::Replace, OutputFile::Writing::Behind);
+  Result<std::unique_ptr<OutputFile>> vcf = OutputFile::create(vcf_path, OutputFile::Mode::Replace, OutputFile::Writing::Behind);
   PointReportWriter writer(settings.exon_mode, regions.value(), exon_tables,
                            report.ok() ? report.value().get() : nullptr);
   SnpVcfWriter vcf_writer(settings, vcf.ok() ? vcf.value().get() : nullptr);

@@ -41,6 +41,12 @@ char* put_value(char* out, std::string_view text) {
   return out;
 }
 
+std::string encoded(std::string_view text) {
+  std::string value(3 * text.size(), '\0');
+  value.resize(static_cast<std::size_t>(put_value(value.data(), text) - value.data()));
+  return value;
+}
+
 char* put_text(char* out, std::string_view text) {
   if (!text.empty()) std::memcpy(out, text.data(), text.size());
   return out + text.size();
@@ -56,10 +62,18 @@ std::string_view gene_of(std::string_view exon_name) {
   return gene.empty() ? exon_name : gene;
 }
 
+// Whether an amino acid's name is one that genetic code tables give stops,
+// in any case.
 bool is_stop(std::string_view amino_acid) {
-  std::string lower(amino_acid);
-  for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return lower == "stp" || lower == "ter" || lower == "stop" || lower == "end" || lower == "*";
+  const auto same = [&](std::string_view name) {
+    if (amino_acid.size() != name.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+      const char c = amino_acid[i];
+      if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != name[i]) return false;
+    }
+    return true;
+  };
+  return same("stp") || same("ter") || same("stop") || same("end") || same("*");
 }
 
 char capital(char base) { return base >= 'a' && base <= 'z' ? static_cast<char>(base - 'a' + 'A') : base; }
@@ -107,7 +121,7 @@ std::string_view class_of(std::string_view region_file_name) {
 
 std::string_view consequence_of(const CodonChange& change) {
   const auto unknown = [](const Codon& codon, std::string_view acid) {
-    return std::memchr(codon.data(), '?', codon.size()) != nullptr || acid == kUnknownAminoAcid;
+    return codon[0] == '?' || codon[1] == '?' || codon[2] == '?' || acid == kUnknownAminoAcid;
   };
   if (unknown(change.wt_codon, change.wt_amino_acid) || unknown(change.mut_codon, change.mut_amino_acid)) {
     return "unknown";
@@ -125,9 +139,23 @@ SnpVcfWriter::SnpVcfWriter(const PointScanSettings& settings, OutputFile* out)
   if (out_ != nullptr) out_->write(header(settings));
 }
 
+void SnpVcfWriter::prepare(const Region& region) {
+  text_.region = &region;
+  text_.offset = chromosome_offset(region.chromosome);
+  // Built by appending: g++ 12 warns falsely of overlapping copies in
+  // assign() and operator+ here.
+  text_.chromosome.clear();
+  text_.chromosome.append(region.chromosome).push_back('\t');
+  text_.info.clear();
+  text_.info.append("REGION=").append(encoded(region.name)).append(";CLASS=").append(region_class_);
+  text_.info.append(";STRAND=").append(encoded(region.strand)).append(";RPOS=");
+  text_.gene.clear();
+  text_.gene.append("|").append(encoded(gene_of(region.name))).push_back('|');
+}
+
 void SnpVcfWriter::add(const AlignmentRecord& hit, const Region& region, const std::optional<CodonChange>& change) {
-  const std::optional<std::int32_t> offset = chromosome_offset(region.chromosome);
-  const std::int64_t position = offset ? hit.position - *offset : 0;
+  if (text_.region != &region) prepare(region);
+  const std::int64_t position = text_.offset ? hit.position - *text_.offset : 0;
   if (position < 1) {
     ++off_chromosomes_;
     return;
@@ -142,31 +170,22 @@ void SnpVcfWriter::add(const AlignmentRecord& hit, const Region& region, const s
   }
   ++records_;
   if (out_ == nullptr) return;
-  const std::string_view gene = change ? gene_of(region.name) : std::string_view();
-  const std::size_t longest = 160 + 3 * (region.name.size() + region.strand.size() + gene.size()) +
-                              (change ? change->text_size() : 0) + 4 * kLongestNumber;
+  const std::size_t longest = 64 + text_.chromosome.size() + text_.info.size() + text_.gene.size() +
+                              (change ? 3 * change->text_size() : 0) + 4 * kLongestNumber;
   out_->put_in_place(longest, [&](char* out) {
-    out = put_text(out, region.chromosome);
-    *out++ = '\t';
+    out = put_text(out, text_.chromosome);
     out = put_number_field(out, position, 0);
     out = put_text(out, "\t.\t");
     *out++ = reference;
     *out++ = '\t';
     *out++ = read;
-    out = put_text(out, "\t.\t.\tREGION=");
-    out = put_value(out, region.name);
-    out = put_text(out, ";CLASS=");
-    out = put_text(out, region_class_);
-    out = put_text(out, ";STRAND=");
-    out = put_value(out, region.strand);
-    out = put_text(out, ";RPOS=");
+    out = put_text(out, "\t.\t.\t");
+    out = put_text(out, text_.info);
     out = put_number_field(out, region_position(region, hit.position), 0);
     if (change) {
       out = put_text(out, ";CSQ=");
       out = put_text(out, consequence_of(*change));
-      *out++ = '|';
-      out = put_value(out, gene);
-      *out++ = '|';
+      out = put_text(out, text_.gene);
       out = put_value(out, text_of(change->wt_codon));
       *out++ = '>';
       out = put_value(out, text_of(change->mut_codon));

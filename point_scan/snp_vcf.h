@@ -48,8 +48,20 @@ class SnpVcfWriter {
   std::int64_t left_out_without_base_change() const { return without_base_change_; }
 
  private:
+  // What the records of one region share, prepared at its first record:
+  // hits come in genome order, so a region's records follow one another.
+  struct RegionText {
+    const Region* region = nullptr;
+    std::optional<std::int32_t> offset;  // none: not one of the six chromosomes
+    std::string chromosome;              // "I\t"
+    std::string info;                    // "REGION=...;CLASS=...;STRAND=...;RPOS="
+    std::string gene;                    // "|gene|", %XX-encoded
+  };
+  void prepare(const Region& region);
+
   OutputFile* out_;
   std::string_view region_class_;
+  RegionText text_;
   std::int64_t records_ = 0;
   std::int64_t off_chromosomes_ = 0;
   std::int64_t without_base_change_ = 0;
