@@ -1,6 +1,7 @@
-# Working folders for the tests that check the scanners' VCF and BED files
-# with the field's own tools. Sourced; needs $build (the build folder) and
-# $work (an empty scratch folder that the caller removes).
+# Working folders for the tests that check the programs' files with the
+# field's own tools. Sourced by a script called as
+# `SCRIPT BUILD_FOLDER SOURCE_FOLDER`; sets $build, $source and $work (a
+# scratch folder, removed when the script ends).
 #
 #   example_home              $work/example: the bundled example
 #   generated_home            $work/generated: a small benchmark package,
@@ -10,6 +11,10 @@
 #   quietly LABEL COMMAND...  runs a tool; fails on a non-zero exit status or
 #                             anything on stderr
 
+build=$1
+source=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 fail() { echo "$(basename "$0"): $*" >&2; exit 1; }
 
 bin="$work/bin"
