@@ -30,9 +30,8 @@ void CandidateList::offer(const SnpRecord& snp) {
     kept_.pop_back();
   }
   kept_.push_back(Candidate{snp.chromosome, snp.position, percent_decoded(snp.ref), percent_decoded(snp.alt),
-                            percent_decoded(snp.region), percent_decoded(snp.consequence),
-                            percent_decoded(snp.codons), percent_decoded(snp.amino_acids), snp.wt_reads,
-                            snp.mut_reads, share});
+                            percent_decoded(snp.region), percent_decoded(snp.consequence), percent_decoded(snp.codons),
+                            percent_decoded(snp.amino_acids), snp.wt_reads, snp.mut_reads, share});
   std::push_heap(kept_.begin(), kept_.end(), stronger_candidate);
 }
 

@@ -22,9 +22,9 @@ bool exists(const std::string& path) {
 
 Failure nothing_to_draw(const GenomeOverviewSettings& settings) {
   return Failure{"found no file of Point_scan or Gap_region_scan for the first name \"" + settings.first_name +
-                 "\": none of " + settings.snp_paths[0] + ", " + settings.snp_paths[1] + ", " +
-                 settings.snp_paths[2] + ", " + settings.gap_paths[0] + ", " + settings.gap_paths[1] + ", " +
-                 settings.gap_paths[2] + " exists (run the scanners for that name first)"};
+                 "\": none of " + settings.snp_paths[0] + ", " + settings.snp_paths[1] + ", " + settings.snp_paths[2] +
+                 ", " + settings.gap_paths[0] + ", " + settings.gap_paths[1] + ", " + settings.gap_paths[2] +
+                 " exists (run the scanners for that name first)"};
 }
 
 // The page's folder, made when it is missing: packages set up before the

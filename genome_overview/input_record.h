@@ -18,7 +18,7 @@ enum class LineKind {
 // What reading one input file found, for the page and the warnings.
 struct FileTally {
   std::string path;
-  std::int64_t records = 0;            // records on the six chromosomes
+  std::int64_t records = 0;  // records on the six chromosomes
   std::int64_t other_chromosomes = 0;
   std::int64_t malformed = 0;
   std::int64_t first_malformed_line = 0;     // 0: none

@@ -30,6 +30,7 @@ Result<GenomeOverviewSettings> settings_from(const Arguments& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  return program_main(argc, argv, ProgramParts<GenomeOverviewSettings>{kSpec, run_genome_overview_dialogue,
-                                                                      settings_from, run_genome_overview});
+  return program_main(
+      argc, argv,
+      ProgramParts<GenomeOverviewSettings>{kSpec, run_genome_overview_dialogue, settings_from, run_genome_overview});
 }

@@ -11,8 +11,8 @@ namespace {
 
 std::string snp_title(const SnpRecord& snp) {
   std::string title = std::string(kChromosomeNames[static_cast<std::size_t>(snp.chromosome)]) + ":" +
-                      grouped(snp.position) + " " + percent_decoded(snp.ref) + ">" + percent_decoded(snp.alt) +
-                      ", " + percent_decoded(snp.region);
+                      grouped(snp.position) + " " + percent_decoded(snp.ref) + ">" + percent_decoded(snp.alt) + ", " +
+                      percent_decoded(snp.region);
   if (!snp.consequence.empty()) {
     title += ", " + percent_decoded(snp.consequence) + " " + percent_decoded(snp.codons) + " " +
              percent_decoded(snp.amino_acids);
@@ -64,7 +64,8 @@ void Overview::add_gap_place(std::span<const GapRecord> records) {
   // Of the stretches that start here, each end once.
   std::vector<const GapRecord*> by_end;
   for (const GapRecord& gap : records) by_end.push_back(&gap);
-  std::stable_sort(by_end.begin(), by_end.end(), [](const GapRecord* a, const GapRecord* b) { return a->end < b->end; });
+  std::stable_sort(by_end.begin(), by_end.end(),
+                   [](const GapRecord* a, const GapRecord* b) { return a->end < b->end; });
   for (std::size_t i = 0; i < by_end.size();) {
     std::size_t same = i + 1;
     while (same < by_end.size() && by_end[same]->end == by_end[i]->end) ++same;
@@ -77,7 +78,9 @@ void Overview::add_gap(const GapRecord& gap, std::int64_t regions) {
   ChromosomeTrack& track = tracks_[static_cast<std::size_t>(gap.chromosome)];
   ++track.gaps;
   track.gap_positions += gap.length();
-  track.farthest = std::max(track.farthest, gap.end);
+  // A stretch is binned by its first position, which for the trace of an
+  // insertion (start = end) is the one after the point.
+  track.farthest = std::max({track.farthest, gap.end, gap.start + 1});
   bins_.add_gap(gap.chromosome, gap.start + 1, gap.length());
   if (track.gaps_binned()) {
     std::vector<GapBar>().swap(track.gap_bars);

@@ -10,8 +10,7 @@ namespace vesmar {
 namespace {
 
 template <class Record>
-Result<RecordFile<Record>> open_record_file(const std::string& path,
-                                            typename RecordFile<Record>::ReadLine read_line) {
+Result<RecordFile<Record>> open_record_file(const std::string& path, typename RecordFile<Record>::ReadLine read_line) {
   // A file compressed with gzip or bgzip is read as the text it holds.
   Result<LineReader> reader = LineReader::open(path, LineReader::Decoding::GzipByMagic);
   if (!reader.ok()) return reader.failure();
@@ -41,7 +40,8 @@ Result<std::vector<FileTally>> read_snp_files(std::span<const SnpFile> files, Ov
     if (!one.ok()) return one.failure();
     opened.push_back(std::move(one.value()));
   }
-  const Status read = merge_in_order(opened, [&](const std::vector<SnpRecord>& place) { overview.add_snp_place(place); });
+  const Status read =
+      merge_in_order(opened, [&](const std::vector<SnpRecord>& place) { overview.add_snp_place(place); });
   if (!read.ok()) return read.failure();
   return tallies_of(opened);
 }
@@ -54,7 +54,8 @@ Result<std::vector<FileTally>> read_gap_files(std::span<const std::string> paths
     if (!one.ok()) return one.failure();
     opened.push_back(std::move(one.value()));
   }
-  const Status read = merge_in_order(opened, [&](const std::vector<GapRecord>& place) { overview.add_gap_place(place); });
+  const Status read =
+      merge_in_order(opened, [&](const std::vector<GapRecord>& place) { overview.add_gap_place(place); });
   if (!read.ok()) return read.failure();
   return tallies_of(opened);
 }
@@ -62,10 +63,9 @@ Result<std::vector<FileTally>> read_gap_files(std::span<const std::string> paths
 std::vector<std::string> tally_warnings(const FileTally& tally, std::string_view item) {
   std::vector<std::string> warnings;
   if (tally.malformed > 0) {
-    warnings.push_back(tally.path + ": " + std::to_string(tally.malformed) +
-                       (tally.malformed == 1 ? " line is" : " lines are") +
-                       " no record of its kind and left out (the first is line " +
-                       std::to_string(tally.first_malformed_line) + ")");
+    warnings.push_back(
+        tally.path + ": " + std::to_string(tally.malformed) + (tally.malformed == 1 ? " line is" : " lines are") +
+        " no record of its kind and left out (the first is line " + std::to_string(tally.first_malformed_line) + ")");
   }
   if (tally.other_chromosomes > 0) {
     warnings.push_back(tally.path + ": " + std::to_string(tally.other_chromosomes) +
@@ -74,9 +74,8 @@ std::vector<std::string> tally_warnings(const FileTally& tally, std::string_view
                        (tally.other_chromosomes == 1 ? "is" : "are") + " left out");
   }
   if (tally.first_out_of_order_line > 0) {
-    warnings.push_back(tally.path + " is not in genome order at line " +
-                       std::to_string(tally.first_out_of_order_line) + ": " + std::string(item) +
-                       " that other lines also report may be drawn twice");
+    warnings.push_back(tally.path + " is not in genome order at line " + std::to_string(tally.first_out_of_order_line) +
+                       ": " + std::string(item) + " that other lines also report may be drawn twice");
   }
   return warnings;
 }

@@ -14,7 +14,8 @@ namespace vesmar {
 namespace {
 
 constexpr std::string_view kStyle = R"(
-body{font-family:"DejaVu Sans",Arial,sans-serif;font-size:11pt;line-height:1.35;color:#111;background:#fff;max-width:1150px;margin:1em auto;padding:0 1em}
+body{font-family:"DejaVu Sans",Arial,sans-serif;font-size:11pt;line-height:1.35;color:#111;background:#fff}
+body{max-width:1150px;margin:1em auto;padding:0 1em}
 h1{font-size:18pt;margin:0.2em 0}
 h2{font-size:14pt;margin:1.2em 0 0.4em}
 figure{margin:0.5em 0 0.9em;break-inside:avoid;page-break-inside:avoid}
@@ -38,16 +39,16 @@ ul.legend li{display:inline-block;margin:0.15em 1.4em 0.15em 0}
 ul.legend svg{vertical-align:middle;margin-right:0.35em}
 p.note{font-size:10pt;color:#333;margin:0.2em 0}
 @page{size:A4;margin:12mm}
-@media print{body{max-width:none;margin:0;padding:0;font-size:10pt}h2{break-after:avoid;page-break-after:avoid}tr{break-inside:avoid}*{-webkit-print-color-adjust:exact;print-color-adjust:exact}}
+@media print{
+body{max-width:none;margin:0;padding:0;font-size:10pt}
+h2{break-after:avoid;page-break-after:avoid}
+tr{break-inside:avoid}
+*{-webkit-print-color-adjust:exact;print-color-adjust:exact}
+}
 )";
 
-const std::string& chromosome_name(int chromosome) {
-  static const std::array<std::string, 6> names = [] {
-    std::array<std::string, 6> all;
-    for (std::size_t i = 0; i < all.size(); ++i) all[i] = std::string(kChromosomeNames[i]);
-    return all;
-  }();
-  return names[static_cast<std::size_t>(chromosome)];
+std::string chromosome_name(int chromosome) {
+  return std::string(kChromosomeNames[static_cast<std::size_t>(chromosome)]);
 }
 
 std::string file_name(const std::string& path) { return path.substr(path.rfind('/') + 1); }
@@ -76,34 +77,38 @@ Picture picture_of(const Overview& overview) {
     picture.drawn[static_cast<std::size_t>(c)] =
         overview.bins().merged(c, picture.bin_positions / overview.bins().width());
     for (const PositionBin& bin : picture.drawn[static_cast<std::size_t>(c)]) {
-      if (track.snps_binned()) picture.peaks.snps = std::max({picture.peaks.snps, bin.snps[0], bin.snps[1], bin.snps[2], bin.snps[3]});
+      if (track.snps_binned())
+        picture.peaks.snps = std::max({picture.peaks.snps, bin.snps[0], bin.snps[1], bin.snps[2], bin.snps[3]});
       if (track.gaps_binned()) picture.peaks.gaps = std::max(picture.peaks.gaps, bin.gaps);
     }
   }
   return picture;
 }
 
-std::string swatch(const char* css, const char* shape) {
-  std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"16\" height=\"16\" viewBox=\"0 0 16 16\">";
-  if (std::string_view(shape) == "mark") out += "<rect class=\"" + std::string(css) + "\" x=\"6\" y=\"1\" width=\"4\" height=\"14\"/>";
-  if (std::string_view(shape) == "bar") out += "<rect class=\"" + std::string(css) + "\" x=\"0\" y=\"1\" width=\"16\" height=\"14\"/>";
-  if (std::string_view(shape) == "triangle") out += "<path class=\"" + std::string(css) + "\" d=\"M2,2h12l-6,11z\"/>";
-  if (std::string_view(shape) == "dot") out += "<circle class=\"" + std::string(css) + "\" cx=\"8\" cy=\"8\" r=\"4\"/>";
-  if (std::string_view(shape) == "bin") {
-    out += "<rect class=\"range\" x=\"7\" y=\"1\" width=\"2\" height=\"14\"/><circle class=\"mean\" cx=\"8\" cy=\"6\" r=\"3\"/>";
-  }
-  return out + "</svg>";
+// A legend's sample: `shape` drawn in a square of 16 units.
+std::string swatch(const std::string& shape) {
+  return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"16\" height=\"16\" viewBox=\"0 0 16 16\">" + shape +
+         "</svg>";
 }
+
+std::string css(const char* name) { return "class=\"" + std::string(name) + "\" "; }
 
 void legend(std::string& out) {
   out += "<ul class=\"legend\">";
   for (int c = 0; c < kSnpClasses; ++c) {
-    out += "<li>" + swatch(kClassCss[c], "mark") + "SNP: " + std::string(kSnpClassNames[static_cast<std::size_t>(c)]) + "</li>";
+    out += "<li>" + swatch("<rect " + css(kClassCss[c]) + "x=\"6\" y=\"1\" width=\"4\" height=\"14\"/>") +
+           "SNP: " + std::string(kSnpClassNames[static_cast<std::size_t>(c)]) + "</li>";
   }
-  out += "<li>" + swatch(kGapCss, "bar") + "stretch without reads</li>";
-  out += "<li>" + swatch(kGapCss, "triangle") + "trace of an insertion</li>";
-  out += "<li>" + swatch("p", "dot") + "an SNP's mutant share, in its class's colour</li>";
-  out += "<li>" + swatch("mean", "bin") + "a bin's mean share and range</li>";
+  out += "<li>" + swatch("<rect " + css(kGapCss) + "x=\"0\" y=\"1\" width=\"16\" height=\"14\"/>") +
+         "stretch without reads</li>";
+  out += "<li>" + swatch("<path " + css(kGapCss) + "d=\"M2,2h12l-6,11z\"/>") + "trace of an insertion</li>";
+  out += "<li>" + swatch("<circle " + css(kClassCss[0]) + "cx=\"8\" cy=\"8\" r=\"4\"/>") +
+         "an SNP's mutant share, in its class's colour</li>";
+  out += "<li>" +
+         swatch(
+             "<rect class=\"range\" x=\"7\" y=\"1\" width=\"2\" height=\"14\"/>"
+             "<circle class=\"mean\" cx=\"8\" cy=\"6\" r=\"3\"/>") +
+         "a bin's mean share and range</li>";
   out += "</ul>";
 }
 
@@ -135,9 +140,8 @@ void counts_table(std::string& out, const Overview& overview) {
   std::array<std::int64_t, kSnpClasses + 3> total{};
   for (int c = 0; c < 6; ++c) {
     const ChromosomeTrack& track = overview.track(c);
-    const std::array<std::int64_t, kSnpClasses + 3> row = {track.snps[0], track.snps[1],  track.snps[2],
-                                                           track.snps[3], track.all_snps(), track.gaps,
-                                                           track.gap_positions};
+    const std::array<std::int64_t, kSnpClasses + 3> row = {
+        track.snps[0], track.snps[1], track.snps[2], track.snps[3], track.all_snps(), track.gaps, track.gap_positions};
     out += "<tr><td class=\"t\">" + chromosome_name(c) + "</td>";
     for (std::size_t i = 0; i < row.size(); ++i) {
       out += "<td>" + grouped(row[i]) + "</td>";
@@ -154,25 +158,26 @@ void candidates_table(std::string& out, const Overview& overview) {
   const CandidateList& candidates = overview.candidates();
   out += "<h2>SNPs that change a protein</h2>";
   if (candidates.offered() == 0) {
-    out += "<p>None: no exon SNP in these files changes a protein (an exon search, region choice e, finds "
-           "them).</p>\n";
+    out +=
+        "<p>None: no exon SNP in these files changes a protein (an exon search, region choice e, finds "
+        "them).</p>\n";
     return;
   }
   const std::vector<Candidate> listed = candidates.listed();
-  out += "<p class=\"note\">The candidates to look at first: exon SNPs whose codon change alters the amino acid "
-         "(missense) or makes or loses a stop codon. ";
+  out +=
+      "<p class=\"note\">The candidates to look at first: exon SNPs whose codon change alters the amino acid "
+      "(missense) or makes or loses a stop codon. ";
   if (candidates.offered() > static_cast<std::int64_t>(listed.size())) {
-    out += "Listed: the " + grouped(static_cast<std::int64_t>(listed.size())) + " of " +
-           grouped(candidates.offered()) +
+    out += "Listed: the " + grouped(static_cast<std::int64_t>(listed.size())) + " of " + grouped(candidates.offered()) +
            " with the highest mutant share (then the most mutant reads), in genome order; " +
-           grouped(candidates.offered() - static_cast<std::int64_t>(listed.size())) +
-           " more are in the exon VCF file.";
+           grouped(candidates.offered() - static_cast<std::int64_t>(listed.size())) + " more are in the exon VCF file.";
   } else {
     out += "All of them, in genome order.";
   }
-  out += "</p><table><tr><th class=\"t\">place</th><th class=\"t\">region</th><th class=\"t\">change</th>"
-         "<th class=\"t\">bases</th><th class=\"t\">codons</th><th class=\"t\">amino acids</th>"
-         "<th>WT reads</th><th>mutant reads</th><th>mutant share</th></tr>";
+  out +=
+      "</p><table><tr><th class=\"t\">place</th><th class=\"t\">region</th><th class=\"t\">change</th>"
+      "<th class=\"t\">bases</th><th class=\"t\">codons</th><th class=\"t\">amino acids</th>"
+      "<th>WT reads</th><th>mutant reads</th><th>mutant share</th></tr>";
   for (const Candidate& candidate : listed) {
     out += "<tr><td class=\"t\">" + chromosome_name(candidate.chromosome) + ":" + grouped(candidate.position) +
            "</td><td class=\"t\">" + xml(candidate.region) + "</td><td class=\"t\">" + xml(candidate.consequence) +
@@ -198,27 +203,31 @@ std::string binned_names(const Overview& overview, bool snps) {
 void reading_notes(std::string& out, const Overview& overview, const Picture& picture) {
   const std::string marks = grouped(ChromosomeTrack::kMarksBeforeBins);
   out += "<h2>How to read the picture</h2><ul>";
-  out += "<li>Each chromosome has a track, drawn to scale on an axis that all tracks share (positions on the "
-         "chromosome, as the files give them). A track is as long as the chromosome's room in the joined reference "
-         "genome: from its offset to the next chromosome's, X's to the genome's end at " +
-         grouped(kJoinedGenomeLength) +
-         " (its length and the padding after it), or longer when a record lies farther. The axis runs to the "
-         "farthest record, rounded up to a tick, here " + grouped(picture.axis.end) +
-         ", but never past the longest chromosome, so that records near the start of the genome are spread out; "
-         "a chromosome that goes on past the axis ends in a break mark.</li>";
-  out += "<li>Lanes: an SNP is a mark at its position, in the lane and colour of its class. An SNP reported in "
-         "several files (a hit at the edge of an exon is also the neighbour of an intron) is drawn and counted "
-         "once, in the most specific of its classes: exon changing a protein, exon, intron, intergenic. A stretch "
-         "without reads that several regions report is drawn once; the trace of an insertion (changed positions "
-         "side by side) is a triangle.</li>";
-  out += "<li>Mutant share: mutant reads / (WT + mutant reads) of each SNP. 1: every read shows the change; near "
-         "0.5: one of two copies. In a mapping cross the causal mutation lies where the shares approach 1.</li>";
-  out += "<li>Bins: a chromosome with more than " + marks +
-         " SNPs has its SNP lanes drawn in bins of " + grouped(picture.bin_positions) +
+  out +=
+      "<li>Each chromosome has a track, drawn to scale on an axis that all tracks share (positions on the "
+      "chromosome, as the files give them). A track is as long as the chromosome's room in the joined reference "
+      "genome: from its offset to the next chromosome's, X's to the genome's end at " +
+      grouped(kJoinedGenomeLength) +
+      " (its length and the padding after it), or longer when a record lies farther. The axis runs to the "
+      "farthest record, rounded up to a tick, here " +
+      grouped(picture.axis.end) +
+      ", but never past the longest chromosome, so that records near the start of the genome are spread out; "
+      "a chromosome that goes on past the axis ends in a break mark.</li>";
+  out +=
+      "<li>Lanes: an SNP is a mark at its position, in the lane and colour of its class. An SNP reported in "
+      "several files (a hit at the edge of an exon is also the neighbour of an intron) is drawn and counted "
+      "once, in the most specific of its classes: exon changing a protein, exon, intron, intergenic. A stretch "
+      "without reads that several regions report is drawn once; the trace of an insertion (changed positions "
+      "side by side) is a triangle.</li>";
+  out +=
+      "<li>Mutant share: mutant reads / (WT + mutant reads) of each SNP. 1: every read shows the change; near "
+      "0.5: one of two copies. In a mapping cross the causal mutation lies where the shares approach 1.</li>";
+  out += "<li>Bins: a chromosome with more than " + marks + " SNPs has its SNP lanes drawn in bins of " +
+         grouped(picture.bin_positions) +
          " positions, a bar for each bin and class whose height grows with the logarithm of the number of SNPs in "
          "it (the fullest bin on the page fills its lane); its share strip then shows each bin's mean share and "
-         "the range from its least to its most. Likewise with more than " + marks +
-         " stretches without reads. Binned SNPs here: " + binned_names(overview, true) +
+         "the range from its least to its most. Likewise with more than " +
+         marks + " stretches without reads. Binned SNPs here: " + binned_names(overview, true) +
          "; binned stretches: " + binned_names(overview, false) + ".</li>";
   out += "<li>In a browser, a mark shows its record (or a bin its count) under the pointer.</li></ul>\n";
 }
@@ -234,8 +243,9 @@ void files_table(std::string& out, const PageSources& sources) {
       if (std::find(keys.begin(), keys.end(), key) == keys.end()) keys.push_back(key);
     }
   }
-  out += "<h2>Files and settings</h2><p class=\"note\">The files read, in Desktop/vesmar/, and the run settings "
-         "their headers record (the BED files record none).</p><table><tr><th class=\"t\">file</th>";
+  out +=
+      "<h2>Files and settings</h2><p class=\"note\">The files read, in Desktop/vesmar/, and the run settings "
+      "their headers record (the BED files record none).</p><table><tr><th class=\"t\">file</th>";
   for (const FileTally* file : files) out += "<th class=\"t\">" + xml(file_name(file->path)) + "</th>";
   const auto row = [&](const std::string& label, auto cell) {
     out += "</tr><tr><td class=\"t\">" + xml(label) + "</td>";
@@ -260,7 +270,8 @@ std::string overview_page(const Overview& overview, const PageSources& sources) 
   const Picture picture = picture_of(overview);
   std::string out =
       "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head><meta charset=\"utf-8\"/>"
-      "<title>Genome overview: " + xml(sources.first_name) + "</title>\n<style>" + std::string(kStyle) +
+      "<title>Genome overview: " +
+      xml(sources.first_name) + "</title>\n<style>" + std::string(kStyle) +
       "</style></head>\n<body>\n<h1>Genome overview: " + xml(sources.first_name) + "</h1>\n";
   out += "<p>Where along each chromosome the suspected SNPs (" + grouped(overview.snps()) + ", from " +
          plural(static_cast<std::int64_t>(sources.snp_files.size()), "VCF file", "VCF files") +

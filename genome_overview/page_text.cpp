@@ -46,12 +46,23 @@ void append_xml(std::string& out, std::string_view text) {
     const char c = text[i];
     const auto code = static_cast<unsigned char>(c);
     switch (c) {
-      case '&': out += "&amp;"; continue;
-      case '<': out += "&lt;"; continue;
-      case '>': out += "&gt;"; continue;
-      case '"': out += "&quot;"; continue;
-      case '\'': out += "&#39;"; continue;
-      default: break;
+      case '&':
+        out += "&amp;";
+        continue;
+      case '<':
+        out += "&lt;";
+        continue;
+      case '>':
+        out += "&gt;";
+        continue;
+      case '"':
+        out += "&quot;";
+        continue;
+      case '\'':
+        out += "&#39;";
+        continue;
+      default:
+        break;
     }
     if (code >= 0x80) {
       const std::size_t length = utf8_length(text.substr(i));

@@ -30,8 +30,17 @@ struct Plot {
     out += "</text>";
   }
   void rect(const char* css, double x, double y, double width, double height) {
-    out += "<rect class=\"" + std::string(css) + "\" x=\"" + decimal(x, 1) + "\" y=\"" + decimal(y, 1) +
-           "\" width=\"" + decimal(width, 2) + "\" height=\"" + decimal(height, 1) + "\"";
+    out += "<rect class=\"" + std::string(css) + "\" x=\"" + decimal(x, 1) + "\" y=\"" + decimal(y, 1) + "\" width=\"" +
+           decimal(width, 2) + "\" height=\"" + decimal(height, 1) + "\"";
+  }
+  // Opens a circle; the caller adds attributes and ends it.
+  void circle(const char* css, double cx, double cy, double r) {
+    out += "<circle class=\"" + std::string(css) + "\" cx=\"" + decimal(cx, 1) + "\" cy=\"" + decimal(cy, 1) +
+           "\" r=\"" + decimal(r, 1) + "\"";
+  }
+  void line(const char* css, double x1, double x2, double y1, double y2) {
+    out += "<line class=\"" + std::string(css) + "\" x1=\"" + decimal(x1, 1) + "\" x2=\"" + decimal(x2, 1) +
+           "\" y1=\"" + decimal(y1, 1) + "\" y2=\"" + decimal(y2, 1) + "\"/>";
   }
   // Ends an element opened by rect() or by hand, with its tooltip.
   void titled(const std::string& title, const char* tag) {
@@ -57,14 +66,11 @@ double bar_height(std::uint32_t count, std::uint32_t peak) {
 
 // The shared axis, whole under every track, with its ticks and labels.
 void draw_axis(Plot& plot, double y) {
-  const std::string axis_y = decimal(y, 1);
-  plot.out += "<line class=\"axis\" x1=\"" + decimal(L::kPlotLeft, 1) + "\" x2=\"" +
-              decimal(L::kPlotLeft + L::kPlotWidth, 1) + "\" y1=\"" + axis_y + "\" y2=\"" + axis_y + "\"/>";
+  plot.line("axis", L::kPlotLeft, L::kPlotLeft + L::kPlotWidth, y, y);
   for (const std::int64_t tick : ticks(plot.axis)) {
-    const std::string x = decimal(plot.x(static_cast<double>(tick)), 1);
-    plot.out += "<line class=\"axis\" x1=\"" + x + "\" x2=\"" + x + "\" y1=\"" + axis_y + "\" y2=\"" +
-                decimal(y + 5, 1) + "\"/>";
-    plot.text(plot.x(static_cast<double>(tick)), y + 19, "tick", tick_label(tick, plot.axis.step));
+    const double x = plot.x(static_cast<double>(tick));
+    plot.line("axis", x, x, y, y + 5);
+    plot.text(x, y + 19, "tick", tick_label(tick, plot.axis.step));
   }
 }
 
@@ -96,9 +102,7 @@ void draw_frame(Plot& plot, const ChromosomeTrack& track, int chromosome) {
   plot.text(L::kPlotLeft - 26, L::kStripTop + 36, "lab", "share");
   draw_lane(plot, "", L::kStripTop, L::kStripHeight, end_x);
   for (const double share : {1.0, 0.5, 0.0}) {
-    const std::string y = decimal(Plot::share_y(share), 1);
-    plot.out += "<line class=\"grid\" x1=\"" + decimal(L::kPlotLeft, 1) + "\" x2=\"" + decimal(end_x, 1) +
-                "\" y1=\"" + y + "\" y2=\"" + y + "\"/>";
+    plot.line("grid", L::kPlotLeft, end_x, Plot::share_y(share), Plot::share_y(share));
     plot.text(L::kPlotLeft - 4, Plot::share_y(share) + 4, "num", share == 0.5 ? "0.5" : share == 1 ? "1" : "0");
   }
   draw_cut(plot, track, chromosome, L::kStripTop + L::kStripHeight);
@@ -115,10 +119,9 @@ void draw_snp_marks(Plot& plot, const ChromosomeTrack& track) {
   }
   for (const SnpMark& mark : track.snp_marks) {
     if (mark.share < 0) continue;
-    plot.out += "<circle class=\"" + std::string(kClassCss[index_of(mark.snp_class)]) + "\" cx=\"" +
-                decimal(plot.x(static_cast<double>(mark.position) - 0.5), 1) + "\" cy=\"" +
-                decimal(Plot::share_y(mark.share), 1) + "\" r=\"2.4\"" + data("pos", mark.position) +
-                " data-share=\"" + decimal(mark.share, 3) + "\"/>";
+    plot.circle(kClassCss[index_of(mark.snp_class)], plot.x(static_cast<double>(mark.position) - 0.5),
+                Plot::share_y(mark.share), 2.4);
+    plot.out += data("pos", mark.position) + " data-share=\"" + decimal(mark.share, 3) + "\"/>";
   }
 }
 
@@ -174,9 +177,9 @@ void draw_snp_bins(Plot& plot, int chromosome, const std::vector<PositionBin>& d
     plot.rect("range", middle - 0.6, top, 1.2, std::max(Plot::share_y(shares.share_least) - top, 0.5));
     plot.out += "/>";
     const double mean = shares.share_sum / shares.shares;
-    plot.out += "<circle class=\"mean\" cx=\"" + decimal(middle, 1) + "\" cy=\"" + decimal(Plot::share_y(mean), 1) +
-                "\" r=\"1.6\"" + data("from", range.from) + data("to", range.to) + data("n", shares.shares) +
-                " data-mean=\"" + decimal(mean, 3) + "\"/>";
+    plot.circle("mean", middle, Plot::share_y(mean), 1.6);
+    plot.out += data("from", range.from) + data("to", range.to) + data("n", shares.shares) + " data-mean=\"" +
+                decimal(mean, 3) + "\"/>";
   }
 }
 
@@ -212,14 +215,14 @@ std::string track_svg(int chromosome, const ChromosomeTrack& track, const std::v
   const bool empty = track.all_snps() == 0 && track.gaps == 0;
   // The width and height give the aspect ratio that the page's CSS keeps
   // as it scales the drawing to the page's width.
-  const std::string size = "width=\"" + decimal(L::kWidth, 0) + "\" height=\"" +
-                           decimal(empty ? L::kEmptyHeight : L::kHeight, 0) + "\"";
-  std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"track\" " + size + " viewBox=\"0 0 " +
-                    decimal(L::kWidth, 0) + " " + decimal(empty ? L::kEmptyHeight : L::kHeight, 0) + "\" role=\"img\" aria-label=\"Chromosome " +
-                    name + "\" data-chrom=\"" + name + "\"" + data("axis-end", axis.end) +
-                    " data-plot-left=\"" + decimal(L::kPlotLeft, 0) + "\" data-plot-width=\"" +
-                    decimal(L::kPlotWidth, 0) + "\" data-snps=\"" + (track.snps_binned() ? "bins" : "marks") +
-                    "\" data-gaps=\"" + (track.gaps_binned() ? "bins" : "marks") + "\">";
+  const std::string size =
+      "width=\"" + decimal(L::kWidth, 0) + "\" height=\"" + decimal(empty ? L::kEmptyHeight : L::kHeight, 0) + "\"";
+  std::string out =
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"track\" " + size + " viewBox=\"0 0 " + decimal(L::kWidth, 0) +
+      " " + decimal(empty ? L::kEmptyHeight : L::kHeight, 0) + "\" role=\"img\" aria-label=\"Chromosome " + name +
+      "\" data-chrom=\"" + name + "\"" + data("axis-end", axis.end) + " data-plot-left=\"" + decimal(L::kPlotLeft, 0) +
+      "\" data-plot-width=\"" + decimal(L::kPlotWidth, 0) + "\" data-snps=\"" +
+      (track.snps_binned() ? "bins" : "marks") + "\" data-gaps=\"" + (track.gaps_binned() ? "bins" : "marks") + "\">";
   Plot plot{axis, out};
   if (empty) {
     // Nothing to mark: one lane shows the chromosome's length.

@@ -1,7 +1,7 @@
 // The shared axis: where it ends, its ticks and their labels.
-#include <gtest/gtest.h>
-
 #include "genome_overview/axis_scale.h"
+
+#include <gtest/gtest.h>
 
 namespace vesmar {
 namespace {
@@ -11,12 +11,12 @@ TEST(AxisScale, EndsAtTheFarthestRecordRoundedUpButNotPastTheLongestChromosome) 
     std::int64_t farthest, longest, end, step;
   };
   const Case cases[] = {
-      {3'050, 20'919'600, 3'500, 500},              // the bundled example
+      {3'050, 20'919'600, 3'500, 500},                  // the bundled example
       {20'919'600, 20'919'600, 20'919'600, 5'000'000},  // records to the end of V
       {14'000'001, 20'919'600, 16'000'000, 2'000'000},
-      {0, 20'919'600, 20'919'600, 5'000'000},        // no records
+      {0, 20'919'600, 20'919'600, 5'000'000},  // no records
       {1, 20'919'600, 1, 1},
-      {30, 20, 30, 5},                               // a record past the longest chromosome
+      {30, 20, 30, 5},  // a record past the longest chromosome
   };
   for (const Case& c : cases) {
     const Axis axis = axis_for(c.farthest, c.longest);

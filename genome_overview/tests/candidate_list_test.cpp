@@ -1,7 +1,7 @@
 // The list of SNPs that change a protein keeps the strongest candidates.
-#include <gtest/gtest.h>
-
 #include "genome_overview/candidate_list.h"
+
+#include <gtest/gtest.h>
 
 namespace vesmar {
 namespace {

@@ -18,8 +18,9 @@ std::string vcf_line(const std::string& chromosome, int position, const std::str
 TEST(OverviewReading, AnSnpInSeveralFilesCountsOnceInItsMostSpecificClass) {
   testing::ScratchFolder folder;
   const std::string header = "##vesmar_ratio=3\n#CHROM\tPOS\n";
-  folder.write("e.vcf", header + vcf_line("I", 521, "CLASS=exon") + vcf_line("I", 701, "CLASS=exon;CSQ=missense|g|a|b") +
-                            vcf_line("II", 5, "CLASS=exon") + "cut short\n");
+  folder.write("e.vcf", header + vcf_line("I", 521, "CLASS=exon") +
+                            vcf_line("I", 701, "CLASS=exon;CSQ=missense|g|a|b") + vcf_line("II", 5, "CLASS=exon") +
+                            "cut short\n");
   folder.write("i.vcf", header + vcf_line("I", 521, "CLASS=intron") + vcf_line("I", 701, "CLASS=intron") +
                             vcf_line("I", 900, "CLASS=intron") + vcf_line("I", 900, "CLASS=intron") +
                             vcf_line("chrM", 1, "CLASS=intron") + vcf_line("I", 800, "CLASS=intron"));
@@ -38,11 +39,12 @@ TEST(OverviewReading, AnSnpInSeveralFilesCountsOnceInItsMostSpecificClass) {
   EXPECT_EQ(tally_warnings(tallies.value()[0], "an SNP"),
             std::vector<std::string>{folder.path("e.vcf") + ": 1 line is no record of its kind and left out (the "
                                                             "first is line 6)"});
-  EXPECT_EQ(tally_warnings(tallies.value()[1], "an SNP"),
-            (std::vector<std::string>{
-                folder.path("i.vcf") + ": 1 record lies on none of the chromosomes I, II, III, IV, V, X and is left out",
-                folder.path("i.vcf") + " is not in genome order at line 8: an SNP that other lines also report may "
-                                       "be drawn twice"}));
+  EXPECT_EQ(
+      tally_warnings(tallies.value()[1], "an SNP"),
+      (std::vector<std::string>{
+          folder.path("i.vcf") + ": 1 record lies on none of the chromosomes I, II, III, IV, V, X and is left out",
+          folder.path("i.vcf") + " is not in genome order at line 8: an SNP that other lines also report may "
+                                 "be drawn twice"}));
 }
 
 TEST(OverviewReading, AStretchThatSeveralRegionsReportIsDrawnOnce) {

@@ -1,10 +1,10 @@
 // Texts from the input files on the page: whatever bytes they hold, the
 // page stays well-formed XML.
+#include "genome_overview/page_text.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "genome_overview/page_text.h"
 
 namespace vesmar {
 namespace {
@@ -14,8 +14,8 @@ TEST(PageText, EscapesMarkupAndReplacesWhatXmlCannotHold) {
   EXPECT_EQ(xml("caf\xC3\xA9 \xE2\x86\x92"), "caf\xC3\xA9 \xE2\x86\x92");  // well-formed UTF-8 stays
   const std::string replaced = "\xEF\xBF\xBD";
   for (const std::string& bad : {std::string("\x01"), std::string(1, '\0'), std::string("\x7F"), std::string("\xFF"),
-                                std::string("\xC3"), std::string("\xC0\xAF"), std::string("\xED\xA0\x80"),
-                                std::string("\xEF\xBF\xBE"), std::string("\xF4\x90\x80\x80")}) {
+                                 std::string("\xC3"), std::string("\xC0\xAF"), std::string("\xED\xA0\x80"),
+                                 std::string("\xEF\xBF\xBE"), std::string("\xF4\x90\x80\x80")}) {
     const std::string escaped = xml("a" + bad + "b");
     EXPECT_TRUE(escaped.starts_with("a" + replaced) && escaped.ends_with("b") &&
                 escaped.find_first_of("\x01\x7F") == std::string::npos)

@@ -1,8 +1,9 @@
 // Counting by position in a fixed number of bins that widen as the
 // positions grow, and merging them into the bins a track is drawn with.
+#include "genome_overview/position_bins.h"
+
 #include <gtest/gtest.h>
 
-#include "genome_overview/position_bins.h"
 #include "genome_overview/track_svg.h"
 
 namespace vesmar {

@@ -26,11 +26,13 @@ struct VcfCase {
 TEST(VcfLine, ClassAndReadsOfEachRecord) {
   const VcfCase cases[] = {
       {"exon SNP changing a protein", kMissense, LineKind::Record, SnpClass::ProteinChange, 0, 44},
-      {"synonymous stays an exon SNP", "V\t9\t.\tG\tA\t.\t.\tCLASS=exon;CSQ=synonymous|g|gga>ggg|Gly>Gly\tAD:DP\t3,9:12",
-       LineKind::Record, SnpClass::Exon, 3, 9},
+      {"synonymous stays an exon SNP",
+       "V\t9\t.\tG\tA\t.\t.\tCLASS=exon;CSQ=synonymous|g|gga>ggg|Gly>Gly\tAD:DP\t3,9:12", LineKind::Record,
+       SnpClass::Exon, 3, 9},
       {"stop_lost, AD after other keys", "X\t9\t.\tG\tA\t.\t.\tCLASS=exon;CSQ=stop_lost|g|a|b\tDP:AD\t12:3,9",
        LineKind::Record, SnpClass::ProteinChange, 3, 9},
-      {"no CLASS: the file's", "II\t5\t.\tC\tT\t.\t.\tREGION=r\tAD:DP\t1,2:3", LineKind::Record, SnpClass::Intron, 1, 2},
+      {"no CLASS: the file's", "II\t5\t.\tC\tT\t.\t.\tREGION=r\tAD:DP\t1,2:3", LineKind::Record, SnpClass::Intron, 1,
+       2},
       {"intergenic, no sample column", "III\t5\t.\tC\tT\t.\t.\tCLASS=intergenic", LineKind::Record,
        SnpClass::Intergenic},
       {"AD that is no pair of numbers", "IV\t5\t.\tC\tT\t.\t.\tCLASS=intron\tAD:DP\t1;2:3", LineKind::Record},
@@ -62,7 +64,8 @@ TEST(VcfLine, KeepsTheTextsOfTheRecord) {
   EXPECT_EQ(record.region + record.consequence + record.codons + record.amino_acids,
             "ves-1.exon1missensegga>agaGly>Arg");
   EXPECT_DOUBLE_EQ(record.mutant_share(), 1.0);
-  EXPECT_EQ(vcf_setting("##vesmar_min_mut_reads=2"), std::pair(std::string_view("vesmar_min_mut_reads"), std::string_view("2")));
+  EXPECT_EQ(vcf_setting("##vesmar_min_mut_reads=2"),
+            std::pair(std::string_view("vesmar_min_mut_reads"), std::string_view("2")));
   EXPECT_EQ(vcf_setting("##contig=<ID=I>"), std::nullopt);
 }
 
@@ -104,7 +107,8 @@ TEST(FieldText, PercentCodesAndWholeNumbers) {
   EXPECT_EQ(percent_decoded("%zz%4a"), "%zzJ");
   EXPECT_EQ(whole_number("2147483647"), 2147483647);
   EXPECT_EQ(whole_number("007"), 7);
-  for (const char* other : {"", " 1", "1.5", "-1", "1e3", "99999999999"}) EXPECT_EQ(whole_number(other), std::nullopt) << other;
+  for (const char* other : {"", " 1", "1.5", "-1", "1e3", "99999999999"})
+    EXPECT_EQ(whole_number(other), std::nullopt) << other;
 }
 
 }  // namespace
