@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -11,5 +12,12 @@ namespace vesmar {
 // chromosome padded to a multiple of 50 bases. The name is compared exactly
 // (case, blanks and carriage returns count); any other text has no offset.
 std::optional<std::int32_t> chromosome_offset(std::string_view chromosome);
+
+// The six chromosomes, in genome order.
+inline constexpr std::array<std::string_view, 6> kChromosomeNames = {"I", "II", "III", "IV", "V", "X"};
+
+// The place of `chromosome` in kChromosomeNames, compared as the offsets
+// are; nothing for any other text.
+std::optional<int> chromosome_index(std::string_view chromosome);
 
 }  // namespace vesmar

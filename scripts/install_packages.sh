@@ -9,8 +9,9 @@ set -e
 # bench/gzip_measure.sh compares it with zlib.
 needed="cmake g++ ninja-build libgtest-dev libisal-dev zlib1g-dev"
 # snakemake: the workflow's test; bcftools, bedtools, tabix (with bgzip) and
-# python3: the tests that read the VCF and BED files.
-[ "${1:-}" = tests ] && needed="$needed snakemake bcftools bedtools tabix python3"
+# python3: the tests that read the VCF and BED files; libxml2-utils (xmllint)
+# and chromium: the tests that parse and render Genome_overview's page.
+[ "${1:-}" = tests ] && needed="$needed snakemake bcftools bedtools tabix python3 libxml2-utils chromium"
 [ -n "$VESMAR_EXTRA_PACKAGES" ] && needed="$needed $VESMAR_EXTRA_PACKAGES"
 missing=""
 for package in $needed; do

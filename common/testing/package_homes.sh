@@ -8,6 +8,8 @@
 #                             with a stress alignment file of many hits
 #   scan PROGRAM HOME ANSWERS runs a scanner's dialogue in HOME; fails on a
 #                             non-zero exit status or anything on stderr
+#   scan_all_regions HOME NAME RESULTS
+#                             both scanners in the three region choices
 #   quietly LABEL COMMAND...  runs a tool; fails on a non-zero exit status or
 #                             anything on stderr
 
@@ -43,4 +45,17 @@ quietly() {
   shift
   "$@" 2> "$work/tool.err" || fail "$label failed: $(cat "$work/tool.err")"
   [ ! -s "$work/tool.err" ] || fail "$label wrote to stderr: $(cat "$work/tool.err")"
+}
+
+# Both scanners, in the three region choices, for the first name $2 with
+# the alignment results file $3, in HOME $1: the VCFs and BEDs that
+# Genome_overview draws.
+scan_all_regions() {
+  local home=$1 name=$2 results=$3 region
+  for region in e i n; do
+    scan point_scan/Point_scan "$home" "3 2 $name $results $region
+"
+    scan gap_scan/Gap_region_scan "$home" "$region $name $results
+"
+  done
 }
