@@ -5,11 +5,7 @@
 #
 #   screenshot_test.sh BUILD_FOLDER SOURCE_FOLDER
 set -eu
-build=$1
-source=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-. "$source/common/testing/package_homes.sh"
+. "$2/common/testing/package_homes.sh"
 
 example_home
 scan_all_regions "$work/example" Anna Anna_run1.txt
