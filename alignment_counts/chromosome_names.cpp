@@ -32,11 +32,9 @@ std::string_view numeral_of(std::string_view name) {
 }  // namespace
 
 std::optional<std::size_t> genome_chromosome_index(std::string_view name) {
-  const std::string_view numeral = numeral_of(name);
-  for (std::size_t i = 0; i < kGenomeChromosomes.size(); ++i) {
-    if (kGenomeChromosomes[i].name == numeral) return i;
-  }
-  return std::nullopt;
+  const std::optional<int> index = chromosome_index(numeral_of(name));
+  if (!index) return std::nullopt;
+  return static_cast<std::size_t>(*index);
 }
 
 }  // namespace vesmar

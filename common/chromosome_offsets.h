@@ -27,4 +27,15 @@ inline constexpr std::array<GenomeChromosome, 6> kGenomeChromosomes = {{
 // blanks and carriage returns count); any other text has no offset.
 std::optional<std::int32_t> chromosome_offset(std::string_view chromosome);
 
+// The six chromosomes' names, in genome order.
+inline constexpr std::array<std::string_view, kGenomeChromosomes.size()> kChromosomeNames = [] {
+  std::array<std::string_view, kGenomeChromosomes.size()> names{};
+  for (std::size_t i = 0; i < names.size(); ++i) names[i] = kGenomeChromosomes[i].name;
+  return names;
+}();
+
+// The place of `chromosome` in kChromosomeNames, compared as the offsets
+// are; nothing for any other text.
+std::optional<int> chromosome_index(std::string_view chromosome);
+
 }  // namespace vesmar

@@ -9,7 +9,9 @@ namespace vesmar {
 // Every path the programs use is relative to the working directory (the folder
 // that holds the user's Desktop): the package folder "Desktop/vesmar/", one of
 // its sub-folders and a file name, or "Desktop/" and a file of the user's own.
-// No program creates a folder.
+// The folders come with the package and no program creates one, except
+// Genome_overview: it makes its output folder, Overview/, when it is missing
+// (a package set up before the overview existed has none).
 inline constexpr std::string_view kDesktopFolder = "Desktop/";
 inline constexpr std::string_view kPackageFolder = "Desktop/vesmar/";
 inline constexpr std::string_view kSequenceReadsFolder = "Desktop/vesmar/Sequence_reads/";
@@ -18,6 +20,7 @@ inline constexpr std::string_view kAlignmentResultsFolder = "Desktop/vesmar/Alig
 inline constexpr std::string_view kFeatureLocationsFolder = "Desktop/vesmar/Feature_locations/";
 inline constexpr std::string_view kSnpResultsFolder = "Desktop/vesmar/SNP_results/";
 inline constexpr std::string_view kDeletionResultsFolder = "Desktop/vesmar/Deletion_results/";
+inline constexpr std::string_view kOverviewFolder = "Desktop/vesmar/Overview/";
 
 // `folder` followed by `file_name`.
 std::string path_in(std::string_view folder, std::string_view file_name);

@@ -10,15 +10,7 @@ namespace vesmar {
 
 namespace {
 
-constexpr std::string_view kChromosomes[] = {"I", "II", "III", "IV", "V", "X"};
 constexpr std::string_view kHeading = "#chrom\tstart\tend\tname\tscore\tstrand\tgap_length\tcomment\n";
-
-int chromosome_index(std::string_view chromosome) {
-  for (int i = 0; i < 6; ++i) {
-    if (kChromosomes[i] == chromosome) return i;
-  }
-  return -1;
-}
 
 std::string_view comment_word(GapComment comment) {
   switch (comment) {
@@ -55,13 +47,13 @@ char* put_text(char* out, std::string_view text) {
 }  // namespace
 
 void GapBed::add(const GapEntry& gap, const Region& region) {
-  const int chromosome = chromosome_index(region.chromosome);
-  if (chromosome < 0) {
+  const std::optional<int> chromosome = chromosome_index(region.chromosome);
+  if (!chromosome) {
     ++left_out_;
     return;
   }
   const std::int64_t offset = *chromosome_offset(region.chromosome);
-  Row row{chromosome, 0, 0, region.name, '.', gap.gap_length, gap.comment};
+  Row row{*chromosome, 0, 0, region.name, '.', gap.gap_length, gap.comment};
   if (gap.gap_length == 0) {
     // An insertion entry: the point after its first mutant position.
     row.start = row.end = std::int64_t{gap.gap_end} - offset;
@@ -88,7 +80,7 @@ void GapBed::write(OutputFile& out) {
   out.write(kHeading);
   for (const Row& row : rows_) {
     out.put_in_place(3 * row.name.size() + 4 * kLongestNumber + 64, [&](char* at) {
-      at = put_text(at, kChromosomes[row.chromosome]);
+      at = put_text(at, kChromosomeNames[static_cast<std::size_t>(row.chromosome)]);
       *at++ = '\t';
       at = put_number_field(at, row.start, 0);
       *at++ = '\t';

@@ -1,11 +1,13 @@
 #!/bin/sh
-# The main job on the bundled example. Builds the programs and PAUSE
+# The main job on the bundled example. Builds the six programs and PAUSE
 # (installing missing Debian packages when run as root), installs them into a
 # scratch folder, writes the example there, and runs Chromosome_join,
 # Reads_importer, Alignment_counts (on the example's SAM file), Point_scan and
 # Gap_region_scan on it, each answered from a here-document. Then prints where
-# each output is and the first rows of each report. Everything it writes lies
-# under the scratch folder and build/, never in the repository's own files.
+# each output is and the first rows of each report, and ends by drawing the
+# strain's overview page with Genome_overview and printing its path.
+# Everything it writes lies under the scratch folder and build/, never in the
+# repository's own files.
 #
 #   sh scripts/example.sh            scratch folder build/example-run
 #   VESMAR_EXAMPLE_RUN=/tmp/x sh scripts/example.sh
@@ -19,7 +21,7 @@ run="${VESMAR_EXAMPLE_RUN:-$source_root/build/example-run}"
 echo "== Building the programs in $build"
 mkdir -p "$build"
 if ! { cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESMAR_TESTS=OFF &&
-       cmake --build "$build" -j 2 --target Point_scan Gap_region_scan Reads_importer Chromosome_join \
+       cmake --build "$build" -j 2 --target Point_scan Gap_region_scan Reads_importer Chromosome_join Genome_overview \
          Alignment_counts PAUSE vesmar_example_package; } >"$build/example-build.log" 2>&1; then
   tail -n 40 "$build/example-build.log" >&2
   echo "example.sh: the build failed; the whole log is $build/example-build.log" >&2
@@ -114,3 +116,10 @@ for report in SNP_results/Anna_snp_cexons.txt SNP_results/Anna_snp_cintrons.txt 
   # The column headings, the rule, and the first rows.
   sed -n '8,18p' "$package/$report"
 done
+
+echo
+echo "== Genome_overview: the picture of the strain"
+Genome_overview >"$transcripts/Genome_overview.txt" <<'ANSWERS'
+Anna
+ANSWERS
+echo "Overview page (open it in a web browser): $package/Overview/Anna_overview.html"

@@ -13,11 +13,7 @@
 #
 #   samtools_test.sh BUILD_FOLDER SOURCE_FOLDER
 set -eu
-build=$1
-source=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-. "$source/common/testing/package_homes.sh"
+. "$2/common/testing/package_homes.sh"
 
 counts_program="$build/alignment_counts/Alignment_counts"
 
@@ -107,12 +103,7 @@ for format in sam bam cram; do
   alignment_counts "$home" "Anna_run1.$format" chrI.fa "Anna_run1.txt"
   cmp -s "$results/Anna_run1.txt" "$work/example_alignment.txt" ||
     fail "Alignment_counts on Anna_run1.$format does not give the example's alignment results file"
-  for region in e i n; do
-    scan point_scan/Point_scan "$home" "3 2 Anna Anna_run1.txt $region
-"
-    scan gap_scan/Gap_region_scan "$home" "$region Anna Anna_run1.txt
-"
-  done
+  scan_all_regions "$home" Anna Anna_run1.txt
   for report in "$home"/Desktop/vesmar/SNP_results/* "$home"/Desktop/vesmar/Deletion_results/*; do
     cmp -s "$report" "$source/examples/expected/$(basename "$report")" ||
       fail "$(basename "$report") from Anna_run1.$format differs from examples/expected/"

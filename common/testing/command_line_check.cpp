@@ -6,12 +6,15 @@ namespace vesmar::testing {
 
 namespace {
 
-const char* const kOutputFolders[] = {"Sequence_reads", "Genome_sequences", "SNP_results", "Deletion_results"};
+const char* const kOutputFolders[] = {"Sequence_reads", "Genome_sequences", "SNP_results", "Deletion_results",
+                                      "Overview"};
 
-// The files in the output folders, "folder/name".
+// The files in the output folders, "folder/name" (Overview/ is there only
+// once a program has made it).
 std::vector<std::string> outputs_in(const ScratchFolder& folder) {
   std::vector<std::string> files;
   for (const char* output : kOutputFolders) {
+    if (!folder.exists(std::string("Desktop/vesmar/") + output)) continue;
     for (const std::string& name : folder.list(std::string("Desktop/vesmar/") + output)) {
       files.push_back(std::string(output) + "/" + name);
     }

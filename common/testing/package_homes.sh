@@ -1,15 +1,22 @@
-# Working folders for the tests that check the scanners' VCF and BED files
-# with the field's own tools. Sourced; needs $build (the build folder) and
-# $work (an empty scratch folder that the caller removes).
+# Working folders for the tests that check the programs' files with the
+# field's own tools. Sourced by a script called as
+# `SCRIPT BUILD_FOLDER SOURCE_FOLDER`; sets $build, $source and $work (a
+# scratch folder, removed when the script ends).
 #
 #   example_home              $work/example: the bundled example
 #   generated_home            $work/generated: a small benchmark package,
 #                             with a stress alignment file of many hits
 #   scan PROGRAM HOME ANSWERS runs a scanner's dialogue in HOME; fails on a
 #                             non-zero exit status or anything on stderr
+#   scan_all_regions HOME NAME RESULTS
+#                             both scanners in the three region choices
 #   quietly LABEL COMMAND...  runs a tool; fails on a non-zero exit status or
 #                             anything on stderr
 
+build=$1
+source=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 fail() { echo "$(basename "$0"): $*" >&2; exit 1; }
 
 bin="$work/bin"
@@ -38,4 +45,17 @@ quietly() {
   shift
   "$@" 2> "$work/tool.err" || fail "$label failed: $(cat "$work/tool.err")"
   [ ! -s "$work/tool.err" ] || fail "$label wrote to stderr: $(cat "$work/tool.err")"
+}
+
+# Both scanners, in the three region choices, for the first name $2 with
+# the alignment results file $3, in HOME $1: the VCFs and BEDs that
+# Genome_overview draws.
+scan_all_regions() {
+  local home=$1 name=$2 results=$3 region
+  for region in e i n; do
+    scan point_scan/Point_scan "$home" "3 2 $name $results $region
+"
+    scan gap_scan/Gap_region_scan "$home" "$region $name $results
+"
+  done
 }

@@ -1,4 +1,5 @@
 #include "common/line_reader.h"
+#include "common/line_stream.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -90,6 +91,26 @@ TEST(LineReader, GivesThePiecesBetweenLineFeedsInEveryBlockSize) {
         EXPECT_TRUE(read.pieces == pieces_of(content)) << what;
       }
     }
+  }
+}
+
+// A LineStream gives the lines one at a time, whatever the block size: the
+// pieces between line feeds but the empty one after a final line feed.
+TEST(LineStream, GivesEachLineOnceAndNoEmptyLastPiece) {
+  testing::ScratchFolder folder;
+  std::string many;
+  for (int i = 0; i < 5000; ++i) many += std::to_string(i) + "\n";
+  for (const std::string& content : {std::string(), std::string("\n"), std::string("a\n\nb"), many, many + "end"}) {
+    folder.write("f", content);
+    std::vector<std::string> expected = pieces_of(content);
+    if (expected.back().empty()) expected.pop_back();
+    LineStream lines(LineReader(source_of(folder.path("f")), "f", ReadAhead::Mode::Thread, 64));
+    std::vector<std::string> got;
+    std::string_view line;
+    while (lines.next(line)) got.emplace_back(line);
+    EXPECT_EQ(got, expected);
+    EXPECT_EQ(lines.line_number(), static_cast<std::int64_t>(expected.size()));
+    EXPECT_FALSE(lines.failure());
   }
 }
 

@@ -16,7 +16,10 @@ TEST(ChromosomeOffsets, SixNamesComparedExactly) {
   EXPECT_EQ(chromosome_offset("X"), 82548900);
   for (const char* other : {"", "i", "Y", "chrI", "I\r", " I", "VI"}) {
     EXPECT_EQ(chromosome_offset(other), std::nullopt) << other;
+    EXPECT_EQ(chromosome_index(other), std::nullopt) << other;
   }
+  EXPECT_EQ(chromosome_index("I"), 0);
+  EXPECT_EQ(chromosome_index("X"), 5);
 }
 
 TEST(RegionChoice, OnlyTheThreeLowercaseLetters) {

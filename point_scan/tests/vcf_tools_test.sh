@@ -7,11 +7,7 @@
 #
 #   vcf_tools_test.sh BUILD_FOLDER SOURCE_FOLDER
 set -eu
-build=$1
-source=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-. "$source/common/testing/package_homes.sh"
+. "$2/common/testing/package_homes.sh"
 
 check_vcf() {
   local vcf=$1 reference=$2

@@ -1,0 +1,82 @@
+#include "genome_overview/genome_overview_run.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <memory>
+
+#include "common/output_file.h"
+#include "common/package_paths.h"
+#include "genome_overview/overview_input.h"
+#include "genome_overview/overview_page.h"
+
+namespace vesmar {
+
+namespace {
+
+bool exists(const std::string& path) {
+  struct stat status;
+  return ::stat(path.c_str(), &status) == 0;
+}
+
+Failure nothing_to_draw(const GenomeOverviewSettings& settings) {
+  return Failure{"found no file of Point_scan or Gap_region_scan for the first name \"" + settings.first_name +
+                 "\": none of " + settings.snp_paths[0] + ", " + settings.snp_paths[1] + ", " + settings.snp_paths[2] +
+                 ", " + settings.gap_paths[0] + ", " + settings.gap_paths[1] + ", " + settings.gap_paths[2] +
+                 " exists (run the scanners for that name first)"};
+}
+
+// The page's folder, made when it is missing: packages set up before the
+// overview existed have none.
+Status make_folder(std::string_view folder) {
+  std::string path(folder);
+  if (path.ends_with('/')) path.pop_back();
+  if (::mkdir(path.c_str(), 0777) == 0 || errno == EEXIST) return {};
+  return Failure{"cannot create the folder " + path + ": " + error_text(errno)};
+}
+
+void warn_of(const std::vector<FileTally>& tallies, std::string_view item, Console& console) {
+  for (const FileTally& tally : tallies) {
+    for (const std::string& warning : tally_warnings(tally, item)) console.warn(warning);
+  }
+}
+
+}  // namespace
+
+Result<RunOutcome> run_genome_overview(const GenomeOverviewSettings& settings, Console& console) {
+  PageSources sources{settings.first_name, {}, {}};
+  std::vector<SnpFile> snp_files;
+  std::vector<std::string> gap_files;
+  for (std::size_t i = 0; i < 3; ++i) {
+    if (exists(settings.snp_paths[i])) snp_files.push_back({settings.snp_paths[i], kSnpFileClasses[i]});
+    if (exists(settings.gap_paths[i])) gap_files.push_back(settings.gap_paths[i]);
+  }
+  if (snp_files.empty() && gap_files.empty()) return nothing_to_draw(settings);
+
+  Overview overview;
+  console.print("Reading SNP results...\n");
+  Result<std::vector<FileTally>> snps = read_snp_files(snp_files, overview);
+  if (!snps.ok()) return snps.failure();
+  sources.snp_files = std::move(snps.value());
+  console.print("Reading deletion results...\n");
+  Result<std::vector<FileTally>> gaps = read_gap_files(gap_files, overview);
+  if (!gaps.ok()) return gaps.failure();
+  sources.gap_files = std::move(gaps.value());
+  warn_of(sources.snp_files, "an SNP", console);
+  warn_of(sources.gap_files, "a stretch", console);
+
+  console.print("Writing " + settings.page_path + "...\n");
+  if (Status made = make_folder(kOverviewFolder); !made.ok()) return made.failure();
+  Result<std::unique_ptr<OutputFile>> page = OutputFile::create(settings.page_path, OutputFile::Mode::Replace);
+  if (!page.ok()) return page.failure();
+  page.value()->write(overview_page(overview, sources));
+  if (Status written = page.value()->commit(); !written.ok()) return written.failure();
+  console.print("Done\n");
+  return RunOutcome{{settings.page_path},
+                    {"wrote " + settings.page_path + ": " + std::to_string(overview.snps()) + " SNPs from " +
+                     std::to_string(sources.snp_files.size()) + " VCF files and " + std::to_string(overview.gaps()) +
+                     " stretches without reads from " + std::to_string(sources.gap_files.size()) + " BED files"}};
+}
+
+}  // namespace vesmar

@@ -1,0 +1,292 @@
+#include "genome_overview/overview_page.h"
+
+#include <algorithm>
+#include <array>
+
+#include "common/chromosome_offsets.h"
+#include "common/program_info.h"
+#include "genome_overview/axis_scale.h"
+#include "genome_overview/page_text.h"
+#include "genome_overview/track_svg.h"
+
+namespace vesmar {
+
+namespace {
+
+constexpr std::string_view kStyle = R"(
+body{font-family:"DejaVu Sans",Arial,sans-serif;font-size:11pt;line-height:1.35;color:#111;background:#fff}
+body{max-width:1150px;margin:1em auto;padding:0 1em}
+h1{font-size:18pt;margin:0.2em 0}
+h2{font-size:14pt;margin:1.2em 0 0.4em}
+figure{margin:0.5em 0 0.9em;break-inside:avoid;page-break-inside:avoid}
+svg.track{display:block;width:100%;height:auto}
+svg text{font-family:"DejaVu Sans",Arial,sans-serif;fill:#111}
+.lab{font-size:12px;text-anchor:end}
+.num{font-size:10px;text-anchor:end}
+.tick{font-size:12px;text-anchor:middle}
+.lane{fill:#ececec}
+.grid{stroke:#b0b0b0;stroke-width:0.6}
+.axis{stroke:#333;stroke-width:1}
+.cut{stroke:#111;stroke-width:1.6;fill:none}
+.p{fill:#D55E00}.e{fill:#E69F00}.i{fill:#56B4E9}.n{fill:#009E73}.g{fill:#CC79A7}
+.range{fill:#9a9a9a}.mean{fill:#000}
+table{border-collapse:collapse;margin:0.4em 0;font-size:10.5pt}
+th,td{border:1px solid #999;padding:2px 7px;text-align:right;vertical-align:top}
+th{background:#eee}
+.t{text-align:left}
+ul.legend{list-style:none;padding:0;margin:0.4em 0}
+ul.legend li{display:inline-block;margin:0.15em 1.4em 0.15em 0}
+ul.legend svg{vertical-align:middle;margin-right:0.35em}
+p.note{font-size:10pt;color:#333;margin:0.2em 0}
+@page{size:A4;margin:12mm}
+@media print{
+body{max-width:none;margin:0;padding:0;font-size:10pt}
+h2{break-after:avoid;page-break-after:avoid}
+tr{break-inside:avoid}
+*{-webkit-print-color-adjust:exact;print-color-adjust:exact}
+}
+)";
+
+std::string chromosome_name(int chromosome) {
+  return std::string(kChromosomeNames[static_cast<std::size_t>(chromosome)]);
+}
+
+std::string file_name(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+
+std::string plural(std::int64_t count, const char* one, const char* many) {
+  return grouped(count) + " " + (count == 1 ? one : many);
+}
+
+// Where every track is drawn, and how its bins are merged.
+struct Picture {
+  Axis axis;
+  std::int64_t bin_positions = 1;
+  std::array<std::vector<PositionBin>, 6> drawn;
+  BinPeaks peaks;
+};
+
+Picture picture_of(const Overview& overview) {
+  Picture picture;
+  std::int64_t longest = 0;
+  for (int c = 0; c < 6; ++c) longest = std::max({longest, chromosome_room(c), overview.track(c).farthest});
+  picture.axis = axis_for(overview.farthest(), longest);
+  picture.bin_positions = drawn_bin_positions(picture.axis, overview.bins().width());
+  for (int c = 0; c < 6; ++c) {
+    const ChromosomeTrack& track = overview.track(c);
+    if (!track.snps_binned() && !track.gaps_binned()) continue;
+    picture.drawn[static_cast<std::size_t>(c)] =
+        overview.bins().merged(c, picture.bin_positions / overview.bins().width());
+    for (const PositionBin& bin : picture.drawn[static_cast<std::size_t>(c)]) {
+      if (track.snps_binned())
+        picture.peaks.snps = std::max({picture.peaks.snps, bin.snps[0], bin.snps[1], bin.snps[2], bin.snps[3]});
+      if (track.gaps_binned()) picture.peaks.gaps = std::max(picture.peaks.gaps, bin.gaps);
+    }
+  }
+  return picture;
+}
+
+// A legend's sample: `shape` drawn in a square of 16 units.
+std::string swatch(const std::string& shape) {
+  return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"16\" height=\"16\" viewBox=\"0 0 16 16\">" + shape +
+         "</svg>";
+}
+
+std::string css(const char* name) { return "class=\"" + std::string(name) + "\" "; }
+
+void legend(std::string& out) {
+  out += "<ul class=\"legend\">";
+  for (int c = 0; c < kSnpClasses; ++c) {
+    out += "<li>" + swatch("<rect " + css(kClassCss[c]) + "x=\"6\" y=\"1\" width=\"4\" height=\"14\"/>") +
+           "SNP: " + std::string(kSnpClassNames[static_cast<std::size_t>(c)]) + "</li>";
+  }
+  out += "<li>" + swatch("<rect " + css(kGapCss) + "x=\"0\" y=\"1\" width=\"16\" height=\"14\"/>") +
+         "stretch without reads</li>";
+  out += "<li>" + swatch("<path " + css(kGapCss) + "d=\"M2,2h12l-6,11z\"/>") + "trace of an insertion</li>";
+  out += "<li>" + swatch("<circle " + css(kClassCss[0]) + "cx=\"8\" cy=\"8\" r=\"4\"/>") +
+         "an SNP's mutant share, in its class's colour</li>";
+  out += "<li>" +
+         swatch(
+             "<rect class=\"range\" x=\"7\" y=\"1\" width=\"2\" height=\"14\"/>"
+             "<circle class=\"mean\" cx=\"8\" cy=\"6\" r=\"3\"/>") +
+         "a bin's mean share and range</li>";
+  out += "</ul>";
+}
+
+void track_figure(std::string& out, const Overview& overview, const Picture& picture, int c) {
+  const ChromosomeTrack& track = overview.track(c);
+  const std::int64_t extent = std::max(chromosome_room(c), track.farthest);
+  out += "<figure><figcaption><b>Chromosome " + chromosome_name(c) + "</b>: ";
+  if (track.all_snps() == 0 && track.gaps == 0) {
+    out += "no SNPs and no stretches without reads in these files. ";
+  } else {
+    out += plural(track.all_snps(), "SNP", "SNPs") + " (" + grouped(track.snps[0]) + " changing a protein), " +
+           plural(track.gaps, "stretch", "stretches") + " without reads (" +
+           plural(track.gap_positions, "position", "positions") + "). ";
+  }
+  out += grouped(extent) + " positions long";
+  out += extent > picture.axis.end ? "; cut where the axis ends, at " + grouped(picture.axis.end) + "." : ".";
+  if (track.snps_binned()) out += " SNPs in bins of " + grouped(picture.bin_positions) + " positions.";
+  if (track.gaps_binned()) out += " Stretches in bins of " + grouped(picture.bin_positions) + " positions.";
+  out += "</figcaption>";
+  out += track_svg(c, track, picture.drawn[static_cast<std::size_t>(c)], picture.bin_positions, picture.axis,
+                   picture.peaks);
+  out += "</figure>\n";
+}
+
+void counts_table(std::string& out, const Overview& overview) {
+  out += "<h2>Counts</h2><table><tr><th class=\"t\">chromosome</th>";
+  for (const std::string_view name : kSnpClassNames) out += "<th>" + std::string(name) + "</th>";
+  out += "<th>all SNPs</th><th>stretches without reads</th><th>positions without reads</th></tr>";
+  std::array<std::int64_t, kSnpClasses + 3> total{};
+  for (int c = 0; c < 6; ++c) {
+    const ChromosomeTrack& track = overview.track(c);
+    const std::array<std::int64_t, kSnpClasses + 3> row = {
+        track.snps[0], track.snps[1], track.snps[2], track.snps[3], track.all_snps(), track.gaps, track.gap_positions};
+    out += "<tr><td class=\"t\">" + chromosome_name(c) + "</td>";
+    for (std::size_t i = 0; i < row.size(); ++i) {
+      out += "<td>" + grouped(row[i]) + "</td>";
+      total[i] += row[i];
+    }
+    out += "</tr>";
+  }
+  out += "<tr><th class=\"t\">all</th>";
+  for (const std::int64_t value : total) out += "<th>" + grouped(value) + "</th>";
+  out += "</tr></table>\n";
+}
+
+void candidates_table(std::string& out, const Overview& overview) {
+  const CandidateList& candidates = overview.candidates();
+  out += "<h2>SNPs that change a protein</h2>";
+  if (candidates.offered() == 0) {
+    out +=
+        "<p>None: no exon SNP in these files changes a protein (an exon search, region choice e, finds "
+        "them).</p>\n";
+    return;
+  }
+  const std::vector<Candidate> listed = candidates.listed();
+  out +=
+      "<p class=\"note\">The candidates to look at first: exon SNPs whose codon change alters the amino acid "
+      "(missense) or makes or loses a stop codon. ";
+  if (candidates.offered() > static_cast<std::int64_t>(listed.size())) {
+    out += "Listed: the " + grouped(static_cast<std::int64_t>(listed.size())) + " of " + grouped(candidates.offered()) +
+           " with the highest mutant share (then the most mutant reads), in genome order; " +
+           grouped(candidates.offered() - static_cast<std::int64_t>(listed.size())) + " more are in the exon VCF file.";
+  } else {
+    out += "All of them, in genome order.";
+  }
+  out +=
+      "</p><table><tr><th class=\"t\">place</th><th class=\"t\">region</th><th class=\"t\">change</th>"
+      "<th class=\"t\">bases</th><th class=\"t\">codons</th><th class=\"t\">amino acids</th>"
+      "<th>WT reads</th><th>mutant reads</th><th>mutant share</th></tr>";
+  for (const Candidate& candidate : listed) {
+    out += "<tr><td class=\"t\">" + chromosome_name(candidate.chromosome) + ":" + grouped(candidate.position) +
+           "</td><td class=\"t\">" + xml(candidate.region) + "</td><td class=\"t\">" + xml(candidate.consequence) +
+           "</td><td class=\"t\">" + xml(candidate.ref + ">" + candidate.alt) + "</td><td class=\"t\">" +
+           xml(candidate.codons) + "</td><td class=\"t\">" + xml(candidate.amino_acids) + "</td><td>" +
+           (candidate.wt_reads < 0 ? "-" : grouped(candidate.wt_reads)) + "</td><td>" +
+           (candidate.mut_reads < 0 ? "-" : grouped(candidate.mut_reads)) + "</td><td>" +
+           (candidate.share < 0 ? "-" : decimal(candidate.share, 2)) + "</td></tr>";
+  }
+  out += "</table>\n";
+}
+
+std::string binned_names(const Overview& overview, bool snps) {
+  std::string names;
+  for (int c = 0; c < 6; ++c) {
+    if (snps ? overview.track(c).snps_binned() : overview.track(c).gaps_binned()) {
+      names += (names.empty() ? "" : ", ") + chromosome_name(c);
+    }
+  }
+  return names.empty() ? "none" : names;
+}
+
+void reading_notes(std::string& out, const Overview& overview, const Picture& picture) {
+  const std::string marks = grouped(ChromosomeTrack::kMarksBeforeBins);
+  out += "<h2>How to read the picture</h2><ul>";
+  out +=
+      "<li>Each chromosome has a track, drawn to scale on an axis that all tracks share (positions on the "
+      "chromosome, as the files give them). A track is as long as the chromosome's room in the joined reference "
+      "genome: from its offset to the next chromosome's, X's to the genome's end at " +
+      grouped(kJoinedGenomeLength) +
+      " (its length and the padding after it), or longer when a record lies farther. The axis runs to the "
+      "farthest record, rounded up to a tick, here " +
+      grouped(picture.axis.end) +
+      ", but never past the longest chromosome, so that records near the start of the genome are spread out; "
+      "a chromosome that goes on past the axis ends in a break mark.</li>";
+  out +=
+      "<li>Lanes: an SNP is a mark at its position, in the lane and colour of its class. An SNP reported in "
+      "several files (a hit at the edge of an exon is also the neighbour of an intron) is drawn and counted "
+      "once, in the most specific of its classes: exon changing a protein, exon, intron, intergenic. A stretch "
+      "without reads that several regions report is drawn once; the trace of an insertion (changed positions "
+      "side by side) is a triangle.</li>";
+  out +=
+      "<li>Mutant share: mutant reads / (WT + mutant reads) of each SNP. 1: every read shows the change; near "
+      "0.5: one of two copies. In a mapping cross the causal mutation lies where the shares approach 1.</li>";
+  out += "<li>Bins: a chromosome with more than " + marks + " SNPs has its SNP lanes drawn in bins of " +
+         grouped(picture.bin_positions) +
+         " positions, a bar for each bin and class whose height grows with the logarithm of the number of SNPs in "
+         "it (the fullest bin on the page fills its lane); its share strip then shows each bin's mean share and "
+         "the range from its least to its most. Likewise with more than " +
+         marks + " stretches without reads. Binned SNPs here: " + binned_names(overview, true) +
+         "; binned stretches: " + binned_names(overview, false) + ".</li>";
+  out += "<li>In a browser, a mark shows its record (or a bin its count) under the pointer.</li></ul>\n";
+}
+
+// The files read and the settings their headers record, a column a file.
+void files_table(std::string& out, const PageSources& sources) {
+  std::vector<const FileTally*> files;
+  for (const FileTally& file : sources.snp_files) files.push_back(&file);
+  for (const FileTally& file : sources.gap_files) files.push_back(&file);
+  std::vector<std::string> keys;
+  for (const FileTally* file : files) {
+    for (const auto& [key, value] : file->settings) {
+      if (std::find(keys.begin(), keys.end(), key) == keys.end()) keys.push_back(key);
+    }
+  }
+  out +=
+      "<h2>Files and settings</h2><p class=\"note\">The files read, in Desktop/vesmar/, and the run settings "
+      "their headers record (the BED files record none).</p><table><tr><th class=\"t\">file</th>";
+  for (const FileTally* file : files) out += "<th class=\"t\">" + xml(file_name(file->path)) + "</th>";
+  const auto row = [&](const std::string& label, auto cell) {
+    out += "</tr><tr><td class=\"t\">" + xml(label) + "</td>";
+    for (const FileTally* file : files) out += "<td class=\"t\">" + xml(cell(*file)) + "</td>";
+  };
+  row("records", [](const FileTally& file) { return grouped(file.records); });
+  row("lines left out", [](const FileTally& file) { return grouped(file.other_chromosomes + file.malformed); });
+  for (const std::string& key : keys) {
+    row(key.starts_with("vesmar_") ? key.substr(7) : key, [&](const FileTally& file) {
+      for (const auto& [k, value] : file.settings) {
+        if (k == key) return value;
+      }
+      return std::string("-");
+    });
+  }
+  out += "</tr></table>\n";
+}
+
+}  // namespace
+
+std::string overview_page(const Overview& overview, const PageSources& sources) {
+  const Picture picture = picture_of(overview);
+  std::string out =
+      "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head><meta charset=\"utf-8\"/>"
+      "<title>Genome overview: " +
+      xml(sources.first_name) + "</title>\n<style>" + std::string(kStyle) +
+      "</style></head>\n<body>\n<h1>Genome overview: " + xml(sources.first_name) + "</h1>\n";
+  out += "<p>Where along each chromosome the suspected SNPs (" + grouped(overview.snps()) + ", from " +
+         plural(static_cast<std::int64_t>(sources.snp_files.size()), "VCF file", "VCF files") +
+         " of Point_scan) and the stretches without reads (" + grouped(overview.gaps()) + ", from " +
+         plural(static_cast<std::int64_t>(sources.gap_files.size()), "BED file", "BED files") +
+         " of Gap_region_scan) lie. All suspected mutations should be confirmed directly.</p>\n";
+  legend(out);
+  out += "\n";
+  for (int c = 0; c < 6; ++c) track_figure(out, overview, picture, c);
+  counts_table(out, overview);
+  candidates_table(out, overview);
+  reading_notes(out, overview, picture);
+  files_table(out, sources);
+  out += "<p class=\"note\">Drawn by Genome_overview " + std::string(kSuiteVersion) + ".</p>\n</body>\n</html>\n";
+  return out;
+}
+
+}  // namespace vesmar

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace vesmar {
+
+// How the overview sorts SNPs, most specific first: an SNP reported in
+// several files is drawn once, in the first of these classes that any of
+// its records gives it.
+enum class SnpClass { ProteinChange, Exon, Intron, Intergenic };
+inline constexpr int kSnpClasses = 4;
+
+inline int index_of(SnpClass snp_class) { return static_cast<int>(snp_class); }
+
+// Each class in words, as the page's legend and tables name it.
+inline constexpr std::array<std::string_view, kSnpClasses> kSnpClassNames = {
+    "exon, changes a protein", "exon, no protein change", "intron", "intergenic"};
+
+}  // namespace vesmar
