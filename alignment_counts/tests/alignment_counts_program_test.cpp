@@ -146,21 +146,6 @@ TEST(AlignmentCountsProgram, ABamFileGivesWhatItsSamFileGives) {
   EXPECT_EQ(folder.read("Desktop/vesmar/Alignment_results/run.txt"), kResultsFile);
 }
 
-TEST(AlignmentCountsProgram, QualitiesLeaveOutBasesAndReads) {
-  ScratchFolder folder;
-  write_inputs(folder);
-  // Only r2 has qualities (40): at 30, r1's bases (none given) still count;
-  // a mapping quality of 61 leaves out every read.
-  ASSERT_EQ(testing::run_program(kBinary, folder, "run.sam ref.fa q.txt 30 0\n").status, 0);
-  EXPECT_EQ(folder.read("Desktop/vesmar/Alignment_results/q.txt"), kResultsFile);
-  ASSERT_EQ(testing::run_program(kBinary, folder, "run.sam ref.fa q.txt 41 0\n").status, 0);
-  EXPECT_EQ(folder.read("Desktop/vesmar/Alignment_results/q.txt"),
-            counts(1, 0) + counts(1, 0) + counts(1, 0) + counts(1, 0) + counts(1, 0) + counts(1, 0) +
-                counts(1, 0) + counts(1, 0) + counts(1, 0) + counts(1, 0) + uncovered(90));
-  ASSERT_EQ(testing::run_program(kBinary, folder, "run.sam ref.fa q.txt 0 61\n").status, 0);
-  EXPECT_EQ(folder.read("Desktop/vesmar/Alignment_results/q.txt"), uncovered(100));
-}
-
 std::string ended_before(const std::string& question) {
   return "Alignment_counts: standard input ended before the question \"" + question.substr(0, question.size() - 1) +
          "\" was answered\n";
@@ -182,11 +167,9 @@ TEST(AlignmentCountsProgram, FailsNamingTheFileOrTheQuestion) {
   const std::string answers = "run.sam ref.fa run.txt 0 0\n";
   const Case cases[] = {
       {"no answer", kSam, kFasta, "", ended_before(kAlignment)},
-      {"no results name", kSam, kFasta, "run.sam ref.fa", ended_before(kResults)},
       {"a quality that is no number", kSam, kFasta, "run.sam ref.fa run.txt high",
        "Alignment_counts: the answer to the question \"" + kBaseQuality.substr(0, kBaseQuality.size() - 1) +
            "\" is not a number\n"},
-      {"no mapping quality", kSam, kFasta, "run.sam ref.fa run.txt 0", ended_before(kMappingQuality)},
       {"reads out of order", unsorted, kFasta, answers,
        "Alignment_counts: Desktop/run.sam is not sorted by position: read r2 at chrI:1 comes after a read at "
        "chrI:5 (samtools sort makes a sorted copy)\n"},

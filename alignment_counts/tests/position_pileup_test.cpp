@@ -68,14 +68,6 @@ std::vector<std::pair<int, int>> counts_at(const std::vector<Counted>& counted, 
 
 using Pairs = std::vector<std::pair<int, int>>;
 
-TEST(ChromosomePileup, HandsOutEveryPositionOnceInOrder) {
-  std::vector<BamRecord> reads;
-  reads.push_back(kSam.read(3, "4M", "GTAC"));
-  const std::vector<Counted> counted = pile_up(reads);
-  ASSERT_EQ(counted.size(), kReference.size());
-  for (std::size_t i = 0; i < counted.size(); ++i) EXPECT_EQ(counted[i].position, static_cast<std::int64_t>(i + 1));
-}
-
 // Reference from position 1: a c g t a c g t a c g t ...
 TEST(ChromosomePileup, CountsEachAlignedBaseAsWtMutantOrNeither) {
   struct Case {

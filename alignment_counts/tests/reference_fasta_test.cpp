@@ -45,13 +45,6 @@ TEST(ReferenceFasta, ListsTheRecordsAndReadsOneOfThem) {
   }
 }
 
-TEST(ReferenceFasta, AMissingFileIsAFailureNamingIt) {
-  testing::ScratchFolder folder;
-  Result<std::vector<ReferenceRecord>> records = list_reference_records(folder.path("none.fa"));
-  ASSERT_FALSE(records.ok());
-  EXPECT_NE(records.failure().message.find("none.fa: No such file or directory"), std::string::npos);
-}
-
 TEST(MatchReference, FindsEachChromosomeByItsNameOrItsSpelling) {
   GenomePlan plan;
   plan.chromosomes = {{0, 0, "I", 5, 0}, {1, 1, "II", 7, 15072450}};

@@ -39,14 +39,5 @@ TEST(WindowReadChoice, PrefersACentredReadThatReachesFurthestElseTheFirst) {
   for (const Case& c : cases) EXPECT_EQ(chosen(c.offers), c.expected) << c.what;
 }
 
-TEST(WindowStart, IsTheCentreColumnBeforeTheChangeOrTheChangeItself) {
-  WindowReadChoice centred;
-  ASSERT_TRUE(centred.offer(true, 100));
-  EXPECT_EQ(window_start(50, centred.centred()), 50 - kWindowCentre);
-  WindowReadChoice at_change;
-  ASSERT_TRUE(at_change.offer(false, 100));
-  EXPECT_EQ(window_start(50, at_change.centred()), 50);
-}
-
 }  // namespace
 }  // namespace vesmar
