@@ -22,21 +22,6 @@ std::string written(Write&& write, std::int64_t* capped = nullptr) {
   return folder.read("out.txt");
 }
 
-TEST(ResultsWriter, WritesCountsAndTheWindowsOfMutantPositions) {
-  PositionWindows windows;
-  windows.read.fill('a');
-  windows.read[12] = 'c';
-  windows.reference.fill('a');
-  const std::string text = written([&](ResultsWriter& writer) {
-    writer.add({1, 12, 0, nullptr});
-    writer.add({2, 3, 1, &windows});
-    writer.add_uncovered(2);
-    writer.add_uncovered_until(6);
-    writer.add_uncovered_until(5);  // already written
-  });
-  EXPECT_EQ(text, "12\n0\n3\n1\naaaaaaaaaaaacaaaaaaaaaaaa\naaaaaaaaaaaaaaaaaaaaaaaaa\n0\n0\n0\n0\n0\n0\n0\n0\n");
-}
-
 TEST(ResultsWriter, KeepsCountLinesToSixCharactersForTheGapScanner) {
   std::int64_t capped = 0;
   const std::string text = written(

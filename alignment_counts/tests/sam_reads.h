@@ -29,12 +29,12 @@ class SamReads {
   }
 
   // A read of the first sequence, starting at `position` (from 1), with
-  // the CIGAR, bases and qualities given ("*" for none) and FLAG and MAPQ.
+  // the CIGAR, bases and qualities given ("*" for none), FLAG and MAPQ.
   BamRecord read(long position, const std::string& cigar, const std::string& bases, const std::string& qualities = "*",
-                 int flag = 0, int mapping_quality = 60, const std::string& sequence = "") const {
-    const std::string name = sequence.empty() ? sam_hdr_tid2name(header_.get(), 0) : sequence;
-    return parse("r\t" + std::to_string(flag) + "\t" + name + "\t" + std::to_string(position) + "\t" +
-                 std::to_string(mapping_quality) + "\t" + cigar + "\t*\t0\t0\t" + bases + "\t" + qualities);
+                 int flag = 0, int mapping_quality = 60) const {
+    return parse("r\t" + std::to_string(flag) + "\t" + sam_hdr_tid2name(header_.get(), 0) + "\t" +
+                 std::to_string(position) + "\t" + std::to_string(mapping_quality) + "\t" + cigar + "\t*\t0\t0\t" +
+                 bases + "\t" + qualities);
   }
 
  private:
