@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "bench/alignment_bam.h"
 #include "bench/alignment_file_writer.h"
+#include "bench/alignment_source.h"
 #include "bench/chromosome_files.h"
 #include "bench/feature_files.h"
 #include "bench/gene_layout.h"
@@ -117,6 +119,13 @@ Result<std::string> generate_package(const GeneratorSettings& settings) {
   Result<std::int64_t> reference_bases = write_reference_fasta(settings.folder, reference, settings.scale.positions);
   if (!reference_bases.ok()) return reference_bases.failure();
   add_entry(manifest, "reference_bases", reference_bases.value());
+  Result<AlignmentBamSummary> bam =
+      write_alignment_bam(generator::path_under(settings.folder, kDesktopFolder, kAlignmentBamName), reference,
+                          settings.seed, settings.scale.positions, CoverageShape{}.mean_depth);
+  if (!bam.ok()) return bam.failure();
+  add_entry(manifest, "alignments.bam.reads", bam.value().reads);
+  add_entry(manifest, "alignments.bam.failed_filter", bam.value().failed_filter);
+  add_entry(manifest, "alignments.bam.bytes", bam.value().bytes);
 
   if (settings.stress) {
     Result<WrittenAlignment> stress = write_alignment_file(alignment_path(kStressAlignmentFileName), reference,

@@ -17,7 +17,7 @@ struct GeneratorSettings {
 
 // Raised whenever the generator writes different files for the same
 // settings, so that a folder written by an older generator is generated anew.
-inline constexpr int kGeneratorVersion = 3;
+inline constexpr int kGeneratorVersion = 4;
 
 // File names inside the generated folder.
 inline constexpr std::string_view kAlignmentFileName = "alignment.txt";
@@ -28,6 +28,8 @@ inline constexpr std::string_view kManifestName = "manifest.txt";
 // Writes a whole package folder under `settings.folder`:
 //   Desktop/chrI.fa ... chrX.fa, genome.fa     chromosome FASTA files
 //   Desktop/reference.fa                       the genome of the alignment results
+//   Desktop/alignments.bam                     true alignments of reads at the
+//                                              alignment results' coverage
 //   Desktop/reads.fastq (2 GiB at the genome scale), reads_short.fastq (a
 //     64th of it), reads.gseq, reads.fasta     Solexa read files
 //   Desktop/vesmar/Alignment_results/alignment.txt

@@ -8,7 +8,6 @@ namespace vesmar::bench {
 
 namespace {
 
-constexpr int kReadLength = 36;
 constexpr generator::ReadSource kInstrument{"HWI-EAS285", "0001", "HWI-EAS285"};
 
 char to_upper(char base) { return static_cast<char>(base - 'a' + 'A'); }
@@ -24,16 +23,29 @@ struct DrawnRead {
 DrawnRead draw_read(RandomStream& random, const Reference& reference, std::int64_t positions) {
   DrawnRead drawn;
   generator::SolexaRead& read = drawn.solexa;
+  draw_place(random, read);
+  drawn.first_position = random.uniform(1, std::max<std::int64_t>(positions - kReadLength, 1));
+  drawn.forward = random.chance(0.5);
+  draw_bases(random, reference, drawn.first_position, drawn.forward, read);
+  read.passed_filter = random.next() % 10 != 0;
+  return drawn;
+}
+
+}  // namespace
+
+void draw_place(RandomStream& random, generator::SolexaRead& read) {
   read.lane = static_cast<int>(1 + random.next() % 8);
   read.tile = static_cast<int>(1 + random.next() % 120);
   read.x = static_cast<int>(random.next() % 2048);
   read.y = static_cast<int>(random.next() % 2048);
-  drawn.first_position = random.uniform(1, std::max<std::int64_t>(positions - kReadLength, 1));
-  drawn.forward = random.chance(0.5);
+}
+
+void draw_bases(RandomStream& random, const Reference& reference, std::int64_t first_position, bool forward,
+                generator::SolexaRead& read) {
   read.bases.resize(kReadLength);
   for (int i = 0; i < kReadLength; ++i) {
-    const char base = to_upper(reference.base(drawn.first_position + i));
-    if (drawn.forward) {
+    const char base = to_upper(reference.base(first_position + i));
+    if (forward) {
       read.bases[i] = base;
     } else {
       read.bases[kReadLength - 1 - i] = complement(base);
@@ -48,11 +60,7 @@ DrawnRead draw_read(RandomStream& random, const Reference& reference, std::int64
     read.qualities[i] = static_cast<char>('B' + bits % 39);
     bits /= 39;
   }
-  read.passed_filter = random.next() % 10 != 0;
-  return drawn;
 }
-
-}  // namespace
 
 Result<ReadFileSummary> write_read_file(const std::string& path, ReadFileFormat format,
                                         const Reference& reference, std::uint64_t seed,

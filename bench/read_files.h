@@ -12,6 +12,19 @@ namespace vesmar::bench {
 using generator::ReadFileFormat;
 using generator::ReadFileSummary;
 
+inline constexpr int kReadLength = 36;
+
+// Where on the instrument's flow cell a read lies (its lane, tile, x, y).
+void draw_place(RandomStream& random, generator::SolexaRead& read);
+
+// The bases and qualities of a read of kReadLength bases from the reference
+// from genome position `first_position` on, read from the forward strand or
+// the other: in three reads of ten one base is drawn anew (a miscall, unless
+// it draws the same base), in one of fifty one is unknown (N); qualities are
+// Illumina 1.3 letters B to h.
+void draw_bases(RandomStream& random, const Reference& reference, std::int64_t first_position, bool forward,
+                generator::SolexaRead& read);
+
 // Writes reads of 36 bases, taken from either strand of the reference within
 // genome positions 1 to `positions`, with a miscalled base in some and an
 // unknown base in a few, until the file holds at least `target_bytes`. Their

@@ -1,7 +1,8 @@
 #!/bin/bash
-# Runs the suite's four programs on a synthetic package folder, beside the
-# floors (wc -l and cat on the same input files), the plain getline
-# reader and the plain block loop, and prints a table of median wall times, peak resident memory and
+# Runs the suite's programs on a synthetic package folder, beside the
+# floors (wc -l and cat on the same input files; samtools depth -a on the
+# BAM file where samtools is installed), the plain getline reader and the
+# plain block loop, and prints a table of median wall times, peak resident memory and
 # ratios. Each program gets its scripted answers on standard input and runs
 # with stand-ins for "clear" and "PAUSE" that print nothing. Every output
 # (report, reads file, genome file) must be the same in every run.
@@ -18,8 +19,9 @@
 # --build    the build folder holding the programs (default build/release).
 #            Each program can also be named by an environment variable:
 #            POINT_SCAN, GAP_REGION_SCAN, READS_IMPORTER, CHROMOSOME_JOIN,
-#            BENCH_GENERATE, PLAIN_READER, RUN_MEASURED; a program that is not
-#            built (or named "none") is left out of the table.
+#            ALIGNMENT_COUNTS, BENCH_GENERATE, PLAIN_READER, RUN_MEASURED; a
+#            program that is not built (or named "none") is left out of the
+#            table.
 # --runs     measured runs per case, after one warm-up run (default 3).
 # --quick    two runs per case, no warm-up and no judging of the targets: only
 #            checks that every program succeeds and gives the same output in
@@ -81,6 +83,7 @@ POINT_SCAN=${POINT_SCAN:-$build/point_scan/Point_scan}
 GAP_REGION_SCAN=${GAP_REGION_SCAN:-$build/gap_scan/Gap_region_scan}
 READS_IMPORTER=${READS_IMPORTER:-$build/reads_importer/Reads_importer}
 CHROMOSOME_JOIN=${CHROMOSOME_JOIN:-$build/chromosome_join/Chromosome_join}
+ALIGNMENT_COUNTS=${ALIGNMENT_COUNTS:-$build/alignment_counts/Alignment_counts}
 
 # The programs run in other folders: make their paths absolute.
 absolute() { case $1 in /*|none) echo "$1" ;; *) echo "$PWD/$1" ;; esac; }
@@ -91,6 +94,7 @@ POINT_SCAN=$(absolute "$POINT_SCAN")
 GAP_REGION_SCAN=$(absolute "$GAP_REGION_SCAN")
 READS_IMPORTER=$(absolute "$READS_IMPORTER")
 CHROMOSOME_JOIN=$(absolute "$CHROMOSOME_JOIN")
+ALIGNMENT_COUNTS=$(absolute "$ALIGNMENT_COUNTS")
 
 for tool in "$BENCH_GENERATE" "$RUN_MEASURED" "$PLAIN_READER"; do
   if [ ! -x "$tool" ]; then
@@ -319,6 +323,15 @@ if built "$CHROMOSOME_JOIN"; then
     null "$genome_out" "$CHROMOSOME_JOIN"
   run_case join_single "$data" "$(printf 's\ngenome.fa\nbench_genome.txt\n')" null "$genome_out" "$CHROMOSOME_JOIN"
 fi
+# The BAM file of the reads' true alignments, against samtools depth -a
+# (which reads it and writes a line for every position) on the same file.
+bam="$desk/alignments.bam"
+if built "$ALIGNMENT_COUNTS" && [ -s "$bam" ]; then
+  echo "Alignment_counts" >&2
+  command -v samtools > /dev/null && run_case depth_bam "$data" "" null - samtools depth -a "$bam"
+  run_case counts_bam "$data" "$(printf 'alignments.bam\nreference.fa\nbench_counts.txt\n0\n0\n')" null \
+    "$align/bench_counts.txt" "$ALIGNMENT_COUNTS"
+fi
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
 # --- the table ----------------------------------------------------------------
@@ -369,6 +382,8 @@ row join_separate "Chromosome_join m (6 files)" "$(input_size "${chromosome_path
 row cat_genome_fa "cat genome.fa" "$(input_size "$desk/genome.fa")" - -
 row copy_genome_fa "cat genome.fa > file" "$(input_size "$desk/genome.fa")" - -
 row join_single "Chromosome_join s (genome.fa)" "$(input_size "$desk/genome.fa")" cat_genome_fa -
+row depth_bam "samtools depth -a alignments.bam" "$(input_size "$bam")" - -
+row counts_bam "Alignment_counts alignments.bam" "$(input_size "$bam")" depth_bam -
 
 # --- the targets --------------------------------------------------------------
 
@@ -421,6 +436,11 @@ if [ "$quick" = 0 ]; then
     [ -n "${median[$id]:-}" ] || continue
     judge "$id: wall ${median[$id]} s <= 2 x cat > file (${median[$floor]:-?} s)" "${median[$id]}" "${median[$floor]:-}" "a <= 2 * b"
   done
+  if [ -n "${median[counts_bam]:-}" ]; then
+    judge "counts_bam: wall ${median[counts_bam]} s <= 2 x samtools depth -a (${median[depth_bam]:-?} s)" \
+      "${median[counts_bam]}" "${median[depth_bam]:-}" "a <= 2 * b"
+    judge "counts_bam: peak memory $(mib "${peak[counts_bam]}") MiB < 100 MB" "${peak[counts_bam]}" 1 "a * 1024 < 100e6"
+  fi
   for id in reads_fastq reads_fastq_short reads_gseq reads_fasta join_separate join_single; do
     [ -n "${median[$id]:-}" ] || continue
     judge "$id: peak memory $(mib "${peak[$id]}") MiB < 16 MB" "${peak[$id]}" 1 "a * 1024 < 16e6"
@@ -439,6 +459,8 @@ fi
 
 {
   echo "Scale $scale, seed $seed; $runs runs after $warmups warm-up(s) at niceness $niceness; $(nproc) cores; load average $load_before before, $load_after after; $(date -u '+%Y-%m-%d %H:%M UTC'); programs of commit $commit."
+  echo
+  echo "BAM file: $(manifest_value alignments.bam.reads) reads of 36 bases ($(manifest_value alignments.bam.failed_filter) failing the filter), $(bytes_mb "$(input_size "$bam")") MB."
   echo
   echo "Alignment file: $(manifest_value alignment.positions) positions, $(manifest_value alignment.lines) lines, $(bytes_mb "$a_bytes") MB, $(manifest_value alignment.hits_3_2) hits at 3 and 2. Stress file: $(manifest_value stress_alignment.lines) lines, $(bytes_mb "$s_bytes") MB, $(manifest_value stress_alignment.hits_3_2) hits. Regions: $(manifest_value exons) exons, $(manifest_value introns) introns, $(manifest_value intergenic_regions) intergenic, $(manifest_value stress_regions) in the stress region file."
   echo

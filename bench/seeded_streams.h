@@ -24,6 +24,7 @@ enum class Stream : std::uint64_t {
   Padding,
   Reads,
   StressRegions,
+  AlignedReads,
 };
 
 // A value that depends only on (seed, stream, index): random access into a

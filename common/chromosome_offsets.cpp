@@ -3,15 +3,7 @@
 namespace vesmar {
 
 std::optional<std::int32_t> chromosome_offset(std::string_view chromosome) {
-  struct Entry {
-    std::string_view name;
-    std::int32_t offset;
-  };
-  static constexpr Entry kOffsets[] = {
-      {"I", 0},          {"II", 15072450}, {"III", 30351800},
-      {"IV", 44135500},  {"V", 61629300},  {"X", 82548900},
-  };
-  for (const Entry& entry : kOffsets) {
+  for (const GenomeChromosome& entry : kGenomeChromosomes) {
     if (entry.name == chromosome) return entry.offset;
   }
   return std::nullopt;

@@ -9,12 +9,30 @@ namespace vesmar {
 
 // Where each chromosome of the reference genome begins in the concatenated
 // genome: the genome files are joined in the order I, II, III, IV, V, X, each
-// chromosome padded to a multiple of 50 bases. The name is compared exactly
-// (case, blanks and carriage returns count); any other text has no offset.
+// chromosome padded to a multiple of 50 bases.
+struct GenomeChromosome {
+  std::string_view name;
+  std::int32_t offset;  // genome positions before its first base
+};
+inline constexpr std::array<GenomeChromosome, 6> kGenomeChromosomes = {{
+    {"I", 0},
+    {"II", 15072450},
+    {"III", 30351800},
+    {"IV", 44135500},
+    {"V", 61629300},
+    {"X", 82548900},
+}};
+
+// The offset of the chromosome named `chromosome`, compared exactly (case,
+// blanks and carriage returns count); any other text has no offset.
 std::optional<std::int32_t> chromosome_offset(std::string_view chromosome);
 
-// The six chromosomes, in genome order.
-inline constexpr std::array<std::string_view, 6> kChromosomeNames = {"I", "II", "III", "IV", "V", "X"};
+// The six chromosomes' names, in genome order.
+inline constexpr std::array<std::string_view, kGenomeChromosomes.size()> kChromosomeNames = [] {
+  std::array<std::string_view, kGenomeChromosomes.size()> names{};
+  for (std::size_t i = 0; i < names.size(); ++i) names[i] = kGenomeChromosomes[i].name;
+  return names;
+}();
 
 // The place of `chromosome` in kChromosomeNames, compared as the offsets
 // are; nothing for any other text.

@@ -34,7 +34,9 @@ std::string listed(const std::vector<std::string>& items, std::string_view last_
 Status check_complete(const CommandLineSpec& spec, const Arguments& arguments) {
   std::vector<std::string> missing;
   for (const AnswerOption& option : spec.answers) {
-    if (!arguments.values.contains(option.name)) missing.push_back("--" + std::string(option.name));
+    if (option.default_value.empty() && !arguments.values.contains(option.name)) {
+      missing.push_back("--" + std::string(option.name));
+    }
   }
   if (!spec.files.empty() && arguments.files.empty()) missing.push_back("a " + std::string(spec.files));
   if (missing.empty()) return {};
@@ -133,6 +135,9 @@ Result<CommandLine> parse_command_line(int argc, char** argv, const CommandLineS
   }
   if (line.arguments.values.empty() && line.arguments.files.empty()) return line;
   if (Status complete = check_complete(spec, line.arguments); !complete.ok()) return complete.failure();
+  for (const AnswerOption& option : spec.answers) {
+    if (!option.default_value.empty()) line.arguments.values.emplace(option.name, option.default_value);
+  }
   line.request = CommandLine::Request::Answers;
   return line;
 }
@@ -143,7 +148,8 @@ std::string usage_line(const CommandLineSpec& spec) {
   line += " [";
   for (const AnswerOption& option : spec.answers) {
     if (line.back() != '[') line += ' ';
-    line += "--" + std::string(option.name) + " " + std::string(option.value);
+    const std::string answer = "--" + std::string(option.name) + " " + std::string(option.value);
+    line += option.default_value.empty() ? answer : "[" + answer + "]";
   }
   if (!spec.files.empty()) line += " " + std::string(spec.files);
   return line + "]";
@@ -166,7 +172,9 @@ std::string help_text(const CommandLineSpec& spec) {
         "what they mean in the dialogue, inside the package folder.\n\n"
         "Answers:\n";
     for (const AnswerOption& option : spec.answers) {
-      text += entry("--" + std::string(option.name) + " " + std::string(option.value), option.help);
+      std::string help(option.help);
+      if (!option.default_value.empty()) help += " (default " + std::string(option.default_value) + ")";
+      text += entry("--" + std::string(option.name) + " " + std::string(option.value), help);
     }
     if (!spec.files.empty()) text += entry(spec.files, spec.files_help);
     text += "\n";

@@ -13,11 +13,13 @@
 namespace vesmar {
 
 // An option that answers one of a program's questions: --name VALUE (or
-// --name=VALUE).
+// --name=VALUE). One with a default may be left out of a command line that
+// gives the other answers, and then has its default.
 struct AnswerOption {
   std::string_view name;   // without its dashes
   std::string_view value;  // what it takes, as the help shows it
   std::string_view help;
+  std::string_view default_value = {};  // empty: it must be given
 };
 
 // What a program's command line is: the options that answer its questions,
@@ -45,8 +47,9 @@ struct Arguments {
 // What the command line asks for:
 //   Dialogue  no answering option and no file name: the questions are asked
 //             on standard input, as a program always has;
-//   Answers   every answering option (and, where the program takes them, at
-//             least one file name): nothing is asked;
+//   Answers   every answering option without a default (and, where the
+//             program takes them, at least one file name): nothing is
+//             asked; the options left out have their defaults;
 //   Help, Version  -h/--help, -V/--version.
 // `directories` are the -C DIR options, to be entered in turn before anything
 // else, as git, make and tar do.

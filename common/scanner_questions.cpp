@@ -15,15 +15,19 @@ constexpr std::string_view kAskedAgain = "; the question is asked again";
 
 }  // namespace
 
-Result<std::string> ask_alignment_results_file(Console& console) {
+Result<std::string> ask_readable_file(Console& console, std::string_view prompt, std::string_view folder) {
   for (;;) {
-    console.print(kAlignmentPrompt);
+    console.print(prompt);
     std::optional<std::string> file_name = read_word_answer(console);
-    if (!file_name) return unanswered(console, kAlignmentPrompt);
-    const Status openable = check_can_open_for_reading(path_in(kAlignmentResultsFolder, *file_name));
+    if (!file_name) return unanswered(console, prompt);
+    const Status openable = check_can_open_for_reading(path_in(folder, *file_name));
     if (openable.ok()) return std::move(*file_name);
     console.warn(openable.failure().message + std::string(kAskedAgain));
   }
+}
+
+Result<std::string> ask_alignment_results_file(Console& console) {
+  return ask_readable_file(console, kAlignmentPrompt, kAlignmentResultsFolder);
 }
 
 Result<std::string_view> ask_region_file(Console& console, std::string_view prompt) {

@@ -6,6 +6,7 @@
 #include "common/package_paths.h"
 #include "examples/example_genome.h"
 #include "examples/example_lanes.h"
+#include "examples/example_sam.h"
 #include "examples/example_sample.h"
 #include "package_generator/alignment_file.h"
 #include "package_generator/fasta_file.h"
@@ -117,6 +118,11 @@ Status write_example(const std::string& home) {
   const std::string alignment = generator::path_under(home, kAlignmentResultsFolder, "Anna_run1.txt");
   if (Status s = write_alignment(alignment, records.value()); !s.ok()) return s;
   if (Status s = generator::write_feature_locations(home, feature_locations(reference.value())); !s.ok())
+    return s;
+  const std::string sam = generator::path_under(home, kDesktopFolder, "Anna_run1.sam");
+  if (Status s = generator::write_whole_file(
+          sam, [&](OutputFile& file) { file.write(sam_text(lanes, reads.value(), kInstrument.name_prefix)); });
+      !s.ok())
     return s;
   return generator::write_whole_file(home + "/planted_changes.txt",
                                      [&](OutputFile& file) { file.write(key_text(reads.value())); });

@@ -11,6 +11,8 @@ namespace vesmar::example {
 //   Desktop/lane1_gseq.txt, lane2_gseq.txt   the reads in gseq
 //   Desktop/lane1.fastq, lane2.fastq         the same reads in FASTQ
 //   Desktop/lane1.fasta, lane2.fasta         and in FASTA
+//   Desktop/Anna_run1.sam                    their true alignments, as another
+//                                            aligner would write them
 //   Desktop/vesmar/<its six folders>/
 //   Desktop/vesmar/Alignment_results/Anna_run1.txt
 //   Desktop/vesmar/Feature_locations/<the six feature location files>

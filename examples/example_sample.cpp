@@ -1,18 +1,15 @@
 #include "examples/example_sample.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <set>
 
+#include "common/alignment_windows.h"
 #include "common/bases.h"
 #include "package_generator/alignment_file.h"
 
 namespace vesmar::example {
 
 namespace {
-
-using generator::kWindowCentre;
-using generator::kWindowLength;
 
 constexpr int kPresencePercent = 70;  // chance that a read of a given place and strand was sequenced
 
@@ -224,26 +221,19 @@ Result<std::vector<PositionRecord>> align(const ReferenceGenome& reference,
   for (int position = 1; position <= kGenomeLength; ++position) {
     PositionRecord& record = records[static_cast<std::size_t>(position)];
     if (record.mut_reads == 0) continue;
-    const std::vector<const SequencedRead*>& showing = mutant_reads[static_cast<std::size_t>(position)];
-    // The read that reaches furthest to the right among those that hold
-    // the 12 bases before the change; else the first read.
+    // The reads that show the change, in the order of their start, offered
+    // to the rule that every aligner's file of the suite follows.
+    WindowReadChoice choice;
     const SequencedRead* chosen = nullptr;
-    for (const SequencedRead* read : showing) {
-      if (read->first_position <= position - kWindowCentre &&
-          read->genome_bases[static_cast<std::size_t>(position - kWindowCentre - read->first_position)] ==
-              reference.genome_base(position - kWindowCentre) &&
-          (chosen == nullptr || read->first_position > chosen->first_position)) {
-        chosen = read;
-      }
+    for (const SequencedRead* read : mutant_reads[static_cast<std::size_t>(position)]) {
+      const int before = position - kWindowCentre;
+      const bool centred =
+          read->first_position <= before &&
+          read->genome_bases[static_cast<std::size_t>(before - read->first_position)] == reference.genome_base(before);
+      if (choice.offer(centred, read->first_position + kAlignedLength - 1)) chosen = read;
     }
-    const bool centred = chosen != nullptr;
-    if (!centred) {
-      chosen = *std::min_element(showing.begin(), showing.end(),
-                                 [](const SequencedRead* a, const SequencedRead* b) {
-                                   return a->first_position < b->first_position;
-                                 });
-    }
-    const int first_column = centred ? position - kWindowCentre : position;
+    const bool centred = choice.centred();
+    const int first_column = static_cast<int>(window_start(position, centred));
     if (first_column < 1 || first_column + kWindowLength - 1 > kGenomeLength) {
       return Failure{"no room for the windows at " + std::to_string(position)};
     }

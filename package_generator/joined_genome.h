@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/genome_padding.h"
+
 namespace vesmar::generator {
 
 // The genome as the aligner and the scanners number it: the chromosomes
@@ -18,11 +20,13 @@ namespace vesmar::generator {
 // chromosome offsets (common/chromosome_offsets.h) are where they start.
 inline constexpr std::array<std::string_view, 6> kJoiningOrder = {"I", "II", "III", "IV", "V", "X"};
 
-inline constexpr std::int64_t kPaddingStep = 50;
-inline constexpr char kPaddingBase = 'g';
+inline constexpr std::int64_t kPaddingStep = static_cast<std::int64_t>(kGenomeBlock);
+using vesmar::kPaddingBase;
 
 // The "g" that follow a chromosome of `bases` bases: 1 to 50.
-constexpr std::int64_t padding_after(std::int64_t bases) { return kPaddingStep - bases % kPaddingStep; }
+constexpr std::int64_t padding_after(std::int64_t bases) {
+  return static_cast<std::int64_t>(padding_length(static_cast<std::uint64_t>(bases)));
+}
 constexpr std::int64_t padded_length(std::int64_t bases) { return bases + padding_after(bases); }
 
 // A chromosome's place in the joined genome.

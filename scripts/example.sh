@@ -1,12 +1,13 @@
 #!/bin/sh
-# The main job on the bundled example. Builds the five programs and PAUSE
+# The main job on the bundled example. Builds the six programs and PAUSE
 # (installing missing Debian packages when run as root), installs them into a
 # scratch folder, writes the example there, and runs Chromosome_join,
-# Reads_importer, Point_scan and Gap_region_scan on it, each answered from a
-# here-document. Then prints where each output is and the first rows of each
-# report, and ends by drawing the strain's overview page with Genome_overview
-# and printing its path. Everything it writes lies under the scratch folder
-# and build/, never in the repository's own files.
+# Reads_importer, Alignment_counts (on the example's SAM file), Point_scan and
+# Gap_region_scan on it, each answered from a here-document. Then prints where
+# each output is and the first rows of each report, and ends by drawing the
+# strain's overview page with Genome_overview and printing its path.
+# Everything it writes lies under the scratch folder and build/, never in the
+# repository's own files.
 #
 #   sh scripts/example.sh            scratch folder build/example-run
 #   VESMAR_EXAMPLE_RUN=/tmp/x sh scripts/example.sh
@@ -20,8 +21,8 @@ run="${VESMAR_EXAMPLE_RUN:-$source_root/build/example-run}"
 echo "== Building the programs in $build"
 mkdir -p "$build"
 if ! { cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESMAR_TESTS=OFF &&
-       cmake --build "$build" -j 2 --target Point_scan Gap_region_scan Reads_importer Chromosome_join Genome_overview PAUSE \
-         vesmar_example_package; } >"$build/example-build.log" 2>&1; then
+       cmake --build "$build" -j 2 --target Point_scan Gap_region_scan Reads_importer Chromosome_join Genome_overview \
+         Alignment_counts PAUSE vesmar_example_package; } >"$build/example-build.log" 2>&1; then
   tail -n 40 "$build/example-build.log" >&2
   echo "example.sh: the build failed; the whole log is $build/example-build.log" >&2
   exit 1
@@ -65,6 +66,18 @@ ANSWERS
 
 # The external vesmar aligner would now align Anna_reads.txt against
 # genome_I.txt; the example brings its result, Alignment_results/Anna_run1.txt.
+# Another aligner's result, the reads' true alignments in Anna_run1.sam,
+# gives the same file.
+echo "== Alignment_counts: Anna_run1.sam, as another aligner writes it"
+Alignment_counts >"$transcripts/Alignment_counts.txt" <<'ANSWERS'
+Anna_run1.sam
+chrI.fa
+Anna_run1_from_sam.txt
+0
+0
+ANSWERS
+cmp -s Desktop/vesmar/Alignment_results/Anna_run1_from_sam.txt Desktop/vesmar/Alignment_results/Anna_run1.txt ||
+  { echo "example.sh: Alignment_counts did not give the example's alignment results file" >&2; exit 1; }
 
 for region in e i n; do
   echo "== Point_scan and Gap_region_scan, region choice $region"

@@ -6,12 +6,14 @@
 #   sh scripts/install_packages.sh [tests]
 set -e
 # libisal-dev: the programs decompress gzip input with ISA-L; zlib1g-dev:
-# bench/gzip_measure.sh compares it with zlib.
-needed="cmake g++ ninja-build libgtest-dev libisal-dev zlib1g-dev"
+# bench/gzip_measure.sh compares it with zlib; libhts-dev: Alignment_counts
+# reads BAM, CRAM and SAM with htslib (and pkg-config finds it).
+needed="cmake g++ ninja-build libgtest-dev libisal-dev zlib1g-dev libhts-dev pkg-config"
 # snakemake: the workflow's test; bcftools, bedtools, tabix (with bgzip) and
 # python3: the tests that read the VCF and BED files; libxml2-utils (xmllint)
-# and chromium: the tests that parse and render Genome_overview's page.
-[ "${1:-}" = tests ] && needed="$needed snakemake bcftools bedtools tabix python3 libxml2-utils chromium"
+# and chromium: the tests that parse and render Genome_overview's page;
+# samtools: the test that checks Alignment_counts against samtools mpileup.
+[ "${1:-}" = tests ] && needed="$needed snakemake bcftools bedtools tabix python3 libxml2-utils chromium samtools"
 [ -n "$VESMAR_EXTRA_PACKAGES" ] && needed="$needed $VESMAR_EXTRA_PACKAGES"
 missing=""
 for package in $needed; do

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <htslib/sam.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -263,6 +264,44 @@ TEST_F(GeneratedPackage, ReferenceFastaReachesAsFarAsTheAlignmentResults) {
   for (std::int64_t position = 1; position <= static_cast<std::int64_t>(bases.size()); position += 997) {
     ASSERT_EQ(bases[static_cast<std::size_t>(position - 1)], reference_.base(position) - 'a' + 'A') << position;
   }
+}
+
+// Each read of the BAM file is its true alignment: its bases are the
+// reference's but for one miscalled base and one N at most, the reads come
+// in order of position, and they cover a position about 12 times.
+TEST_F(GeneratedPackage, TheBamFileHoldsTrueAlignmentsSortedAtTheCoverage) {
+  samFile* file = sam_open(folder_->path("Desktop/alignments.bam").c_str(), "r");
+  ASSERT_NE(file, nullptr);
+  sam_hdr_t* header = sam_hdr_read(file);
+  ASSERT_NE(header, nullptr);
+  ASSERT_EQ(sam_hdr_nref(header), 1);
+  EXPECT_STREQ(sam_hdr_tid2name(header, 0), "I");
+  EXPECT_EQ(sam_hdr_tid2len(header, 0), manifest_number(*manifest_, "reference_bases"));
+  bam1_t* read = bam_init1();
+  std::int64_t reads = 0, failed = 0, last_start = 0, aligned_bases = 0;
+  while (sam_read1(file, header, read) >= 0) {
+    ++reads;
+    failed += (read->core.flag & BAM_FQCFAIL) != 0;
+    ASSERT_GE(read->core.pos, last_start);
+    last_start = read->core.pos;
+    ASSERT_EQ(read->core.l_qseq, 36);
+    int differing = 0;
+    for (int i = 0; i < 36; ++i) {
+      const char base = seq_nt16_str[bam_seqi(bam_get_seq(read), i)];
+      differing += base != reference_.base(read->core.pos + 1 + i) - 'a' + 'A';
+    }
+    ASSERT_LE(differing, 2) << bam_get_qname(read);
+    aligned_bases += 36;
+  }
+  bam_destroy1(read);
+  sam_hdr_destroy(header);
+  sam_close(file);
+  EXPECT_EQ(reads, manifest_number(*manifest_, "alignments.bam.reads"));
+  EXPECT_EQ(failed, manifest_number(*manifest_, "alignments.bam.failed_filter"));
+  EXPECT_NEAR(static_cast<double>(failed) / static_cast<double>(reads), 0.1, 0.01);
+  const double depth =
+      static_cast<double>(aligned_bases) / static_cast<double>(manifest_number(*manifest_, "reference_bases"));
+  EXPECT_NEAR(depth, 12, 0.3);
 }
 
 TEST_F(GeneratedPackage, TheSameSeedGivesTheSameFiles) {

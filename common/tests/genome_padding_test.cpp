@@ -1,4 +1,4 @@
-#include "chromosome_join/genome_padding.h"
+#include "common/genome_padding.h"
 
 #include <gtest/gtest.h>
 

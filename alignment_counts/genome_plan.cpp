@@ -1,0 +1,87 @@
+#include "alignment_counts/genome_plan.h"
+
+#include <limits>
+
+#include "alignment_counts/chromosome_names.h"
+#include "common/chromosome_offsets.h"
+#include "common/genome_padding.h"
+
+namespace vesmar {
+
+namespace {
+
+std::string quoted(std::string_view text) {
+  std::string quoted(1, '"');
+  quoted.append(text);
+  quoted += '"';
+  return quoted;
+}
+
+// The genome position after which chromosome `genome_index` may not reach.
+std::int64_t slot_end(std::size_t genome_index) {
+  if (genome_index + 1 < kGenomeChromosomes.size()) return kGenomeChromosomes[genome_index + 1].offset;
+  // The last chromosome: positions are 32-bit numbers in the scanners.
+  constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();
+  return kLargest - kLargest % static_cast<std::int64_t>(kGenomeBlock);
+}
+
+Status check_length(const PlannedChromosome& chromosome, std::string_view path) {
+  const std::int64_t longest = longest_chromosome(chromosome.genome_index);
+  if (chromosome.length <= longest) return {};
+  const std::size_t next = chromosome.genome_index + 1;
+  const std::string room =
+      next < kGenomeChromosomes.size()
+          ? "the offset of chromosome " + std::string(kGenomeChromosomes[next].name) + " (" +
+                std::to_string(kGenomeChromosomes[next].offset) + ") leaves room for " + std::to_string(longest)
+          : "genome positions are 32-bit numbers, which leaves room for " + std::to_string(longest);
+  return Failure{std::string(path) + ": chromosome " + quoted(chromosome.name) + " has " +
+                 std::to_string(chromosome.length) + " bases in the header, but " + room +
+                 " with its padding: is the file aligned to another genome?"};
+}
+
+}  // namespace
+
+std::int64_t PlannedChromosome::padded_end() const {
+  return offset + length + static_cast<std::int64_t>(padding_length(static_cast<std::uint64_t>(length)));
+}
+
+std::int64_t longest_chromosome(std::size_t genome_index) {
+  // The padding is at least one base.
+  return slot_end(genome_index) - kGenomeChromosomes[genome_index].offset - 1;
+}
+
+Result<GenomePlan> plan_genome(std::span<const SequenceHeader> sequences, std::string_view path) {
+  GenomePlan plan;
+  plan.chromosome_of_target.assign(sequences.size(), -1);
+  for (std::size_t target = 0; target < sequences.size(); ++target) {
+    const SequenceHeader& sequence = sequences[target];
+    const std::optional<std::size_t> index = genome_chromosome_index(sequence.name);
+    if (!index) continue;
+    const std::string_view genome_name = kGenomeChromosomes[*index].name;
+    for (const PlannedChromosome& earlier : plan.chromosomes) {
+      if (earlier.genome_index == *index) {
+        return Failure{std::string(path) + ": the header names chromosome " + std::string(genome_name) +
+                       " twice, as " + quoted(earlier.name) + " and as " + quoted(sequence.name)};
+      }
+      if (earlier.genome_index > *index) {
+        return Failure{std::string(path) + ": the header names " + quoted(earlier.name) + " before " +
+                       quoted(sequence.name) +
+                       ", but the alignment results file follows the genome's order I, II, III, IV, V, X "
+                       "(samtools reheader and samtools sort make a file in that order)"};
+      }
+    }
+    PlannedChromosome chromosome{*index, static_cast<int>(target), sequence.name, sequence.length,
+                                 kGenomeChromosomes[*index].offset};
+    if (Status fits = check_length(chromosome, path); !fits.ok()) return fits.failure();
+    plan.chromosome_of_target[target] = static_cast<int>(plan.chromosomes.size());
+    plan.chromosomes.push_back(std::move(chromosome));
+  }
+  if (plan.chromosomes.empty()) {
+    return Failure{std::string(path) +
+                   ": the header names none of the chromosomes I, II, III, IV, V, X (nor chrI, "
+                   "CHROMOSOME_I, ...): is the file aligned to this genome?"};
+  }
+  return plan;
+}
+
+}  // namespace vesmar

@@ -1,0 +1,159 @@
+#include "alignment_counts/position_pileup.h"
+
+#include <algorithm>
+
+#include "common/genome_padding.h"
+
+namespace vesmar {
+
+namespace {
+
+constexpr std::size_t kFirstRingSize = 1024;
+
+// The base a 4-bit code of a read's sequence calls, in lowercase: one of a,
+// c, g, t, or 0 for "=" (code 0) and for codes that call no single base.
+constexpr std::array<char, 16> kSingleBase = {0, 'a', 'c', 0, 'g', 0, 0, 0, 't', 0, 0, 0, 0, 0, 0, 0};
+// Every code as a window shows it ("=" is replaced by the reference's base).
+constexpr std::string_view kCodeLetters = "=acmgrsvtwyhkdbn";
+
+bool consumes_reference_with_bases(std::uint32_t operation) {
+  return operation == BAM_CMATCH || operation == BAM_CEQUAL || operation == BAM_CDIFF;
+}
+
+// Calls use(position, query index, count) for each stretch of the read's
+// aligned bases, with `count` cut to the bases its sequence holds.
+template <class Use>
+void for_each_aligned_stretch(const bam1_t& read, Use&& use) {
+  const std::uint32_t* cigar = bam_get_cigar(&read);
+  const std::int32_t sequence_length = read.core.l_qseq;
+  std::int64_t position = read.core.pos + 1;
+  std::int32_t query = 0;
+  for (std::uint32_t i = 0; i < read.core.n_cigar; ++i) {
+    const std::uint32_t operation = bam_cigar_op(cigar[i]);
+    const std::int64_t length = bam_cigar_oplen(cigar[i]);
+    if (consumes_reference_with_bases(operation)) {
+      const std::int64_t held = std::clamp<std::int64_t>(sequence_length - query, 0, length);
+      if (held > 0) use(position, query, static_cast<std::int32_t>(held));
+    }
+    if (bam_cigar_type(operation) & 1) query = static_cast<std::int32_t>(std::min<std::int64_t>(query + length, sequence_length));
+    if (bam_cigar_type(operation) & 2) position += length;
+  }
+}
+
+}  // namespace
+
+ChromosomePileup::ChromosomePileup(std::string_view reference, int min_base_quality)
+    : reference_(reference),
+      length_(static_cast<std::int64_t>(reference.size())),
+      min_base_quality_(min_base_quality),
+      ring_(kFirstRingSize),
+      mask_(kFirstRingSize - 1) {}
+
+char ChromosomePileup::reference_base(std::int64_t position) const {
+  return position >= 1 && position <= length_ ? reference_[static_cast<std::size_t>(position - 1)] : kPaddingBase;
+}
+
+void ChromosomePileup::add(const bam1_t& read) {
+  const std::int64_t last = std::min<std::int64_t>(bam_endpos(&read), length_);
+  if (last >= next_) make_room(last);
+  for_each_aligned_stretch(read, [&](std::int64_t position, std::int32_t query, std::int32_t count) {
+    count_bases(read, position, query, count);
+  });
+  reach_ = std::max(reach_, last);
+}
+
+void ChromosomePileup::make_room(std::int64_t last) {
+  const std::size_t needed = static_cast<std::size_t>(last - next_ + 1);
+  if (needed <= ring_.size()) return;
+  std::size_t size = ring_.size();
+  while (size < needed) size *= 2;
+  std::vector<Slot> bigger(size);
+  for (std::int64_t position = next_; position <= reach_; ++position) {
+    bigger[static_cast<std::size_t>(position) & (size - 1)] = ring_[static_cast<std::size_t>(position) & mask_];
+  }
+  ring_.swap(bigger);
+  mask_ = size - 1;
+}
+
+void ChromosomePileup::count_bases(const bam1_t& read, std::int64_t position, std::int32_t query,
+                                   std::int32_t count) {
+  if (position + count - 1 > length_) {
+    const std::int64_t past = position + count - 1 - std::max(length_, position - 1);
+    bases_past_end_ += past;
+    count -= static_cast<std::int32_t>(past);
+  }
+  const std::uint8_t* sequence = bam_get_seq(&read);
+  const std::uint8_t* qualities = bam_get_qual(&read);
+  for (std::int32_t i = 0; i < count; ++i) {
+    const std::int32_t at = query + i;
+    if (min_base_quality_ > 0 && qualities[at] < min_base_quality_) continue;
+    const int code = bam_seqi(sequence, at);
+    const std::int64_t here = position + i;
+    Slot& slot = ring_[static_cast<std::size_t>(here) & mask_];
+    if (code == 0) {
+      ++slot.wt_reads;
+      continue;
+    }
+    const char base = kSingleBase[static_cast<std::size_t>(code)];
+    if (base == 0) continue;
+    if (base == reference_[static_cast<std::size_t>(here - 1)]) {
+      ++slot.wt_reads;
+    } else {
+      ++slot.mut_reads;
+      offer_windows(read, here, slot);
+    }
+  }
+}
+
+void ChromosomePileup::offer_windows(const bam1_t& read, std::int64_t position, Slot& slot) {
+  // Whether the read holds the reference's base kWindowCentre positions
+  // before the change, so that its windows can centre it.
+  const std::int64_t before = position - kWindowCentre;
+  bool centred = false;
+  if (before >= 1) {
+    for_each_aligned_stretch(read, [&](std::int64_t first, std::int32_t query, std::int32_t count) {
+      if (before < first || before >= first + count) return;
+      const int code = bam_seqi(bam_get_seq(&read), query + static_cast<std::int32_t>(before - first));
+      const char base = kSingleBase[static_cast<std::size_t>(code)];
+      centred = code == 0 || (base != 0 && base == reference_base(before));
+    });
+  }
+  if (slot.windows == 0) {
+    if (free_entries_.empty()) {
+      entries_.emplace_back();
+      slot.windows = static_cast<std::uint32_t>(entries_.size());
+    } else {
+      slot.windows = free_entries_.back();
+      free_entries_.pop_back();
+    }
+  }
+  WindowEntry& entry = entries_[slot.windows - 1];
+  if (entry.choice.offer(centred, bam_endpos(&read))) fill_windows(read, window_start(position, centred), entry.windows);
+}
+
+void ChromosomePileup::fill_windows(const bam1_t& read, std::int64_t first, PositionWindows& windows) const {
+  for (int column = 0; column < kWindowLength; ++column) {
+    windows.reference[column] = reference_base(first + column);
+  }
+  windows.read = windows.reference;
+  const std::int64_t last = first + kWindowLength - 1;
+  const std::uint8_t* sequence = bam_get_seq(&read);
+  for_each_aligned_stretch(read, [&](std::int64_t start, std::int32_t query, std::int32_t count) {
+    const std::int64_t from = std::max(start, first);
+    const std::int64_t to = std::min(start + count - 1, last);
+    for (std::int64_t at = from; at <= to; ++at) {
+      const int code = bam_seqi(sequence, query + static_cast<std::int32_t>(at - start));
+      if (code != 0) windows.read[static_cast<std::size_t>(at - first)] = kCodeLetters[static_cast<std::size_t>(code)];
+    }
+  });
+}
+
+void ChromosomePileup::release(Slot& slot) {
+  if (slot.windows != 0) {
+    entries_[slot.windows - 1].choice = WindowReadChoice{};
+    free_entries_.push_back(slot.windows);
+  }
+  slot = Slot{};
+}
+
+}  // namespace vesmar

@@ -1,0 +1,66 @@
+#include "alignment_counts/reference_fasta.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "alignment_counts/reference_match.h"
+#include "common/testing/gzip_member.h"
+#include "common/testing/program_run.h"
+
+namespace vesmar {
+namespace {
+
+// Records in any order and case, with Windows line ends, blank lines, a
+// description after the name, and lines before the first header.
+const std::string kFasta =
+    "stray line\n"
+    ">chrII second chromosome\r\n"
+    "ACGT\r\n"
+    "acg\r\n"
+    "\n"
+    ">MtDNA\n"
+    "TTTT\n"
+    ">I\n"
+    "Gg TT\n"
+    "N";
+
+TEST(ReferenceFasta, ListsTheRecordsAndReadsOneOfThem) {
+  for (const bool compressed : {false, true}) {
+    SCOPED_TRACE(compressed ? "gzip" : "plain");
+    testing::ScratchFolder folder;
+    folder.write("genome.fa", compressed ? testing::gzip_member(kFasta) : kFasta);
+    const std::string path = folder.path("genome.fa");
+    Result<std::vector<ReferenceRecord>> records = list_reference_records(path);
+    ASSERT_TRUE(records.ok()) << records.failure().message;
+    ASSERT_EQ(records.value().size(), 3u);
+    EXPECT_EQ(records.value()[0].name, "chrII");
+    EXPECT_EQ(records.value()[0].length, 7);
+    EXPECT_EQ(records.value()[1].name, "MtDNA");
+    EXPECT_EQ(records.value()[2].name, "I");
+    EXPECT_EQ(records.value()[2].length, 5);
+    EXPECT_EQ(read_reference_sequence(path, 0, 7).value(), "acgtacg");
+    EXPECT_EQ(read_reference_sequence(path, 2, 5).value(), "ggttn");
+  }
+}
+
+TEST(MatchReference, FindsEachChromosomeByItsNameOrItsSpelling) {
+  GenomePlan plan;
+  plan.chromosomes = {{0, 0, "I", 5, 0}, {1, 1, "II", 7, 15072450}};
+  const std::vector<ReferenceRecord> records = {{"chrII", 7}, {"MtDNA", 4}, {"I", 5}};
+  Result<std::vector<std::size_t>> matched = match_reference(plan, records, "ref.fa", "run.bam");
+  ASSERT_TRUE(matched.ok()) << matched.failure().message;
+  EXPECT_EQ(matched.value(), (std::vector<std::size_t>{2, 0}));
+
+  const std::vector<ReferenceRecord> without_ii = {{"I", 5}};
+  EXPECT_EQ(match_reference(plan, without_ii, "ref.fa", "run.bam").failure().message,
+            "ref.fa has no record for chromosome II (\"II\" in the header of run.bam)");
+  const std::vector<ReferenceRecord> other_length = {{"I", 5}, {"II", 8}};
+  EXPECT_EQ(match_reference(plan, other_length, "ref.fa", "run.bam").failure().message,
+            "ref.fa: the record \"II\" has 8 bases, but chromosome II (\"II\" in the header of run.bam) has 7: "
+            "were the reads aligned to another reference?");
+}
+
+}  // namespace
+}  // namespace vesmar
