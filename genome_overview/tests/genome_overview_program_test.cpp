@@ -3,7 +3,8 @@
 // it was drawn from.
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <optional>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -117,24 +118,39 @@ TEST(GenomeOverviewProgram, FailuresNameTheFileOrQuestionAndKeepTheOlderPage) {
                                kProgress});
 }
 
+// The value of the attribute `name` in the text of a tag, if it has one.
+std::optional<std::string> attribute(std::string_view tag, std::string_view name) {
+  std::string key(" ");
+  key.append(name).append("=\"");
+  const std::size_t at = tag.find(key);
+  if (at == std::string_view::npos) return std::nullopt;
+  const std::size_t begin = at + key.size();
+  return std::string(tag.substr(begin, tag.find('"', begin) - begin));
+}
+
 // What the page draws, read back in its order: "I p 447" for an SNP's mark
 // in its lane (whose x must be its position's), "I share 447" for its
 // mutant share, "V g 0-12" for a stretch without reads.
 std::vector<std::string> drawn(const std::string& page, double axis_end) {
-  const std::regex mark(
-      R"re(data-chrom="(\w+)"|<(rect|circle|path) class="(\w+)" (?:x="([\d.]+)")?[^>]*data-(pos|start)="(\d+)"(?: data-end="(\d+)")?)re");
   std::vector<std::string> found;
   std::string chromosome;
-  for (auto it = std::sregex_iterator(page.begin(), page.end(), mark); it != std::sregex_iterator(); ++it) {
-    const std::smatch& m = *it;
-    if (m[1].matched) {
-      chromosome = m[1];
-    } else if (m[5] == "start") {
-      found.push_back(chromosome + " g " + m[6].str() + "-" + m[7].str());
-    } else {
-      found.push_back(chromosome + " " + (m[2] == "circle" ? "share" : m[3].str()) + " " + m[6].str());
-      if (m[4].matched) {
-        EXPECT_NEAR(std::stod(m[4]) + 0.8, 120 + (std::stod(m[6]) - 0.5) / axis_end * 660, 0.06);
+  for (std::size_t open = page.find('<'); open != std::string::npos; open = page.find('<', open + 1)) {
+    const std::size_t close = page.find('>', open);
+    if (close == std::string::npos) break;
+    const std::string_view tag(page.data() + open, close - open);
+    if (const auto named = attribute(tag, "data-chrom")) {
+      chromosome = *named;
+      continue;
+    }
+    const std::string_view element = tag.substr(1, tag.find(' ') - 1);
+    const auto lane = attribute(tag, "class");
+    if ((element != "rect" && element != "circle" && element != "path") || !lane) continue;
+    if (const auto start = attribute(tag, "data-start")) {
+      found.push_back(chromosome + " g " + *start + "-" + attribute(tag, "data-end").value_or(""));
+    } else if (const auto position = attribute(tag, "data-pos")) {
+      found.push_back(chromosome + " " + (element == "circle" ? "share" : *lane) + " " + *position);
+      if (const auto x = attribute(tag, "x")) {
+        EXPECT_NEAR(std::stod(*x) + 0.8, 120 + (std::stod(*position) - 0.5) / axis_end * 660, 0.06);
       }
     }
   }
