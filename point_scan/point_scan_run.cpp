@@ -1,12 +1,16 @@
 #include "point_scan/point_scan_run.h"
 
+#include <atomic>
+#include <future>
 #include <memory>
+#include <optional>
 #include <sstream>
 
 #include "common/line_reader.h"
 #include "common/output_file.h"
 #include "common/package_paths.h"
 #include "common/region_choice.h"
+#include "point_scan/hit_backlog.h"
 #include "point_scan/point_report.h"
 #include "point_scan/region_match.h"
 #include "point_scan/snp_vcf.h"
@@ -47,6 +51,44 @@ void warn_of_rows_left_out(const std::string& vcf_path, const SnpVcfWriter& vcf,
   console.warn(rows_not_in(off + unchanged, vcf_path) + ": " + why);
 }
 
+// What the hits are matched against, and how far its loading came: the
+// exon tables (exon mode), then the region file.
+struct MatchTables {
+  ExonTables exon_tables;
+  RegionTable regions;
+  std::optional<Failure> exon_tables_failure;  // the region file was not read then
+  std::optional<Failure> regions_failure;
+};
+
+MatchTables load_match_tables(bool exon_mode, const std::string& region_path) {
+  MatchTables tables;
+  if (exon_mode) {
+    Result<ExonTables> loaded = load_exon_tables();
+    if (!loaded.ok()) {
+      tables.exon_tables_failure = loaded.failure();
+      return tables;
+    }
+    tables.exon_tables = std::move(loaded.value());
+  }
+  Result<RegionTable> regions = load_region_table(region_path);
+  if (!regions.ok()) {
+    tables.regions_failure = regions.failure();
+    return tables;
+  }
+  tables.regions = std::move(regions.value());
+  return tables;
+}
+
+// The progress lines of the loading, as far as it came.
+Status announce_match_tables(const MatchTables& tables, Console& console) {
+  if (tables.exon_tables_failure) return *tables.exon_tables_failure;
+  console.print("Calculating file length...\n");
+  if (tables.regions_failure) return *tables.regions_failure;
+  console.print("Reading exon data...\n");
+  console.print("Checking wt/mut scores...\n");
+  return {};
+}
+
 }  // namespace
 
 Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& console) {
@@ -57,21 +99,30 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
     for (const std::string_view file : kExonTableFiles) inputs.push_back(path_in(kFeatureLocationsFolder, file));
   }
   warn_of_windows_line_ends(inputs, console);
-  ExonTables exon_tables;
-  if (settings.exon_mode) {
-    Result<ExonTables> loaded = load_exon_tables();
-    if (!loaded.ok()) return loaded.failure();
-    exon_tables = std::move(loaded.value());
-  }
 
-  console.print("Calculating file length...\n");
-  Result<RegionTable> regions = load_region_table(region_path);
-  if (!regions.ok()) return regions.failure();
-  console.print("Reading exon data...\n");
+  // The tables load on a thread of their own while the alignment results
+  // are read: in exon mode they take a third of the run. Until they are
+  // there, the hits wait in a backlog.
+  std::atomic<bool> tables_loaded{false};
+  std::future<MatchTables> loading =
+      std::async(std::launch::async | std::launch::deferred, [&settings, &region_path, &tables_loaded] {
+        MatchTables tables = load_match_tables(settings.exon_mode, region_path);
+        tables_loaded.store(true, std::memory_order_release);
+        return tables;
+      });
+  std::optional<MatchTables> tables;
+  // Waits for the tables and says how far they came, as the progress lines
+  // have always said it.
+  auto take_tables = [&]() -> Status {
+    tables.emplace(loading.get());
+    return announce_match_tables(*tables, console);
+  };
 
-  console.print("Checking wt/mut scores...\n");
   Result<LineReader> alignment = LineReader::open(settings.alignment_path, LineReader::Decoding::GzipByMagic);
-  if (!alignment.ok()) return alignment.failure();
+  if (!alignment.ok()) {
+    if (Status loaded = take_tables(); !loaded.ok()) return loaded.failure();
+    return alignment.failure();
+  }
   // The rows are written as the hits come, into temporary files that take
   // the report's name and its VCF's only once both are complete, so no hit
   // is kept and older files stay until then. A file that cannot be created
@@ -79,10 +130,26 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
   const std::string vcf_path = companion_path(settings.report_path, ".vcf");
   Result<std::unique_ptr<OutputFile>> report = OutputFile::create(settings.report_path, OutputFile::Mode::Replace, OutputFile::Writing::Behind);
   Result<std::unique_ptr<OutputFile>> vcf = OutputFile::create(vcf_path, OutputFile::Mode::Replace, OutputFile::Writing::Behind);
-  PointReportWriter writer(settings.exon_mode, regions.value(), exon_tables,
-                           report.ok() ? report.value().get() : nullptr);
   SnpVcfWriter vcf_writer(settings, vcf.ok() ? vcf.value().get() : nullptr);
-  RegionMatcher matcher(regions.value().regions);
+  std::optional<PointReportWriter> writer;
+  std::optional<RegionMatcher> matcher;
+  std::optional<Failure> tables_failure;
+  HitBacklog backlog;
+  auto match_hit = [&](const AlignmentRecord& hit) {
+    if (std::optional<std::size_t> region = matcher->match(hit.position)) {
+      vcf_writer.add(hit, tables->regions.regions[*region], writer->add(hit, *region));
+    }
+  };
+  auto start_matching = [&] {
+    if (Status loaded = take_tables(); !loaded.ok()) {
+      tables_failure = loaded.failure();
+      return;
+    }
+    writer.emplace(settings.exon_mode, tables->regions, tables->exon_tables,
+                   report.ok() ? report.value().get() : nullptr);
+    matcher.emplace(tables->regions.regions);
+    backlog.hand_over(match_hit);
+  };
   const HitThresholds& thresholds = settings.thresholds;
   // A record without mutant reads passes only when the minimum allows 0.
   const bool zero_mutants_wanted = thresholds.min_mut_reads <= 0;
@@ -90,10 +157,13 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
       alignment.value(), zero_mutants_wanted,
       [&](std::int32_t wt_reads, std::int32_t mut_reads) { return is_hit(wt_reads, mut_reads, thresholds); },
       [&](const AlignmentRecord& hit) {
-        if (std::optional<std::size_t> region = matcher.match(hit.position)) {
-          vcf_writer.add(hit, regions.value().regions[*region], writer.add(hit, *region));
-        }
+        if (matcher) return match_hit(hit);
+        if (tables_failure) return;
+        backlog.keep(hit);
+        if (backlog.full() || tables_loaded.load(std::memory_order_acquire)) start_matching();
       });
+  if (!tables && !tables_failure) start_matching();
+  if (tables_failure) return *tables_failure;
   if (!read.ok()) return read.failure();
 
   console.print("Checking hits in exon range\n");
@@ -103,7 +173,7 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
   if (Status written = commit_together(files); !written.ok()) return written.failure();
   warn_of_rows_left_out(vcf_path, vcf_writer, console);
   return RunOutcome{{settings.report_path, vcf_path},
-                    {"wrote " + settings.report_path + ": " + std::to_string(writer.rows()) +
+                    {"wrote " + settings.report_path + ": " + std::to_string(writer->rows()) +
                          " suspected SNPs in " + std::string(region_kind(settings.region_file_name)),
                      "wrote " + vcf_path + ": " + std::to_string(vcf_writer.records()) + " of them as VCF records"}};
 }
