@@ -15,8 +15,8 @@ namespace vesmar {
 // nearly every position waits for the tables instead of keeping its hits.
 class HitBacklog {
  public:
-  static constexpr std::size_t kMaxHits = 16384;
-  static constexpr std::size_t kMaxWindowBytes = std::size_t{1} << 20;
+  static constexpr std::size_t kMaxHits = 4096;
+  static constexpr std::size_t kMaxWindowBytes = std::size_t{256} << 10;
 
   HitBacklog(std::size_t max_hits = kMaxHits, std::size_t max_window_bytes = kMaxWindowBytes)
       : max_hits_(max_hits), max_window_bytes_(max_window_bytes) {}

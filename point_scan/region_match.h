@@ -18,7 +18,8 @@ namespace vesmar {
 // increasing order (as the hits come) are answered by one sweep over the
 // regions sorted by their reach, with the regions that reach the current
 // position in a heap ordered by file index. A position lower than the one
-// before starts the sweep afresh.
+// before starts the sweep afresh. The regions must outlive the matcher,
+// which keeps only their order beside them (a million regions take 56 MB).
 class RegionMatcher {
  public:
   explicit RegionMatcher(const std::vector<Region>& regions);
@@ -28,8 +29,8 @@ class RegionMatcher {
   std::optional<std::size_t> match(std::int64_t position) {
     if (position < last_position_) restart();
     last_position_ = position;
-    if (next_ < by_first_.size() && reach_[by_first_[next_]].first <= position) enter(position);
-    if (!active_.empty() && reach_[active_.top()].last < position) leave(position);
+    if (next_ < by_first_.size() && first_reached(by_first_[next_]) <= position) enter(position);
+    if (!active_.empty() && last_reached(active_.top()) < position) leave(position);
     if (active_.empty()) return std::nullopt;
     return active_.top();
   }
@@ -43,11 +44,10 @@ class RegionMatcher {
   // lowest index left reaches the position.
   void leave(std::int64_t position);
 
-  struct Reach {
-    std::int64_t first;  // first position reached
-    std::int64_t last;   // last position reached
-  };
-  std::vector<Reach> reach_;               // by file index
+  std::int64_t first_reached(std::uint32_t index) const { return std::int64_t{regions_[index].start} - 9; }
+  std::int64_t last_reached(std::uint32_t index) const { return std::int64_t{regions_[index].end} + 9; }
+
+  const std::vector<Region>& regions_;
   std::vector<std::uint32_t> by_first_;    // file indexes sorted by first position
   std::size_t next_ = 0;                   // next entry of by_first_ to enter the heap
   std::priority_queue<std::uint32_t, std::vector<std::uint32_t>, std::greater<>> active_;

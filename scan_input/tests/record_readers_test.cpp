@@ -209,8 +209,8 @@ TEST(BlockParsers, FrameRandomFilesAsLineByLineReadingDoes) {
   for (int round = 0; round < 14; ++round) {
     // Both builds of the bulk walk, where the processor has the wide one.
     set_wide_walks(round % 4 < 2);
-    // Past a block of 1 MiB in the larger rounds, and past mapped windows
-    // of 2 MiB in the last.
+    // Past the reader's blocks of 64 KiB in the larger rounds, and round
+    // its whole ring of them more than once in the last.
     std::string text =
         random_alignment_file(random, round < 8 ? 50 + round * 40 : round < 12 ? 200000 : 1200000);
     if (round % 2 == 1 && !text.empty()) text.pop_back();
