@@ -141,6 +141,14 @@ declare -A median cpu peak same outbytes outlines runs_text
 rows=()
 failed=0
 
+# The processor, as lscpu names it, with its family and model: the figures
+# hold for one kind of processor, and some kinds name only their maker.
+processor() {
+  lscpu 2>/dev/null | awk -F: '
+    { gsub(/^[ \t]+/, "", $2) }
+    $1 == "Model name" { name = $2 } $1 == "CPU family" { family = $2 } $1 == "Model" { model = $2 }
+    END { printf "%s (family %s, model %s)", name == "" ? "processor unknown" : name, family, model }'
+}
 middle() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int(NR / 2) + 1] }'; }
 mib() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
 bytes_mb() { awk -v b="$1" 'BEGIN { printf "%.1f", b / 1e6 }'; }
@@ -454,7 +462,7 @@ if [ "$scale" = genome ] && built "$CHROMOSOME_JOIN"; then
 fi
 
 {
-  echo "Scale $scale, seed $seed; $runs runs after $warmups warm-up(s) at niceness $niceness; $(nproc) cores; load average $load_before before, $load_after after; $(date -u '+%Y-%m-%d %H:%M UTC'); programs of commit $commit."
+  echo "Scale $scale, seed $seed; $runs runs after $warmups warm-up(s) at niceness $niceness; $(processor); $(nproc) cores; load average $load_before before, $load_after after; $(date -u '+%Y-%m-%d %H:%M UTC'); programs of commit $commit."
   echo
   echo "BAM file: $(manifest_value alignments.bam.reads) reads of 36 bases ($(manifest_value alignments.bam.failed_filter) failing the filter), $(bytes_mb "$(input_size "$bam")") MB."
   echo
