@@ -15,7 +15,7 @@ constexpr AnswerOption kAnswers[] = {
     {"min-mapping-quality", "Q", "count only reads of at least this mapping quality", "0"},
 };
 
-constexpr CommandLineSpec kSpec{
+constexpr CommandLineSyntax kSyntax{
     kAlignmentCounts,
     "Alignment_counts writes the alignment results file that Point_scan and\n"
     "Gap_region_scan read (Desktop/vesmar/Alignment_results/) from another\n"
@@ -51,6 +51,6 @@ Result<AlignmentCountsSettings> settings_from(const Arguments& arguments) {
 
 int main(int argc, char** argv) {
   return program_main(argc, argv,
-                      ProgramParts<AlignmentCountsSettings>{kSpec, run_alignment_counts_dialogue, settings_from,
+                      ProgramPieces<AlignmentCountsSettings>{kSyntax, run_alignment_counts_dialogue, settings_from,
                                                             run_alignment_counts});
 }

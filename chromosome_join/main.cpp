@@ -15,7 +15,7 @@ constexpr AnswerOption kAnswers[] = {
     {"genome", "NAME", "the genome sequence file, in Desktop/vesmar/Genome_sequences/"},
 };
 
-constexpr CommandLineSpec kSpec{
+constexpr CommandLineSyntax kSyntax{
     kChromosomeJoin,
     "Chromosome_join joins chromosome sequences in FASTA format, one file per chromosome\n"
     "or one file with a header line per chromosome, placed on the Desktop, into the\n"
@@ -59,6 +59,6 @@ Result<RunOutcome> checked_run(const ChromosomeJoinSettings& settings, Console& 
 
 int main(int argc, char** argv) {
   return program_main(argc, argv,
-                      ProgramParts<ChromosomeJoinSettings>{kSpec, run_chromosome_join_dialogue, settings_from,
+                      ProgramPieces<ChromosomeJoinSettings>{kSyntax, run_chromosome_join_dialogue, settings_from,
                                                            checked_run, report_chromosome_join_failure});
 }

@@ -10,8 +10,8 @@ namespace {
 
 constexpr int kUsageStatus = 2;
 
-const AnswerOption* find_answer(const CommandLineSpec& spec, std::string_view name) {
-  for (const AnswerOption& option : spec.answers) {
+const AnswerOption* find_answer(const CommandLineSyntax& syntax, std::string_view name) {
+  for (const AnswerOption& option : syntax.answers) {
     if (option.name == name) return &option;
   }
   return nullptr;
@@ -31,14 +31,14 @@ std::string listed(const std::vector<std::string>& items, std::string_view last_
   return text;
 }
 
-Status check_complete(const CommandLineSpec& spec, const Arguments& arguments) {
+Status check_complete(const CommandLineSyntax& syntax, const Arguments& arguments) {
   std::vector<std::string> missing;
-  for (const AnswerOption& option : spec.answers) {
+  for (const AnswerOption& option : syntax.answers) {
     if (option.default_value.empty() && !arguments.values.contains(option.name)) {
       missing.push_back("--" + std::string(option.name));
     }
   }
-  if (!spec.files.empty() && arguments.files.empty()) missing.push_back("a " + std::string(spec.files));
+  if (!syntax.files.empty() && arguments.files.empty()) missing.push_back("a " + std::string(syntax.files));
   if (missing.empty()) return {};
   return usage_failure(listed(missing) + (missing.size() == 1 ? " is" : " are") +
                        " missing: give every answer, or none to be asked");
@@ -87,7 +87,7 @@ Result<std::string> choice_option(const Arguments& arguments, std::string_view n
   return usage_failure("--" + std::string(name) + " takes " + listed(names, "or") + ", not \"" + text + "\"");
 }
 
-Result<CommandLine> parse_command_line(int argc, char** argv, const CommandLineSpec& spec) {
+Result<CommandLine> parse_command_line(int argc, char** argv, const CommandLineSyntax& syntax) {
   CommandLine line;
   bool options_ended = false;
   for (int i = 1; i < argc; ++i) {
@@ -97,7 +97,7 @@ Result<CommandLine> parse_command_line(int argc, char** argv, const CommandLineS
       return std::string(argv[++i]);
     };
     if (options_ended || argument == "-" || !argument.starts_with('-')) {
-      if (spec.files.empty()) return usage_failure("unknown argument \"" + std::string(argument) + "\"");
+      if (syntax.files.empty()) return usage_failure("unknown argument \"" + std::string(argument) + "\"");
       line.arguments.files.emplace_back(argument);
       continue;
     }
@@ -116,7 +116,7 @@ Result<CommandLine> parse_command_line(int argc, char** argv, const CommandLineS
     } else if (argument.starts_with("--")) {
       const std::size_t equals = argument.find('=');
       const std::string_view name = argument.substr(2, equals == std::string_view::npos ? equals : equals - 2);
-      if (find_answer(spec, name) == nullptr) {
+      if (find_answer(syntax, name) == nullptr) {
         return usage_failure("unknown option \"" + std::string(argument) + "\"");
       }
       if (line.arguments.values.contains(name)) return usage_failure("--" + std::string(name) + " is given twice");
@@ -134,35 +134,35 @@ Result<CommandLine> parse_command_line(int argc, char** argv, const CommandLineS
     }
   }
   if (line.arguments.values.empty() && line.arguments.files.empty()) return line;
-  if (Status complete = check_complete(spec, line.arguments); !complete.ok()) return complete.failure();
-  for (const AnswerOption& option : spec.answers) {
+  if (Status complete = check_complete(syntax, line.arguments); !complete.ok()) return complete.failure();
+  for (const AnswerOption& option : syntax.answers) {
     if (!option.default_value.empty()) line.arguments.values.emplace(option.name, option.default_value);
   }
   line.request = CommandLine::Request::Answers;
   return line;
 }
 
-std::string usage_line(const CommandLineSpec& spec) {
-  std::string line = "Usage: " + std::string(spec.program) + " [-C DIR]";
-  if (spec.answers.empty()) return line;
+std::string usage_line(const CommandLineSyntax& syntax) {
+  std::string line = "Usage: " + std::string(syntax.program) + " [-C DIR]";
+  if (syntax.answers.empty()) return line;
   line += " [";
-  for (const AnswerOption& option : spec.answers) {
+  for (const AnswerOption& option : syntax.answers) {
     if (line.back() != '[') line += ' ';
     const std::string answer = "--" + std::string(option.name) + " " + std::string(option.value);
     line += option.default_value.empty() ? answer : "[" + answer + "]";
   }
-  if (!spec.files.empty()) line += " " + std::string(spec.files);
+  if (!syntax.files.empty()) line += " " + std::string(syntax.files);
   return line + "]";
 }
 
-std::string help_text(const CommandLineSpec& spec) {
+std::string help_text(const CommandLineSyntax& syntax) {
   const auto entry = [](std::string_view left, std::string_view help) {
     std::string text = "  " + std::string(left);
     text.append(text.size() < 28 ? 28 - text.size() : 1, ' ');
     return text + std::string(help) + "\n";
   };
-  std::string text = std::string(spec.summary) + "\n" + usage_line(spec) + "\n\n";
-  if (!spec.answers.empty()) {
+  std::string text = std::string(syntax.summary) + "\n" + usage_line(syntax) + "\n\n";
+  if (!syntax.answers.empty()) {
     text +=
         "Without answers it asks its questions on standard input (a terminal, a\n"
         "file or a here-document), as always. Given all of them it asks nothing,\n"
@@ -171,19 +171,19 @@ std::string help_text(const CommandLineSpec& spec) {
         "of the files it wrote to standard output, one a line. File names mean\n"
         "what they mean in the dialogue, inside the package folder.\n\n"
         "Answers:\n";
-    for (const AnswerOption& option : spec.answers) {
+    for (const AnswerOption& option : syntax.answers) {
       std::string help(option.help);
       if (!option.default_value.empty()) help += " (default " + std::string(option.default_value) + ")";
       text += entry("--" + std::string(option.name) + " " + std::string(option.value), help);
     }
-    if (!spec.files.empty()) text += entry(spec.files, spec.files_help);
+    if (!syntax.files.empty()) text += entry(syntax.files, syntax.files_help);
     text += "\n";
   }
   text += "Options:\n";
   text += entry("-C DIR", "run as if started in DIR, the folder that holds Desktop/");
   text += entry("-h, --help", "show this help");
   text += entry("-V, --version", "show the program's name and version");
-  if (!spec.example.empty()) text += "\nExample:\n  " + std::string(spec.example) + "\n";
+  if (!syntax.example.empty()) text += "\nExample:\n  " + std::string(syntax.example) + "\n";
   text += "\nThe user guide is the Read_me file (Read_me.md, installed in share/doc/vesmar;\n"
           "docs/Read_me.md in the source tree).\n";
   return text;

@@ -25,7 +25,7 @@ struct AnswerOption {
 // What a program's command line is: the options that answer its questions,
 // the file names it takes after them (none when `files` is empty), and what
 // its help says of it.
-struct CommandLineSpec {
+struct CommandLineSyntax {
   std::string_view program;
   std::string_view summary;  // what the program does, a few lines
   std::span<const AnswerOption> answers;
@@ -63,11 +63,11 @@ struct CommandLine {
 // Reads the arguments. A wrong command line (an unknown argument, an option
 // given twice or without its value, some answering options but not all) is
 // a failure with exit status 2 whose message says what is wrong.
-Result<CommandLine> parse_command_line(int argc, char** argv, const CommandLineSpec& spec);
+Result<CommandLine> parse_command_line(int argc, char** argv, const CommandLineSyntax& syntax);
 
 // The one-line synopsis, and the whole help, which lists every option.
-std::string usage_line(const CommandLineSpec& spec);
-std::string help_text(const CommandLineSpec& spec);
+std::string usage_line(const CommandLineSyntax& syntax);
+std::string help_text(const CommandLineSyntax& syntax);
 
 // A failure of the command line: exit status 2.
 Failure usage_failure(std::string message);

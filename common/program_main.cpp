@@ -4,11 +4,11 @@ namespace vesmar {
 
 void do_nothing_in_a_shell(const char*) {}
 
-int report_usage_failure(const CommandLineSpec& spec, const Failure& failure) {
+int report_usage_failure(const CommandLineSyntax& syntax, const Failure& failure) {
   std::cout.flush();
-  std::cerr << spec.program << ": " << failure.message << '\n'
-            << usage_line(spec) << '\n'
-            << "Try '" << spec.program << " --help' for more.\n";
+  std::cerr << syntax.program << ": " << failure.message << '\n'
+            << usage_line(syntax) << '\n'
+            << "Try '" << syntax.program << " --help' for more.\n";
   std::cerr.flush();
   return failure.exit_status;
 }

@@ -19,8 +19,8 @@ namespace vesmar {
 // command line become its settings (a wrong answer is a usage failure,
 // status 2), and its run from those settings.
 template <class Settings>
-struct ProgramParts {
-  const CommandLineSpec& spec;
+struct ProgramPieces {
+  const CommandLineSyntax& syntax;
   Status (*dialogue)(Console& console);
   Result<Settings> (*settings_from)(const Arguments& arguments);
   Result<RunOutcome> (*run)(const Settings& settings, Console& console);
@@ -30,7 +30,7 @@ struct ProgramParts {
 
 void do_nothing_in_a_shell(const char* command);
 // Reports a wrong command line, with the usage line; status 2.
-int report_usage_failure(const CommandLineSpec& spec, const Failure& failure);
+int report_usage_failure(const CommandLineSyntax& syntax, const Failure& failure);
 // Enters the folders of -C in turn; a folder that cannot be entered is a
 // wrong command line.
 Status enter_folders(const std::vector<std::string>& folders);
@@ -40,13 +40,13 @@ Status enter_folders(const std::vector<std::string>& folders);
 // standard error, then a line for each line of the run's summary, and the
 // paths of the files written to standard output, one a line.
 template <class Settings>
-int program_main(int argc, char** argv, const ProgramParts<Settings>& parts) {
-  const std::string_view program = parts.spec.program;
-  Result<CommandLine> line = parse_command_line(argc, argv, parts.spec);
-  if (!line.ok()) return report_usage_failure(parts.spec, line.failure());
+int program_main(int argc, char** argv, const ProgramPieces<Settings>& pieces) {
+  const std::string_view program = pieces.syntax.program;
+  Result<CommandLine> line = parse_command_line(argc, argv, pieces.syntax);
+  if (!line.ok()) return report_usage_failure(pieces.syntax, line.failure());
   switch (line.value().request) {
     case CommandLine::Request::Help:
-      std::cout << help_text(parts.spec);
+      std::cout << help_text(pieces.syntax);
       return 0;
     case CommandLine::Request::Version:
       std::cout << program << ' ' << kSuiteVersion << '\n';
@@ -56,20 +56,20 @@ int program_main(int argc, char** argv, const ProgramParts<Settings>& parts) {
       break;
   }
   if (Status entered = enter_folders(line.value().directories); !entered.ok()) {
-    return report_usage_failure(parts.spec, entered.failure());
+    return report_usage_failure(pieces.syntax, entered.failure());
   }
   if (line.value().request == CommandLine::Request::Dialogue) {
     Console console{program, std::cin, std::cout, std::cerr, run_in_system_shell};
-    const Status status = parts.dialogue(console);
+    const Status status = pieces.dialogue(console);
     std::cout.flush();
-    return status.ok() ? 0 : parts.report(program, status.failure());
+    return status.ok() ? 0 : pieces.report(program, status.failure());
   }
-  Result<Settings> settings = parts.settings_from(line.value().arguments);
-  if (!settings.ok()) return report_usage_failure(parts.spec, settings.failure());
+  Result<Settings> settings = pieces.settings_from(line.value().arguments);
+  if (!settings.ok()) return report_usage_failure(pieces.syntax, settings.failure());
   Console console{program, std::cin, std::cerr, std::cerr, do_nothing_in_a_shell};
-  Result<RunOutcome> outcome = parts.run(settings.value(), console);
+  Result<RunOutcome> outcome = pieces.run(settings.value(), console);
   std::cerr.flush();
-  if (!outcome.ok()) return parts.report(program, outcome.failure());
+  if (!outcome.ok()) return pieces.report(program, outcome.failure());
   for (const std::string& summary : outcome.value().summary) std::cerr << program << ": " << summary << '\n';
   for (const std::string& file : outcome.value().files) std::cout << file << '\n';
   std::cout.flush();

@@ -13,7 +13,7 @@ constexpr AnswerOption kAnswers[] = {
     {"results", "FILE", "the alignment results file, in Desktop/vesmar/Alignment_results/ (plain or gzip)"},
 };
 
-constexpr CommandLineSpec kSpec{
+constexpr CommandLineSyntax kSyntax{
     kGapRegionScan,
     "Gap_region_scan: finds the stretches of the genome that no read covers in an\n"
     "alignment results file (Desktop/vesmar/Alignment_results/), assigns them to\n"
@@ -36,5 +36,5 @@ Result<GapScanSettings> settings_from(const Arguments& arguments) {
 
 int main(int argc, char** argv) {
   return program_main(argc, argv,
-                      ProgramParts<GapScanSettings>{kSpec, run_gap_scan_dialogue, settings_from, run_gap_scan});
+                      ProgramPieces<GapScanSettings>{kSyntax, run_gap_scan_dialogue, settings_from, run_gap_scan});
 }

@@ -10,7 +10,7 @@ constexpr AnswerOption kAnswers[] = {
     {"name", "NAME", "your first name, which names the scanners' files and the page"},
 };
 
-constexpr CommandLineSpec kSpec{
+constexpr CommandLineSyntax kSyntax{
     kGenomeOverview,
     "Genome_overview: draws one page, Desktop/vesmar/Overview/NAME_overview.html,\n"
     "that shows where along each chromosome the SNPs of Point_scan and the\n"
@@ -32,5 +32,5 @@ Result<GenomeOverviewSettings> settings_from(const Arguments& arguments) {
 int main(int argc, char** argv) {
   return program_main(
       argc, argv,
-      ProgramParts<GenomeOverviewSettings>{kSpec, run_genome_overview_dialogue, settings_from, run_genome_overview});
+      ProgramPieces<GenomeOverviewSettings>{kSyntax, run_genome_overview_dialogue, settings_from, run_genome_overview});
 }

@@ -5,7 +5,7 @@ namespace {
 
 using namespace vesmar;
 
-constexpr CommandLineSpec kSpec{
+constexpr CommandLineSyntax kSyntax{
     kPause,
     "PAUSE: the command that Point_scan and Gap_region_scan run when they end.\n"
     "In a terminal it prints \"Press any key to continue . . . \" and waits for one\n"
@@ -23,5 +23,5 @@ struct NoSettings {};
 }  // namespace
 
 int main(int argc, char** argv) {
-  return program_main(argc, argv, ProgramParts<NoSettings>{kSpec, run_pause, nullptr, nullptr});
+  return program_main(argc, argv, ProgramPieces<NoSettings>{kSyntax, run_pause, nullptr, nullptr});
 }

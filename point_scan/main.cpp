@@ -15,7 +15,7 @@ constexpr AnswerOption kAnswers[] = {
     {"regions", "e|i|n", "search exons, introns or intergenic regions"},
 };
 
-constexpr CommandLineSpec kSpec{
+constexpr CommandLineSyntax kSyntax{
     kPointScan,
     "Point_scan: looks for suspected single nucleotide polymorphisms (SNPs) in an\n"
     "alignment results file of the vesmar aligner and reports them, assigned to\n"
@@ -42,6 +42,6 @@ Result<PointScanSettings> settings_from(const Arguments& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  return program_main(argc, argv, ProgramParts<PointScanSettings>{kSpec, run_point_scan_dialogue, settings_from,
+  return program_main(argc, argv, ProgramPieces<PointScanSettings>{kSyntax, run_point_scan_dialogue, settings_from,
                                                                  run_point_scan});
 }

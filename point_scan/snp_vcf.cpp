@@ -18,7 +18,7 @@ namespace {
 constexpr std::string_view kChromosomes[] = {"I", "II", "III", "IV", "V", "X"};
 
 // Whether `c` may stand in a VCF value as it is: no blank or other control
-// character, nothing that separates fields, keys, values or CSQ's parts.
+// character, nothing that separates fields, keys, values or CSQ's fields.
 bool plain_in_a_value(char c) {
   const auto byte = static_cast<unsigned char>(c);
   return byte > 0x20 && byte < 0x7F && c != ';' && c != '=' && c != ',' && c != '%' && c != '|';

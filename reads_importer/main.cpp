@@ -12,7 +12,7 @@ constexpr AnswerOption kAnswers[] = {
     {"format", "gseq|fastq|fasta", "the format of the read files"},
 };
 
-constexpr CommandLineSpec kSpec{
+constexpr CommandLineSyntax kSyntax{
     kReadsImporter,
     "Reads_importer converts Solexa sequence read files (gseq, FASTQ or FASTA), plain or\n"
     "gzip-compressed, placed on the Desktop into the vesmar reads file\n"
@@ -37,6 +37,6 @@ Result<ReadsImporterSettings> settings_from(const Arguments& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  return program_main(argc, argv, ProgramParts<ReadsImporterSettings>{kSpec, run_reads_importer_dialogue,
+  return program_main(argc, argv, ProgramPieces<ReadsImporterSettings>{kSyntax, run_reads_importer_dialogue,
                                                                      settings_from, run_reads_importer});
 }
