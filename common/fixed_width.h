@@ -69,6 +69,9 @@ inline char* put_field(char* out, std::string_view text, std::size_t width) {
   return out + (text.size() > width ? text.size() : width);
 }
 
+// The text as it is, for the tab-separated files, whose fields have no width.
+inline char* put_text(char* out, std::string_view text) { return put_field(out, text, 0); }
+
 // A number in plain decimal (a minus sign when negative, no grouping) in a
 // column. With `explicit_sign` a plus sign stands before zero and positive
 // values.

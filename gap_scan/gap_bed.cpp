@@ -1,10 +1,10 @@
 #include "gap_scan/gap_bed.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "common/chromosome_offsets.h"
 #include "common/fixed_width.h"
+#include "common/percent_encoding.h"
 
 namespace vesmar {
 
@@ -25,23 +25,10 @@ std::string_view comment_word(GapComment comment) {
 // The name with every blank, control byte and "%" as %XX; `out` has room
 // for three bytes a byte.
 char* put_name(char* out, std::string_view name) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  for (const char c : name) {
+  return put_percent_encoded(out, name, [](char c) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte > 0x20 && byte != 0x7F && c != '%') {
-      *out++ = c;
-    } else {
-      *out++ = '%';
-      *out++ = kHex[byte >> 4];
-      *out++ = kHex[byte & 15];
-    }
-  }
-  return out;
-}
-
-char* put_text(char* out, std::string_view text) {
-  if (!text.empty()) std::memcpy(out, text.data(), text.size());
-  return out + text.size();
+    return byte > 0x20 && byte != 0x7F && c != '%';
+  });
 }
 
 }  // namespace
@@ -52,7 +39,7 @@ void GapBed::add(const GapEntry& gap, const Region& region) {
     ++left_out_;
     return;
   }
-  const std::int64_t offset = *chromosome_offset(region.chromosome);
+  const std::int64_t offset = kGenomeChromosomes[static_cast<std::size_t>(*chromosome)].offset;
   Row row{*chromosome, 0, 0, region.name, '.', gap.gap_length, gap.comment};
   if (gap.gap_length == 0) {
     // An insertion entry: the point after its first mutant position.

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "common/alignment_windows.h"
 #include "common/bases.h"
 #include "common/number_reader.h"
 
@@ -107,12 +108,12 @@ std::optional<NeighbourNames> neighbour_exon_names(std::string_view name) {
   return NeighbourNames{prefix + std::to_string(number + 1), prefix + std::to_string(number - 1)};
 }
 
-bool hit_at_first_column(std::string_view read_window, std::string_view reference_window) {
-  return first_character(read_window) != first_character(reference_window);
+std::size_t hit_column(std::string_view read_window, std::string_view reference_window) {
+  return first_character(read_window) != first_character(reference_window) ? 0 : kWindowCentre;
 }
 
 std::optional<char> mutant_base(std::string_view read_window, std::string_view reference_window) {
-  const std::size_t index = hit_at_first_column(read_window, reference_window) ? 0 : 12;
+  const std::size_t index = hit_column(read_window, reference_window);
   if (index >= read_window.size()) return std::nullopt;
   return read_window[index];
 }

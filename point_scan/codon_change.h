@@ -32,9 +32,9 @@ std::optional<NeighbourNames> neighbour_exon_names(std::string_view name);
 // equal. None when the read window has no character at that index.
 std::optional<char> mutant_base(std::string_view read_window, std::string_view reference_window);
 
-// Whether the hit stands at the windows' first column (their first characters
-// differ) rather than at their thirteenth.
-bool hit_at_first_column(std::string_view read_window, std::string_view reference_window);
+// The windows' column where the hit stands, and the report's marker: the
+// first (0) when their first characters differ, else kWindowCentre.
+std::size_t hit_column(std::string_view read_window, std::string_view reference_window);
 
 // The sequences the codons of one exon may need: its own, looked up once,
 // and its neighbours', looked up the first time a codon needs them. A

@@ -134,9 +134,8 @@ const std::optional<CodonChange>& PointReportWriter::add(const AlignmentRecord& 
     out = put_number_field(out, hit.mut_reads, kMutReadsValueWidth);
     *out++ = '\n';
     out = put_blanks(out, indent);
-    out = put_field(out, hit_at_first_column(hit.read_window, hit.reference_window) ? kMarkerAtFirst
-                                                                                    : kMarkerAtThirteenth,
-                    0);
+    const bool at_first = hit_column(hit.read_window, hit.reference_window) == 0;
+    out = put_field(out, at_first ? kMarkerAtFirst : kMarkerAtThirteenth, 0);
     *out++ = '\n';
     out = put_blanks(out, indent);
     out = put_field(out, hit.reference_window, 0);

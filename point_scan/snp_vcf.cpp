@@ -1,12 +1,12 @@
 #include "point_scan/snp_vcf.h"
 
 #include <array>
-#include <cstring>
 #include <sstream>
 
 #include "common/chromosome_offsets.h"
 #include "common/fixed_width.h"
 #include "common/package_paths.h"
+#include "common/percent_encoding.h"
 #include "common/program_info.h"
 #include "common/region_choice.h"
 #include "point_scan/region_mapping.h"
@@ -14,8 +14,6 @@
 namespace vesmar {
 
 namespace {
-
-constexpr std::string_view kChromosomes[] = {"I", "II", "III", "IV", "V", "X"};
 
 // Whether `c` may stand in a VCF value as it is: no blank or other control
 // character, nothing that separates fields, keys, values or CSQ's fields.
@@ -26,30 +24,12 @@ bool plain_in_a_value(char c) {
 
 // Writes `text` at `out` with every byte that a value may not hold as %XX;
 // `out` has room for three bytes a byte.
-char* put_value(char* out, std::string_view text) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  for (const char c : text) {
-    if (plain_in_a_value(c)) {
-      *out++ = c;
-    } else {
-      const auto byte = static_cast<unsigned char>(c);
-      *out++ = '%';
-      *out++ = kHex[byte >> 4];
-      *out++ = kHex[byte & 15];
-    }
-  }
-  return out;
-}
+char* put_value(char* out, std::string_view text) { return put_percent_encoded(out, text, plain_in_a_value); }
 
 std::string encoded(std::string_view text) {
   std::string value(3 * text.size(), '\0');
   value.resize(static_cast<std::size_t>(put_value(value.data(), text) - value.data()));
   return value;
-}
-
-char* put_text(char* out, std::string_view text) {
-  if (!text.empty()) std::memcpy(out, text.data(), text.size());
-  return out + text.size();
 }
 
 // The gene of an exon: its name up to "exon", less a separator before it
@@ -92,7 +72,7 @@ std::string header(const PointScanSettings& settings) {
       "##vesmar_alignment_results=" + settings.alignment_path + "\n"
       "##vesmar_region_file=" + path_in(kFeatureLocationsFolder, settings.region_file_name) + "\n"
       "##vesmar_report=" + settings.report_path + "\n";
-  for (const std::string_view chromosome : kChromosomes) text += "##contig=<ID=" + std::string(chromosome) + ">\n";
+  for (const std::string_view chromosome : kChromosomeNames) text += "##contig=<ID=" + std::string(chromosome) + ">\n";
   text +=
       "##INFO=<ID=REGION,Number=1,Type=String,Description=\"The region the SNP lies in or next to (the "
       "report's Exon column)\">\n"
@@ -161,7 +141,7 @@ void SnpVcfWriter::add(const AlignmentRecord& hit, const Region& region, const s
     return;
   }
   // The bases where the report's marker stands.
-  const std::size_t column = hit_at_first_column(hit.read_window, hit.reference_window) ? 0 : 12;
+  const std::size_t column = hit_column(hit.read_window, hit.reference_window);
   const char reference = column < hit.reference_window.size() ? capital(hit.reference_window[column]) : '\0';
   const char read = column < hit.read_window.size() ? capital(hit.read_window[column]) : '\0';
   if (!is_capital_base(reference) || !is_capital_base(read) || reference == read) {

@@ -50,8 +50,8 @@ TEST(MutantBase, FirstColumnWhenTheWindowsBeginDifferently) {
   EXPECT_EQ(mutant_base("", ""), std::nullopt);
   EXPECT_EQ(mutant_base("c", ""), 'c') << "absent and present first characters differ";
   EXPECT_EQ(mutant_base("", "c"), std::nullopt);
-  EXPECT_TRUE(hit_at_first_column("c", ""));
-  EXPECT_FALSE(hit_at_first_column("", ""));
+  EXPECT_EQ(hit_column("c", ""), 0u);
+  EXPECT_EQ(hit_column("", ""), 12u);
 }
 
 class CodonChange : public ::testing::Test {
