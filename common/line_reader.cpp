@@ -58,6 +58,11 @@ std::unique_ptr<ByteSource> decoding_source(int fd) {
   return std::make_unique<FileSource>(fd, std::move(taken));
 }
 
+// The bytes of `fd` as a reader with `decoding` takes them.
+std::unique_ptr<ByteSource> source_for(int fd, LineReader::Decoding decoding) {
+  return decoding == LineReader::Decoding::GzipByMagic ? decoding_source(fd) : std::make_unique<FileSource>(fd);
+}
+
 }  // namespace
 
 Result<LineReader> LineReader::open(const std::string& path, Decoding decoding, std::size_t block_size) {
@@ -66,9 +71,7 @@ Result<LineReader> LineReader::open(const std::string& path, Decoding decoding, 
   const int fd = opened.value();
   struct stat status;
   const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
-  std::unique_ptr<ByteSource> source =
-      decoding == Decoding::GzipByMagic ? decoding_source(fd) : std::make_unique<FileSource>(fd);
-  return LineReader(std::move(source), path, regular ? ReadAhead::Mode::Thread : ReadAhead::Mode::Inline,
+  return LineReader(source_for(fd, decoding), path, regular ? ReadAhead::Mode::Thread : ReadAhead::Mode::Inline,
                     block_size);
 }
 
@@ -155,16 +158,17 @@ Failure LineReader::read_failure() const {
 bool has_windows_line_ends(const std::string& path, LineReader::Decoding decoding) {
   Result<int> opened = open_for_reading(path);
   if (!opened.ok()) return false;
-  const int fd = opened.value();
-  constexpr std::size_t kLookedAt = std::size_t{1} << 16;
-  LineReader reader(decoding == LineReader::Decoding::GzipByMagic ? decoding_source(fd)
-                                                                  : std::make_unique<FileSource>(fd),
-                    path, ReadAhead::Mode::Inline, kLookedAt);
-  const char* begin;
-  const char* stop;
-  if (reader.next_lines(begin, stop) != LineReader::Next::Lines) return false;
-  const auto* feed = static_cast<const char*>(std::memchr(begin, '\n', static_cast<std::size_t>(stop - begin)));
-  return feed > begin && feed[-1] == '\r';
+  // Only the file's start is looked at, whatever the length of its first line.
+  const std::unique_ptr<ByteSource> source = source_for(opened.value(), decoding);
+  std::string start(std::size_t{1} << 16, '\0');
+  std::size_t size = 0;
+  while (size < start.size()) {
+    const ssize_t got = source->read(start.data() + size, start.size() - size);
+    if (got <= 0) break;
+    size += static_cast<std::size_t>(got);
+  }
+  const auto* feed = static_cast<const char*>(std::memchr(start.data(), '\n', size));
+  return feed != nullptr && feed > start.data() && feed[-1] == '\r';
 }
 
 }  // namespace vesmar

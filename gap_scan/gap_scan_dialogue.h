@@ -9,7 +9,8 @@ namespace vesmar {
 // Gap_region_scan's dialogue: clears the screen, shows the banner and asks
 // the three questions: the region (until "e", "i" or "n"), the first name,
 // and the alignment results file (until it names a file that can be read; a
-// folder cannot). Wrong answers bring the question back without a message.
+// folder cannot). Wrong answers bring the question back, with a warning on
+// standard error that says why.
 // Answers are words: several may stand on one line. Fails, naming the
 // question, when standard input ends before it is answered.
 Result<GapScanSettings> ask_gap_scan_settings(Console& console);

@@ -15,7 +15,7 @@ namespace vesmar {
 
 Result<RunOutcome> run_gap_scan(const GapScanSettings& settings, Console& console) {
   const std::string region_path = path_in(kFeatureLocationsFolder, settings.region_file_name);
-  warn_of_windows_line_ends({settings.alignment_path, region_path}, console);
+  warn_of_windows_line_ends(settings.alignment_path, {region_path}, console);
   // The same message for introns and intergenic regions.
   console.print("Reading exon data...\n");
   Result<RegionTable> regions = load_region_table(region_path);

@@ -33,8 +33,9 @@ class HitBacklog {
       hit.position = kept.position;
       hit.wt_reads = kept.wt_reads;
       hit.mut_reads = kept.mut_reads;
-      hit.read_window = std::string_view(windows_).substr(kept.read_window_at, kept.read_window_size);
-      hit.reference_window = std::string_view(windows_).substr(kept.reference_window_at, kept.reference_window_size);
+      const std::string_view windows = std::string_view(windows_).substr(kept.read_window_at);
+      hit.read_window = windows.substr(0, kept.read_window_size);
+      hit.reference_window = windows.substr(kept.read_window_size, kept.reference_window_size);
       use(static_cast<const AlignmentRecord&>(hit));
     }
     hits_.clear();
@@ -42,14 +43,14 @@ class HitBacklog {
   }
 
  private:
-  // The windows are kept as places in one text, which may move as it grows.
+  // The windows are kept one after the other in one text, which may move
+  // as it grows: a hit's reference window follows its read window.
   struct Kept {
     std::int64_t position;
     std::int32_t wt_reads;
     std::int32_t mut_reads;
     std::size_t read_window_at;
     std::size_t read_window_size;
-    std::size_t reference_window_at;
     std::size_t reference_window_size;
   };
 

@@ -94,15 +94,10 @@ Status announce_match_tables(const MatchTables& tables, Console& console) {
 Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& console) {
   warn_of_thresholds_below_zero(settings.thresholds, console);
   const std::string region_path = path_in(kFeatureLocationsFolder, settings.region_file_name);
-  std::vector<std::string> inputs{settings.alignment_path, region_path};
-  if (settings.exon_mode) {
-    for (const std::string_view file : kExonTableFiles) inputs.push_back(path_in(kFeatureLocationsFolder, file));
-  }
-  warn_of_windows_line_ends(inputs, console);
-
   // The tables load on a thread of their own while the alignment results
   // are read: in exon mode they take a third of the run. Until they are
-  // there, the hits wait in a backlog.
+  // there, the hits wait in a backlog. (Where no thread can be had, the
+  // tables load on this one when the backlog is full or the file ends.)
   std::atomic<bool> tables_loaded{false};
   std::future<MatchTables> loading =
       std::async(std::launch::async | std::launch::deferred, [&settings, &region_path, &tables_loaded] {
@@ -110,6 +105,11 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
         tables_loaded.store(true, std::memory_order_release);
         return tables;
       });
+  std::vector<std::string> tables_read{region_path};
+  if (settings.exon_mode) {
+    for (const std::string_view file : kExonTableFiles) tables_read.push_back(path_in(kFeatureLocationsFolder, file));
+  }
+  warn_of_windows_line_ends(settings.alignment_path, tables_read, console);
   std::optional<MatchTables> tables;
   // Waits for the tables and says how far they came, as the progress lines
   // have always said it.

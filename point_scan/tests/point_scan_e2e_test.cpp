@@ -154,7 +154,7 @@ TEST_F(PointScanRun, NoReachedHitsLeavesTheHeadingOnly) {
 
 // Warnings on standard error, which change neither the dialogue nor the
 // report: a question asked again says why, and a threshold below 0 is named.
-TEST_F(PointScanRun, WarningsSayWhyAQuestionComesBackAndNameThresholdsBelowZero) {
+TEST_F(PointScanRun, WarningsSayWhyAQuestionComesBackAndNameThresholdsBelowZeroAndWindowsLineEnds) {
   struct Case {
     std::string answers;
     std::string questions;
@@ -174,7 +174,12 @@ TEST_F(PointScanRun, WarningsSayWhyAQuestionComesBackAndNameThresholdsBelowZero)
                 "decides\n" +
            prefix + "the minimum number of mutant reads -5 is below 0: positions without any mutant read are "
                     "reported too\n"},
+      {"3\n2\nAnna\ncrlf.txt\nn\n", kQuestions,
+       prefix + "Desktop/vesmar/Alignment_results/crlf.txt has Windows line ends (a carriage return before each "
+                "line feed); they are read as part of the lines, where names and chromosomes then match nothing "
+                "(convert the file with dos2unix)\n"},
   };
+  folder.write("Desktop/vesmar/Alignment_results/crlf.txt", "5\r\n0\r\n");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.answers);
     ProgramRun result = run(c.answers);
