@@ -1,8 +1,9 @@
 #include "common/command_line.h"
 
 #include <algorithm>
-#include <limits>
 #include <sstream>
+
+#include "common/number_reader.h"
 
 namespace vesmar {
 
@@ -58,9 +59,7 @@ Result<Number> read_option(const Arguments& arguments, std::string_view name, st
   in >> value;
   const std::string wrong = "the value \"" + text + "\" of --" + std::string(name);
   if (!in) {
-    const bool out_of_range =
-        value == std::numeric_limits<Number>::max() || value == std::numeric_limits<Number>::lowest();
-    return usage_failure(wrong + (out_of_range ? " is out of range" : " is not " + std::string(what)));
+    return usage_failure(wrong + (is_range_limit(value) ? " is out of range" : " is not " + std::string(what)));
   }
   if (in.peek() != std::char_traits<char>::eof()) return usage_failure(wrong + " is not " + std::string(what));
   return value;

@@ -1,10 +1,10 @@
 #include "common/console.h"
 
-#include <cmath>
 #include <cstdlib>
 #include <iostream>
-#include <limits>
 #include <string>
+
+#include "common/number_reader.h"
 
 namespace vesmar {
 
@@ -28,15 +28,6 @@ void run_in_system_shell(const char* command) {
 }
 
 namespace {
-
-// Whether a value that operator>> failed to read stands for a number beyond
-// the type's range: it then gives the type's largest or smallest value
-// (plain 0 for a text that is no number).
-template <class T>
-bool is_range_limit(T value) {
-  if constexpr (std::is_floating_point_v<T>) return std::fabs(value) == std::numeric_limits<T>::max();
-  return value == std::numeric_limits<T>::max() || value == std::numeric_limits<T>::min();
-}
 
 template <class T>
 std::optional<T> read_extracted(Console& console) {

@@ -6,6 +6,14 @@
 
 namespace vesmar {
 
+// Whether a value that operator>> failed to read stands for a number beyond
+// the type's range: it then gives the type's largest or lowest value (plain
+// 0 for a text that is no number). Answers and options are read so.
+template <class T>
+bool is_range_limit(T value) {
+  return value == std::numeric_limits<T>::max() || value == std::numeric_limits<T>::lowest();
+}
+
 // White space as the C library's isspace sees it in the "C" locale.
 inline bool is_c_space(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';

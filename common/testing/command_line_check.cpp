@@ -2,22 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include "common/package_paths.h"
+
 namespace vesmar::testing {
 
 namespace {
 
-const char* const kOutputFolders[] = {"Sequence_reads", "Genome_sequences", "SNP_results", "Deletion_results",
-                                      "Overview"};
+// The package folders a program may write into (Alignment_counts writes
+// the alignment results files).
+constexpr std::string_view kOutputFolders[] = {kSequenceReadsFolder, kGenomeSequencesFolder, kAlignmentResultsFolder,
+                                               kSnpResultsFolder,    kDeletionResultsFolder,  kOverviewFolder};
 
-// The files in the output folders, "folder/name" (Overview/ is there only
+// The files in the output folders, by their paths (Overview/ is there only
 // once a program has made it).
 std::vector<std::string> outputs_in(const ScratchFolder& folder) {
   std::vector<std::string> files;
-  for (const char* output : kOutputFolders) {
-    if (!folder.exists(std::string("Desktop/vesmar/") + output)) continue;
-    for (const std::string& name : folder.list(std::string("Desktop/vesmar/") + output)) {
-      files.push_back(std::string(output) + "/" + name);
-    }
+  for (const std::string_view output : kOutputFolders) {
+    if (!folder.exists(std::string(output))) continue;
+    for (const std::string& name : folder.list(std::string(output))) files.push_back(std::string(output) + name);
   }
   return files;
 }

@@ -2,15 +2,21 @@
 
 namespace vesmar::testing {
 
-std::vector<std::string> lines_of(std::string_view text) {
-  std::vector<std::string> lines;
-  std::size_t begin = 0;
-  while (begin < text.size()) {
-    std::size_t end = text.find('\n', begin);
-    if (end == std::string_view::npos) end = text.size();
-    lines.emplace_back(text.substr(begin, end - begin));
-    begin = end + 1;
+std::vector<std::string> pieces_of(std::string_view text) {
+  std::vector<std::string> pieces(1);
+  for (const char c : text) {
+    if (c == '\n') {
+      pieces.emplace_back();
+    } else {
+      pieces.back() += c;
+    }
   }
+  return pieces;
+}
+
+std::vector<std::string> lines_of(std::string_view text) {
+  std::vector<std::string> lines = pieces_of(text);
+  if (lines.back().empty()) lines.pop_back();
   return lines;
 }
 

@@ -10,22 +10,12 @@
 
 #include "common/testing/gzip_member.h"
 #include "common/testing/program_run.h"
+#include "common/testing/text_lines.h"
 
 namespace vesmar {
 namespace {
 
-// The pieces between line feeds, as a file of `content` has them.
-std::vector<std::string> pieces_of(const std::string& content) {
-  std::vector<std::string> pieces(1);
-  for (char c : content) {
-    if (c == '\n') {
-      pieces.emplace_back();
-    } else {
-      pieces.back() += c;
-    }
-  }
-  return pieces;
-}
+using testing::pieces_of;
 
 // What read_in_blocks gave of a file: its pieces in order, and whether every
 // stretch was made of whole lines followed by readable bytes.

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "scan_input/record_walk.h"
 #include "common/testing/program_run.h"
-#include "point_scan/hit_test.h"
+#include "common/testing/text_lines.h"
+#include "scan_input/record_walk.h"
 
 namespace vesmar {
 namespace {
@@ -51,18 +51,6 @@ TEST(PointReader, FramesRecordsByTheirMutantCount) {
   EXPECT_EQ(records_of(file.substr(0, file.size() - 1)), expected) << "without the final line feed";
 }
 
-std::vector<std::string> split_lines(const std::string& text) {
-  std::vector<std::string> lines(1);
-  for (char c : text) {
-    if (c == '\n') {
-      lines.emplace_back();
-    } else {
-      lines.back() += c;
-    }
-  }
-  return lines;
-}
-
 TEST(PointReader, ARecordCutShortKeepsWhatWasRead) {
   const std::string record = "5\n1\n" + kWindowA + "\n" + kWindowB + "\n";
   for (std::size_t cut = 0; cut <= record.size(); ++cut) {
@@ -70,7 +58,7 @@ TEST(PointReader, ARecordCutShortKeepsWhatWasRead) {
     std::vector<SeenRecord> expected = {{1, 7, 0, "", ""}};
     // The record counts once its second line has begun; its windows are the
     // lines that were read.
-    const std::vector<std::string> lines = split_lines(cut_record);
+    const std::vector<std::string> lines = testing::pieces_of(cut_record);
     if (lines.size() >= 2 && !lines[1].empty()) {
       const std::int32_t mut = lines[1].empty() ? 0 : 1;
       expected.push_back({2, 5, mut, mut && lines.size() > 2 ? lines[2] : "",
@@ -83,19 +71,6 @@ TEST(PointReader, ARecordCutShortKeepsWhatWasRead) {
 TEST(PointReader, CountsReadAsAtoi) {
   const std::vector<SeenRecord> expected = {{1, 12, 0, "", ""}, {2, 0, 0, "", ""}, {3, 3, 0, "", ""}};
   EXPECT_EQ(records_of("12\r\n0\nabc\n\n 3x\n-0\n"), expected);
-}
-
-TEST(HitTest, UsesTheRatioAsLeastMutantReadsPerWtRead) {
-  const HitThresholds thresholds{3.0, 2};
-  EXPECT_TRUE(is_hit(1, 3, thresholds));
-  EXPECT_FALSE(is_hit(1, 2, thresholds));
-  EXPECT_TRUE(is_hit(0, 2, thresholds));
-  EXPECT_FALSE(is_hit(0, 1, thresholds));
-  EXPECT_TRUE(is_hit(4, 12, thresholds));
-  EXPECT_FALSE(is_hit(4, 11, thresholds));
-  EXPECT_TRUE(is_hit(2, 5, HitThresholds{2.5, 0}));
-  EXPECT_TRUE(is_hit(7, 0, HitThresholds{0.0, 0}));
-  EXPECT_FALSE(is_hit(0, 5, HitThresholds{1e308 * 10, 0})) << "infinity times zero is not a number";
 }
 
 // A position with WT reads and no mutant read, whichever way it arrives.
@@ -168,7 +143,7 @@ std::string random_alignment_file(std::mt19937& random, std::size_t records) {
 
 // The point reader's framing, line by line.
 std::vector<SeenRecord> plain_records(const std::string& text) {
-  std::vector<std::string> lines = split_lines(text);
+  std::vector<std::string> lines = testing::pieces_of(text);
   std::vector<SeenRecord> records;
   std::int64_t position = 0;
   for (std::size_t i = 0; i < lines.size();) {
@@ -187,7 +162,7 @@ std::vector<SeenRecord> plain_records(const std::string& text) {
 }
 
 CountLog plain_counts(const std::string& text) {
-  std::vector<std::string> lines = split_lines(text);
+  std::vector<std::string> lines = testing::pieces_of(text);
   CountLog log;
   bool second = false;
   for (std::size_t i = 0; i < lines.size(); ++i) {
