@@ -26,6 +26,7 @@
 #include "common/number_reader.h"
 #include "common/output_file.h"
 #include "fuzz/support/fuzz_input.h"
+#include "point_scan/tests/codon_change_text.h"
 #include "fuzz/support/row_layout.h"
 #include "fuzz/support/scratch.h"
 #include "point_scan/point_report.h"
@@ -88,17 +89,6 @@ std::int32_t clamp32(std::int64_t value) {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
-// The codon column's text of a coding hit.
-std::string codon_text_of(const Region& region, const ExonGeometry& geometry, std::string_view read_window,
-                          std::string_view reference_window, const ExonTables& tables) {
-  ExonContext exon(region.name, tables.sequences);
-  const CodonChange change =
-      codon_change(exon, geometry, read_window, reference_window, CodonTable(tables.genetic_code));
-  std::string text(change.text_size(), '\0');
-  text.resize(static_cast<std::size_t>(change.put(text.data()) - text.data()));
-  return text;
-}
-
 // Checks the three lines of row `row_number` at the start of `rows` against
 // the layout, and returns what follows them.
 std::string_view check_row(std::string_view rows, std::int64_t row_number, const Region& region,
@@ -121,7 +111,7 @@ std::string_view check_row(std::string_view rows, std::int64_t row_number, const
   }
   if (exon_mode) {
     if (const auto geometry = coding_geometry(region, hit.position, tables.frames.find(region.name))) {
-      layout.field(codon_text_of(region, *geometry, hit.read_window, hit.reference_window, tables), 0,
+      layout.field(testing::codon_change_text(region.name, *geometry, hit.read_window, hit.reference_window, tables), 0,
                    "Codon change");
     } else {
       layout.blanks(26, "Codon change");
@@ -201,7 +191,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(codon_position(geometry->start_frame, 0) == geometry->start_frame);
     FUZZ_CHECK(codon_position(geometry->start_frame, geometry->coding_offset + 1) == place % 3 + 1);
 
-    codon_text = codon_text_of(region, *geometry, read_window, reference_window, tables);
+    codon_text = testing::codon_change_text(region.name, *geometry, read_window, reference_window, tables);
     FUZZ_CHECK(codon_text.size() >= 3 + 1 + 3 + 3 + 1 + 1 + 8, codon_text);
     FUZZ_CHECK(codon_text.ends_with(")        "), codon_text);
     const std::string wt_codon = codon_text.substr(0, 3);

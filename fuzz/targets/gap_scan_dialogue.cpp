@@ -20,19 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto outcome =
       run_dialogue(data, size, true, [](Console& console) { return run_gap_scan_dialogue(console); });
   if (!outcome) return 0;
-  if (!outcome->status.ok()) {
-    FUZZ_CHECK(outcome->outputs.empty(), outcome->status.failure().message);
-  } else {
-    // The report and, beside it, its companion file.
-    const auto& outputs = outcome->outputs;
-    FUZZ_CHECK(outputs.size() == 2);
-    const bool report_first = outputs[0].ends_with(".txt");
-    const std::string& report = outputs[report_first ? 0 : 1];
-    const std::string& companion = outputs[report_first ? 1 : 0];
-    FUZZ_CHECK(report.starts_with("Desktop/vesmar/Deletion_results/"));
-    FUZZ_CHECK(companion == report.substr(0, report.size() - 4) + ".bed");
-    FUZZ_CHECK(file_begins_with(report, "\n      Gap_region_scan output file\n"));
-  }
+  check_report_and_companion(*outcome, kDeletionResultsFolder, ".bed", "\n      Gap_region_scan output file\n");
   clear_output_folders();
   return 0;
 }

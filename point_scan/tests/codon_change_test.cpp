@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "point_scan/tests/codon_change_text.h"
+
 namespace vesmar {
 namespace {
 
@@ -75,18 +77,7 @@ class CodonChange : public ::testing::Test {
   std::string change(std::string_view name, bool reverse, std::int64_t coding_offset,
                      std::int64_t exon_offset, std::int64_t bases_after, int frame, char base) {
     ExonGeometry geometry{reverse, coding_offset, exon_offset, bases_after, frame};
-    return text_of_change(name, geometry, read_with(base), kReference);
-  }
-
-  // The report's codon column for a hit in the exon `name`.
-  std::string text_of_change(std::string_view name, const ExonGeometry& geometry, std::string_view read_window,
-                             std::string_view reference_window) const {
-    ExonContext exon(name, tables.sequences);
-    const vesmar::CodonChange change =
-        codon_change(exon, geometry, read_window, reference_window, CodonTable(tables.genetic_code));
-    std::string text(change.text_size(), '\0');
-    text.resize(static_cast<std::size_t>(change.put(text.data()) - text.data()));
-    return text;
+    return testing::codon_change_text(name, geometry, read_with(base), kReference, tables);
   }
 
   ExonTables tables;
@@ -135,9 +126,9 @@ TEST_F(CodonChange, MissingBasesAndCodonsAreMarked) {
   EXPECT_EQ(change("g.exon1", false, 0, 0, 5, 1, 'C'), absent_as_tilde("atg(MMM)->Ctg(~~~)        "));
   // A read window too short for its thirteenth base.
   ExonGeometry geometry{false, 0, 0, 5, 1};
-  EXPECT_EQ(text_of_change("g.exon1", geometry, "acgt", "acgt"), absent_as_tilde("atg(MMM)->~tg(~~~)        "));
+  EXPECT_EQ(testing::codon_change_text("g.exon1", geometry, "acgt", "acgt", tables), absent_as_tilde("atg(MMM)->~tg(~~~)        "));
   geometry.reverse = true;
-  EXPECT_EQ(text_of_change("g.exon1", geometry, "", ""), "atg(MMM)->atg(MMM)        ");
+  EXPECT_EQ(testing::codon_change_text("g.exon1", geometry, "", "", tables), "atg(MMM)->atg(MMM)        ");
 }
 
 TEST_F(CodonChange, NegativeOffsetsStayInsideTheSequences) {
