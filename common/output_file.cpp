@@ -142,16 +142,7 @@ void OutputFile::wait_for_writes() {
 
 void OutputFile::write_through(const char* data, std::size_t size) {
   wait_for_writes();
-  while (size > 0 && error_number_ == 0) {
-    ssize_t done = ::write(fd_, data, size);
-    if (done < 0) {
-      if (errno == EINTR) continue;
-      error_number_ = errno;
-    } else {
-      data += done;
-      size -= static_cast<std::size_t>(done);
-    }
-  }
+  if (error_number_ == 0) error_number_ = write_all(fd_, data, size);
 }
 
 Failure OutputFile::failure(std::string_view action, int error_number) const {

@@ -6,6 +6,19 @@
 
 namespace vesmar {
 
+int write_all(int fd, const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t done = ::write(fd, data, size);
+    if (done < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    data += done;
+    size -= static_cast<std::size_t>(done);
+  }
+  return 0;
+}
+
 WriteBehind::WriteBehind(int fd) : fd_(fd), thread_([this] { run(); }) {}
 
 WriteBehind::~WriteBehind() {
@@ -41,17 +54,7 @@ void WriteBehind::run() {
       handed_.wait(handed, std::memory_order_acquire);
     }
     if (stopping_.load(std::memory_order_acquire)) return;
-    const char* data = data_;
-    std::size_t size = size_;
-    while (size > 0 && error_number_ == 0) {
-      const ssize_t done = ::write(fd_, data, size);
-      if (done < 0) {
-        if (errno != EINTR) error_number_ = errno;
-      } else {
-        data += done;
-        size -= static_cast<std::size_t>(done);
-      }
-    }
+    if (error_number_ == 0) error_number_ = write_all(fd_, data_, size_);
     written = handed;
     done_.store(written, std::memory_order_release);
     done_.notify_one();

@@ -7,6 +7,10 @@
 
 namespace vesmar {
 
+// Writes all `size` bytes at `data` to `fd`, again after an interruption
+// or a short write; 0, or the error number of the write that failed.
+int write_all(int fd, const char* data, std::size_t size);
+
 // Writes a file's buffers on a thread of its own, one at a time, in the
 // order they are handed over.
 //
