@@ -1,10 +1,8 @@
 #include "common/gzip_source.h"
 
 #include <isa-l/igzip_lib.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <limits>
 
@@ -39,20 +37,16 @@ bool starts_like_gzip(std::string_view start) {
          static_cast<unsigned char>(start[1]) == 0x8b;
 }
 
-GzipSource::GzipSource(int fd, std::string_view already_read, std::size_t input_block)
-    : fd_(fd),
+GzipSource::GzipSource(std::unique_ptr<ByteSource> compressed, std::size_t input_block)
+    : compressed_(std::move(compressed)),
       state_(std::make_unique<inflate_state>()),
       header_(std::make_unique<isal_gzip_header>()),
-      input_capacity_(kBitBufferBytes + std::max(input_block, already_read.size()) + 1),
+      input_capacity_(kBitBufferBytes + input_block + 1),
       input_(new std::uint8_t[input_capacity_]) {
-  std::memcpy(input_.get(), already_read.data(), already_read.size());
-  input_end_ = already_read.size();
   start_member();
 }
 
-GzipSource::~GzipSource() {
-  if (fd_ >= 0) ::close(fd_);
-}
+GzipSource::~GzipSource() = default;
 
 // The header is read with isal_read_gzip_header into a header that lasts
 // from call to call: isal_inflate reading it itself (ISAL_GZIP) loses its
@@ -79,21 +73,18 @@ bool GzipSource::fill_input() {
   std::memmove(input_.get(), input_.get() + input_begin_ - history, kept);
   input_begin_ = history;
   input_end_ = kept;
-  for (;;) {
-    const ssize_t got = ::read(fd_, input_.get() + input_end_, input_capacity_ - input_end_);
-    if (got > 0) {
-      input_end_ += static_cast<std::size_t>(got);
-      return true;
-    }
-    if (got == 0) {
-      input_ended_ = true;
-      return false;
-    }
-    if (errno != EINTR) {
-      fail(error_text(errno));
-      return false;
-    }
+  const ssize_t got =
+      compressed_->read(reinterpret_cast<char*>(input_.get() + input_end_), input_capacity_ - input_end_);
+  if (got > 0) {
+    input_end_ += static_cast<std::size_t>(got);
+    return true;
   }
+  if (got == 0) {
+    input_ended_ = true;
+  } else {
+    fail(compressed_->failure_reason());
+  }
+  return false;
 }
 
 void GzipSource::begin_next_member() {

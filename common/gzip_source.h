@@ -19,10 +19,10 @@ namespace vesmar {
 // bytes 1f 8b).
 bool starts_like_gzip(std::string_view start);
 
-// The decompressed bytes of a gzip file read from `fd`, which it owns: one
+// The decompressed bytes of the gzip file that `compressed` gives: one
 // member, or several one after another (as concatenated .gz files are), each
-// checked against its CRC. `already_read` are bytes that were taken from `fd`
-// before (the first bytes of a pipe, looked at to tell gzip from text).
+// checked against its CRC. A read error of `compressed` is a failure, with
+// its reason.
 //
 // Damage ends the stream with a failure: a file cut short, corrupt compressed
 // data, a checksum that does not match, bytes after the last member that are
@@ -33,7 +33,7 @@ class GzipSource : public ByteSource {
   // Compressed bytes are read `input_block` at a time.
   static constexpr std::size_t kInputBlock = std::size_t{1} << 18;
 
-  GzipSource(int fd, std::string_view already_read, std::size_t input_block = kInputBlock);
+  GzipSource(std::unique_ptr<ByteSource> compressed, std::size_t input_block = kInputBlock);
   ~GzipSource() override;
   GzipSource(const GzipSource&) = delete;
   GzipSource& operator=(const GzipSource&) = delete;
@@ -54,7 +54,7 @@ class GzipSource : public ByteSource {
   void start_member();
   ssize_t fail(std::string_view reason);
 
-  int fd_;
+  std::unique_ptr<ByteSource> compressed_;
   std::unique_ptr<inflate_state> state_;
   // The member's gzip header, read apart from its data: ISA-L keeps what it
   // has read of a header that spans several input blocks in here.

@@ -47,13 +47,15 @@ std::unique_ptr<ByteSource> decoding_source(int fd) {
   } while (got < 0 && errno == EINTR);
   if (got >= 0 || errno != ESPIPE) {
     if (got == static_cast<ssize_t>(kMagicLength) && starts_like_gzip(std::string_view(start, kMagicLength))) {
-      return std::make_unique<GzipSource>(fd, "");
+      return std::make_unique<GzipSource>(std::make_unique<FileSource>(fd));
     }
     return std::make_unique<FileSource>(fd);
   }
   int error_number = 0;
   std::string taken = take_start(fd, error_number);
-  if (error_number == 0 && starts_like_gzip(taken)) return std::make_unique<GzipSource>(fd, taken);
+  if (error_number == 0 && starts_like_gzip(taken)) {
+    return std::make_unique<GzipSource>(std::make_unique<FileSource>(fd, std::move(taken)));
+  }
   // A pipe that cannot be read shows its error again when the lines are.
   return std::make_unique<FileSource>(fd, std::move(taken));
 }

@@ -77,7 +77,7 @@ class GzipInput : public ::testing::Test {
     folder.write("in.gz", bytes);
     const int fd = ::open(folder.path("in.gz").c_str(), O_RDONLY);
     EXPECT_GE(fd, 0);
-    LineReader reader(std::make_unique<GzipSource>(fd, "", block), "in.gz", ReadAhead::Mode::Inline);
+    LineReader reader(std::make_unique<GzipSource>(std::make_unique<FileSource>(fd), block), "in.gz", ReadAhead::Mode::Inline);
     return read_all(reader);
   }
 

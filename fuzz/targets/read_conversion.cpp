@@ -62,7 +62,7 @@ struct Decoded {
 
 Decoded decompressed(std::string_view file, std::size_t block) {
   Decoded decoded;
-  GzipSource source(memory_file(file), "", block);
+  GzipSource source(std::make_unique<FileSource>(memory_file(file)), block);
   std::vector<char> bytes(std::size_t{1} << 20);
   for (;;) {
     const ssize_t got = source.read(bytes.data(), bytes.size());
