@@ -21,4 +21,12 @@ std::vector<Chromosome> chromosomes_for(std::uint64_t seed) {
 
 Reference::Reference(std::uint64_t seed) : seed_(seed), chromosomes_(chromosomes_for(seed)) {}
 
+std::string Reference::uppercase_bases(const Chromosome& chromosome, std::int64_t count) const {
+  std::string bases(static_cast<std::size_t>(count), ' ');
+  for (std::int64_t i = 0; i < count; ++i) {
+    bases[static_cast<std::size_t>(i)] = static_cast<char>(own_base(chromosome.first_position() + i) - 'a' + 'A');
+  }
+  return bases;
+}
+
 }  // namespace vesmar::bench

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "bench/seeded_streams.h"
@@ -33,6 +34,10 @@ class Reference {
     return own_base(position);
   }
   const std::vector<Chromosome>& chromosomes() const { return chromosomes_; }
+  // The first `count` own bases of `chromosome`, in upper case: the
+  // chromosome files' bases, made without looking up each position's
+  // chromosome.
+  std::string uppercase_bases(const Chromosome& chromosome, std::int64_t count) const;
 
  private:
   // 32 bases come from each random value, two bits apiece.
