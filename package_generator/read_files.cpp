@@ -31,7 +31,6 @@ void ReadFile::add(const SolexaRead& read) {
   append_record(read);
   file_->write(record_);
   summary_.bytes += static_cast<std::int64_t>(record_.size());
-  summary_.lines += std::count(record_.begin(), record_.end(), '\n');
   ++summary_.reads;
 }
 

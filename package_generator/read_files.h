@@ -30,7 +30,6 @@ struct ReadSource {
 // What a read file holds.
 struct ReadFileSummary {
   std::int64_t reads = 0;
-  std::int64_t lines = 0;
   std::int64_t bytes = 0;
 };
 
