@@ -28,9 +28,9 @@ class Reference {
   explicit Reference(std::uint64_t seed);
 
   char base(std::int64_t position) const {
-    if (position < 1) return generator::kPaddingBase;
+    if (position < 1) return kPaddingBase;
     const Chromosome& chromosome = chromosome_at(chromosomes_, position);
-    if (position > chromosome.last_position()) return generator::kPaddingBase;
+    if (position > chromosome.last_position()) return kPaddingBase;
     return own_base(position);
   }
   const std::vector<Chromosome>& chromosomes() const { return chromosomes_; }
