@@ -62,12 +62,9 @@ Status failure_of(const std::string& path, std::string_view what) {
 // One read as the BAM record of its true alignment: its bases and qualities
 // in the genome's orientation.
 bool set_record(bam1_t& record, const generator::SolexaRead& read, int target, std::int64_t position, bool forward) {
-  const std::string name = "HWI-EAS285:" + std::to_string(read.lane) + ":" + std::to_string(read.tile) + ":" +
-                           std::to_string(read.x) + ":" + std::to_string(read.y) + "#0";
+  const std::string name = generator::read_name(kInstrument.name_prefix, read);
   const std::string bases = forward ? read.bases : reverse_complement(read.bases);
-  std::string qualities = read.qualities;
-  if (!forward) std::reverse(qualities.begin(), qualities.end());
-  for (char& quality : qualities) quality = static_cast<char>(quality - 64);  // Phred+64 to the values
+  const std::string qualities = generator::shifted_qualities(read.qualities, 0, !forward);
   const std::uint32_t cigar = bam_cigar_gen(kReadLength, BAM_CMATCH);
   const std::uint16_t flag = static_cast<std::uint16_t>((forward ? 0 : BAM_FREVERSE) |
                                                         (read.passed_filter ? 0 : BAM_FQCFAIL));

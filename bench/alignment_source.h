@@ -8,9 +8,6 @@
 
 namespace vesmar::bench {
 
-using generator::kWindowCentre;
-using generator::kWindowLength;
-
 // What the aligner reports for one genome position: the two counts and, when
 // some read differs, the column of the changed base in the 25-base windows
 // (12, or 0 where the windows start at the position) and the read's base.

@@ -112,13 +112,11 @@ Result<std::string> generate_package(const GeneratorSettings& settings) {
   if (Status written = write_read_files(settings, reference, manifest); !written.ok()) return written.failure();
 
   Result<ChromosomeFilesSummary> chromosomes =
-      write_chromosome_files(settings.folder, reference, settings.scale.fraction);
+      write_chromosome_files(settings.folder, reference, settings.scale.fraction, settings.scale.positions);
   if (!chromosomes.ok()) return chromosomes.failure();
   add_entry(manifest, "chromosome_bases", chromosomes.value().bases);
   add_entry(manifest, "chromosome_file_bytes", chromosomes.value().bytes);
-  Result<std::int64_t> reference_bases = write_reference_fasta(settings.folder, reference, settings.scale.positions);
-  if (!reference_bases.ok()) return reference_bases.failure();
-  add_entry(manifest, "reference_bases", reference_bases.value());
+  add_entry(manifest, "reference_bases", chromosomes.value().reference_bases);
   Result<AlignmentBamSummary> bam =
       write_alignment_bam(generator::path_under(settings.folder, kDesktopFolder, kAlignmentBamName), reference,
                           settings.seed, settings.scale.positions, CoverageShape{}.mean_depth);

@@ -15,8 +15,9 @@ inline constexpr std::string_view kGenomeFastaName = "genome.fa";
 inline constexpr std::string_view kReferenceFastaName = "reference.fa";
 
 struct ChromosomeFilesSummary {
-  std::int64_t bases = 0;  // in all chromosomes, without padding
-  std::int64_t bytes = 0;  // of the separate files together
+  std::int64_t bases = 0;            // in all chromosomes, without padding
+  std::int64_t bytes = 0;            // of the separate files together
+  std::int64_t reference_bases = 0;  // in reference.fa
 };
 
 // Writes into the Desktop under `home` one FASTA file per chromosome, chrI.fa
@@ -24,16 +25,13 @@ struct ChromosomeFilesSummary {
 // in one file. Each chromosome keeps the first `fraction` of its bases, so at
 // the genome scale (fraction 1) the joiner's padded chromosomes start exactly
 // at the scanners' offsets.
+//
+// Writes beside them reference.fa: the chromosomes as far as genome positions
+// 1 to `positions` reach (those of the alignment results file), one record
+// each, named as the region files name them. Below the genome scale the other
+// chromosome files hold only a share of each chromosome, so this is the file
+// that the scanners' VCF and an aligner's BAM file are checked against.
 Result<ChromosomeFilesSummary> write_chromosome_files(const std::string& home, const Reference& reference,
-                                                      double fraction);
-
-// Writes Desktop/reference.fa under `home`: the chromosomes as far as genome
-// positions 1 to `positions` reach (those of the alignment results file),
-// one record each, named as the region files name them. Below the genome
-// scale the other chromosome files hold only a share of each chromosome, so
-// this is the file that the scanners' VCF and an aligner's BAM file are
-// checked against. Returns the bases written.
-Result<std::int64_t> write_reference_fasta(const std::string& home, const Reference& reference,
-                                           std::int64_t positions);
+                                                      double fraction, std::int64_t positions);
 
 }  // namespace vesmar::bench

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "bench/seeded_streams.h"
@@ -27,12 +28,16 @@ class Reference {
   explicit Reference(std::uint64_t seed);
 
   char base(std::int64_t position) const {
-    if (position < 1) return generator::kPaddingBase;
+    if (position < 1) return kPaddingBase;
     const Chromosome& chromosome = chromosome_at(chromosomes_, position);
-    if (position > chromosome.last_position()) return generator::kPaddingBase;
+    if (position > chromosome.last_position()) return kPaddingBase;
     return own_base(position);
   }
   const std::vector<Chromosome>& chromosomes() const { return chromosomes_; }
+  // The first `count` own bases of `chromosome`, in upper case: the
+  // chromosome files' bases, made without looking up each position's
+  // chromosome.
+  std::string uppercase_bases(const Chromosome& chromosome, std::int64_t count) const;
 
  private:
   // 32 bases come from each random value, two bits apiece.

@@ -8,8 +8,6 @@ namespace vesmar::bench {
 
 namespace {
 
-constexpr generator::ReadSource kInstrument{"HWI-EAS285", "0001", "HWI-EAS285"};
-
 char to_upper(char base) { return static_cast<char>(base - 'a' + 'A'); }
 
 // A read drawn from the reference, and where it came from: the genome

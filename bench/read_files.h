@@ -14,6 +14,10 @@ using generator::ReadFileSummary;
 
 inline constexpr int kReadLength = 36;
 
+// The instrument run the generated reads come from; the BAM file's reads are
+// named as the read files name them.
+inline constexpr generator::ReadSource kInstrument{"HWI-EAS285", "0001", "HWI-EAS285"};
+
 // Where on the instrument's flow cell a read lies (its lane, tile, x, y).
 void draw_place(RandomStream& random, generator::SolexaRead& read);
 

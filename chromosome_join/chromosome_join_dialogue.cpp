@@ -5,7 +5,6 @@
 
 #include "chromosome_join/chromosome_count.h"
 #include "chromosome_join/chromosome_join_run.h"
-#include "chromosome_join/genome_join.h"
 #include "chromosome_join/join_failure.h"
 #include "chromosome_join/typed_path.h"
 #include "common/package_paths.h"
@@ -60,8 +59,7 @@ Result<ChromosomeJoinSettings> ask_separate_files(Answers& answers) {
     std::string path = typed_file_path(kDesktopFolder, name.value());
     // Checked as soon as it is named, so that a typing error ends the run
     // before any more questions; it is opened again for the join.
-    Result<LineReader> check = open_chromosome_file(path);
-    if (!check.ok()) return no_such_file_name(JoinLocation::check, answers.lines_read, check.failure().error_number);
+    if (Status checked = check_chromosome_file(path, answers.lines_read); !checked.ok()) return checked.failure();
     settings.chromosome_paths.push_back(std::move(path));
   }
   return settings;

@@ -33,7 +33,7 @@ Status join_separate_chromosome_files(const ChromosomeJoinSettings& settings) {
 Status join_single_chromosome_file(const ChromosomeJoinSettings& settings) {
   // Opened before the genome sequence file is created, so that a mistyped
   // name leaves an older genome sequence file as it was.
-  Result<LineReader> chromosome = open_chromosome_file(settings.chromosome_paths.front());
+  Result<LineReader> chromosome = LineReader::open(settings.chromosome_paths.front());
   if (!chromosome.ok()) {
     return no_such_file_name(JoinLocation::join, settings.answer_lines, chromosome.failure().error_number);
   }

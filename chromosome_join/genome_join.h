@@ -17,12 +17,6 @@ namespace vesmar {
 // written exactly as read.
 inline bool is_header_line(std::string_view line) { return line.find('>') != std::string_view::npos; }
 
-// Opens a chromosome file for reading. A folder cannot be opened (EISDIR),
-// nor can a name holding a NUL byte, which the system would cut short
-// (ENOENT). The failure names the path and the reason and carries the
-// system's error number as its exit status.
-Result<LineReader> open_chromosome_file(const std::string& path);
-
 // Why joining the separate chromosome files stopped.
 struct JoinStop {
   std::size_t index = 0;  // of the file among the names, from 0

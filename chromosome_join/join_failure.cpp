@@ -1,6 +1,7 @@
 #include "chromosome_join/join_failure.h"
 
 #include "chromosome_join/chromosome_join_run.h"
+#include "common/input_file.h"
 
 #include <iostream>
 #include <string>
@@ -20,6 +21,12 @@ Failure no_such_file_name(JoinLocation location, std::optional<std::int64_t> sta
   }
   message += ").";
   return Failure{message, error_number};
+}
+
+Status check_chromosome_file(const std::string& path, std::optional<std::int64_t> standard_input_line) {
+  const Status openable = check_can_open_for_reading(path);
+  if (openable.ok()) return {};
+  return no_such_file_name(JoinLocation::check, standard_input_line, openable.failure().error_number);
 }
 
 int report_chromosome_join_failure(std::string_view program, const Failure& failure) {

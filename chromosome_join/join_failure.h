@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "common/failure.h"
@@ -22,6 +23,12 @@ inline constexpr std::string_view kNoSuchFileName = "no such file name";
 // open as the exit status.
 Failure no_such_file_name(JoinLocation location, std::optional<std::int64_t> standard_input_line,
                           int error_number);
+
+// Checks that a chromosome file named for a join with one file per chromosome
+// can be opened, before the join begins: the "no such file name" failure for
+// location 31 when it cannot. Only opens it and closes it again, as the join
+// opens it anew.
+Status check_chromosome_file(const std::string& path, std::optional<std::int64_t> standard_input_line);
 
 // Reports a failure on standard error and gives the exit status: the "no such
 // file name" line as it stands, any other failure after the program's name.

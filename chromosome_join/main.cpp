@@ -1,6 +1,5 @@
 #include "chromosome_join/chromosome_join_dialogue.h"
 #include "chromosome_join/chromosome_join_run.h"
-#include "chromosome_join/genome_join.h"
 #include "chromosome_join/join_failure.h"
 #include "chromosome_join/typed_path.h"
 #include "common/package_paths.h"
@@ -48,8 +47,7 @@ Result<ChromosomeJoinSettings> settings_from(const Arguments& arguments) {
 Result<RunOutcome> checked_run(const ChromosomeJoinSettings& settings, Console& console) {
   if (settings.mode == JoinMode::SeparateFiles) {
     for (const std::string& path : settings.chromosome_paths) {
-      Result<LineReader> check = open_chromosome_file(path);
-      if (!check.ok()) return no_such_file_name(JoinLocation::check, std::nullopt, check.failure().error_number);
+      if (Status checked = check_chromosome_file(path, std::nullopt); !checked.ok()) return checked.failure();
     }
   }
   return run_chromosome_join(settings, console);

@@ -8,12 +8,23 @@
 
 namespace vesmar {
 
+namespace {
+
+// The system reads a path up to its first NUL byte, so a path that holds one
+// would name another file, the one its start names.
+bool is_cut_short(const std::string& path) { return path.find('\0') != std::string::npos; }
+
+}  // namespace
+
 Result<int> open_for_reading(const std::string& path) {
-  int fd;
-  do {
-    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  } while (fd < 0 && errno == EINTR);
-  int error_number = errno;
+  int fd = -1;
+  int error_number = ENOENT;
+  if (!is_cut_short(path)) {
+    do {
+      fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    error_number = errno;
+  }
   if (fd >= 0) {
     struct stat info;
     if (::fstat(fd, &info) != 0) {
@@ -38,7 +49,7 @@ Status check_can_open_for_reading(const std::string& path) {
 Status check_exists(const std::string& path) {
   struct stat info;
   int error_number = ENOENT;
-  if (path.find('\0') == std::string::npos) {
+  if (!is_cut_short(path)) {
     if (::stat(path.c_str(), &info) == 0) return {};
     error_number = errno;
   }

@@ -45,7 +45,7 @@ struct ReferenceGenome {
   char base(int position) const { return chromosome[static_cast<std::size_t>(position - 1)]; }
   // The base at a position of the genome sequence file, the padding included.
   char genome_base(int position) const {
-    return position <= kChromosomeLength ? base(position) : generator::kPaddingBase;
+    return position <= kChromosomeLength ? base(position) : kPaddingBase;
   }
 };
 

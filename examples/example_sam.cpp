@@ -1,6 +1,5 @@
 #include "examples/example_sam.h"
 
-#include <algorithm>
 #include <map>
 
 #include "common/bases.h"
@@ -12,24 +11,15 @@ namespace {
 constexpr int kMappingQuality = 60;
 constexpr int kClipped = kReadLength - kAlignedLength;
 
-// Phred+64, as the instrument wrote it, to Phred+33, as SAM has it.
-std::string sam_qualities(std::string qualities, bool reverse) {
-  for (char& quality : qualities) quality = static_cast<char>(quality - 64 + 33);
-  if (reverse) std::reverse(qualities.begin(), qualities.end());
-  return qualities;
-}
-
 std::string record(const SequencedRead& read, const generator::SolexaRead& listed, std::string_view name_prefix) {
-  const std::string name = std::string(name_prefix) + ":" + std::to_string(listed.lane) + ":" +
-                           std::to_string(listed.tile) + ":" + std::to_string(listed.x) + ":" +
-                           std::to_string(listed.y) + "#0";
+  const std::string name = generator::read_name(name_prefix, listed);
   const std::string aligned = std::to_string(kAlignedLength) + "M";
   const std::string clipped = std::to_string(kClipped) + "S";
   const std::string bases = read.reverse ? reverse_complement(read.bases) : read.bases;
   return name + "\t" + (read.reverse ? "16" : "0") + "\t" + std::string(kChromosomeName) + "\t" +
          std::to_string(read.first_position) + "\t" + std::to_string(kMappingQuality) + "\t" +
          (read.reverse ? clipped + aligned : aligned + clipped) + "\t*\t0\t0\t" + bases + "\t" +
-         sam_qualities(listed.qualities, read.reverse) + "\n";
+         generator::shifted_qualities(listed.qualities, 33, read.reverse) + "\n";
 }
 
 }  // namespace

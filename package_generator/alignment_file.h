@@ -18,8 +18,6 @@ namespace vesmar::generator {
 // lines of their own and, when mut_reads is not 0, two windows of 25 genome
 // bases: the read's and the reference's. The changed base stands in column
 // 12 of the windows, or in column 0 when the windows start at it.
-using vesmar::kWindowCentre;
-using vesmar::kWindowLength;
 
 struct AlignmentFileSummary {
   std::int64_t positions = 0;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -15,13 +14,6 @@ namespace vesmar::generator {
 // with "g" to a multiple of 50 bases and always with at least one, as
 // Chromosome_join writes the genome sequence file. Genome positions are
 // 1-based along the joined genome, padding included.
-
-// The chromosomes of the lab's genome in joining order; the scanners'
-// chromosome offsets (common/chromosome_offsets.h) are where they start.
-inline constexpr std::array<std::string_view, 6> kJoiningOrder = {"I", "II", "III", "IV", "V", "X"};
-
-inline constexpr std::int64_t kPaddingStep = static_cast<std::int64_t>(kGenomeBlock);
-using vesmar::kPaddingBase;
 
 // The "g" that follow a chromosome of `bases` bases: 1 to 50.
 constexpr std::int64_t padding_after(std::int64_t bases) {

@@ -5,6 +5,21 @@
 
 namespace vesmar::generator {
 
+void append_read_name(std::string& text, std::string_view prefix, const SolexaRead& read) {
+  text += prefix;
+  for (const int field : {read.lane, read.tile, read.x, read.y}) {
+    text += ':';
+    text += std::to_string(field);
+  }
+  text += "#0";
+}
+
+std::string shifted_qualities(std::string qualities, int offset, bool reverse) {
+  for (char& quality : qualities) quality = static_cast<char>(quality - 64 + offset);
+  if (reverse) std::reverse(qualities.begin(), qualities.end());
+  return qualities;
+}
+
 Result<ReadFile> ReadFile::create(const std::string& path, ReadFileFormat format, const ReadSource& source) {
   Result<std::unique_ptr<OutputFile>> created = OutputFile::create(path, OutputFile::Mode::Replace);
   if (!created.ok()) return created.failure();
@@ -16,7 +31,6 @@ void ReadFile::add(const SolexaRead& read) {
   append_record(read);
   file_->write(record_);
   summary_.bytes += static_cast<std::int64_t>(record_.size());
-  summary_.lines += std::count(record_.begin(), record_.end(), '\n');
   ++summary_.reads;
 }
 
@@ -25,15 +39,12 @@ void ReadFile::append_record(const SolexaRead& read) {
     for (std::string_view part : parts) record_.append(part);
     record_.push_back('\n');
   };
-  const std::string lane = std::to_string(read.lane);
-  const std::string tile = std::to_string(read.tile);
-  const std::string x = std::to_string(read.x);
-  const std::string y = std::to_string(read.y);
   switch (format_) {
     case ReadFileFormat::Fastq:
     case ReadFileFormat::Fasta:
-      add_line({format_ == ReadFileFormat::Fastq ? "@" : ">", source_.name_prefix, ":", lane, ":", tile, ":",
-                x, ":", y, "#0/1"});
+      record_ += format_ == ReadFileFormat::Fastq ? '@' : '>';
+      append_read_name(record_, source_.name_prefix, read);
+      add_line({"/1"});
       add_line({read.bases});
       if (format_ == ReadFileFormat::Fasta) return;
       add_line({"+"});
@@ -42,7 +53,8 @@ void ReadFile::append_record(const SolexaRead& read) {
     case ReadFileFormat::Gseq: {
       std::string bases = read.bases;
       std::replace(bases.begin(), bases.end(), 'N', '.');
-      add_line({source_.machine, "\t", source_.run, "\t", lane, "\t", tile, "\t", x, "\t", y, "\t0\t1\t",
+      add_line({source_.machine, "\t", source_.run, "\t", std::to_string(read.lane), "\t", std::to_string(read.tile),
+                "\t", std::to_string(read.x), "\t", std::to_string(read.y), "\t0\t1\t",
                 bases, "\t", read.qualities, "\t", read.passed_filter ? "1" : "0"});
       return;
     }

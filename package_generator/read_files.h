@@ -30,7 +30,6 @@ struct ReadSource {
 // What a read file holds.
 struct ReadFileSummary {
   std::int64_t reads = 0;
-  std::int64_t lines = 0;
   std::int64_t bytes = 0;
 };
 
@@ -45,6 +44,23 @@ struct SolexaRead {
   std::string qualities;
   bool passed_filter = true;
 };
+
+// A read's name as the instrument's files give it, prefix:lane:tile:x:y#0.
+// FASTQ and FASTA add "/1", the read's number; an aligner's SAM or BAM file
+// names the read without it. Appended to `text`, so that a read file's
+// records are made in one reused buffer.
+void append_read_name(std::string& text, std::string_view prefix, const SolexaRead& read);
+inline std::string read_name(std::string_view prefix, const SolexaRead& read) {
+  std::string name;
+  append_read_name(name, prefix, read);
+  return name;
+}
+
+// The instrument's Phred+64 quality letters shifted to Phred+`offset` (33 for
+// SAM's letters, 0 for the values a BAM record holds), reversed for a read
+// that aligns to the other strand, as SAM and BAM keep a read's qualities in
+// the genome's orientation.
+std::string shifted_qualities(std::string qualities, int offset, bool reverse);
 
 // A read file being written, one record per read in the order added.
 class ReadFile {

@@ -41,7 +41,7 @@ Joined join_separate(const std::vector<std::string>& contents, double number_val
 std::string join_single(const std::string& content,
                         const testing::ScratchFolder& folder = testing::ScratchFolder()) {
   folder.write("chr", content);
-  Result<LineReader> chromosome = open_chromosome_file(folder.path("chr"));
+  Result<LineReader> chromosome = LineReader::open(folder.path("chr"));
   EXPECT_TRUE(chromosome.ok());
   auto created = OutputFile::create(folder.path("genome"), OutputFile::Mode::InPlace);
   EXPECT_TRUE(created.ok());
@@ -130,12 +130,17 @@ TEST(JoinSeparateFiles, AReadErrorStopsTheJoinAndIsReported) {
   EXPECT_EQ(stop->failure.message, "cannot read /proc/self/mem: Input/output error");
 }
 
-TEST(OpenChromosomeFile, ANameWithANulByteNamesNoFile) {
+// The system would read the name only up to the NUL byte, and open "chr".
+TEST(JoinSeparateFiles, ANameWithANulByteNamesNoFile) {
   testing::ScratchFolder folder;
   folder.write("chr", "AC\n");
-  const Result<LineReader> opened = open_chromosome_file(folder.path("chr") + std::string(1, '\0') + "x");
-  ASSERT_FALSE(opened.ok());
-  EXPECT_EQ(opened.failure().error_number, 2);
+  auto created = OutputFile::create(folder.path("genome"), OutputFile::Mode::InPlace);
+  ASSERT_TRUE(created.ok());
+  const std::optional<JoinStop> stop =
+      join_separate_files(*created.value(), {folder.path("chr") + std::string(1, '\0') + "x"}, 1);
+  ASSERT_TRUE(stop.has_value());
+  EXPECT_FALSE(stop->opened);
+  EXPECT_EQ(stop->failure.error_number, 2);
 }
 
 TEST(JoinSingleFile, EachRecordIsAChromosome) {

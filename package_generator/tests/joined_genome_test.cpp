@@ -5,14 +5,6 @@
 namespace vesmar::generator {
 namespace {
 
-TEST(JoinedGenome, PaddingMakesUpAMultipleOfFiftyWithAtLeastOneG) {
-  const std::pair<std::int64_t, std::int64_t> bases_and_padding[] = {{1, 49}, {49, 1}, {50, 50}, {3000, 50}};
-  for (const auto& [bases, padding] : bases_and_padding) {
-    EXPECT_EQ(padding_after(bases), padding) << bases;
-    EXPECT_EQ(padded_length(bases), bases + padding) << bases;
-  }
-}
-
 TEST(JoinedGenome, EachChromosomeStartsWhereThePaddingOfTheOneBeforeEnds) {
   const ChromosomeBases bases[] = {{"I", 3000}, {"II", 1}, {"III", 120}};
   const std::vector<Chromosome> joined = join_chromosomes(bases);
