@@ -70,8 +70,7 @@ Result<GenomePlan> plan_genome(std::span<const SequenceHeader> sequences, std::s
                        "(samtools reheader and samtools sort make a file in that order)"};
       }
     }
-    PlannedChromosome chromosome{*index, static_cast<int>(target), sequence.name, sequence.length,
-                                 kGenomeChromosomes[*index].offset};
+    PlannedChromosome chromosome{*index, sequence.name, sequence.length, kGenomeChromosomes[*index].offset};
     if (Status fits = check_length(chromosome, path); !fits.ok()) return fits.failure();
     plan.chromosome_of_target[target] = static_cast<int>(plan.chromosomes.size());
     plan.chromosomes.push_back(std::move(chromosome));

@@ -64,8 +64,6 @@ class ChromosomePileup {
   template <class Use>
   void take_until(std::int64_t end, Use&& use);
 
-  // The first position not yet taken.
-  std::int64_t next_position() const { return next_; }
   // Aligned bases that lay beyond the end of the reference.
   std::int64_t bases_past_end() const { return bases_past_end_; }
 

@@ -17,7 +17,6 @@ TEST(PlanGenome, PlacesTheChromosomesAtTheirOffsetsAndLeavesOutTheRest) {
   EXPECT_EQ(chromosomes[0].name, "chrI");
   EXPECT_EQ(chromosomes[0].offset, 0);
   EXPECT_EQ(chromosomes[0].padded_end(), 3050);
-  EXPECT_EQ(chromosomes[1].target, 2);
   EXPECT_EQ(chromosomes[1].offset, 30351800);
   EXPECT_EQ(chromosomes[1].padded_end(), 30351800 + 13783700);
   EXPECT_EQ(chromosomes[2].offset, 82548900);
