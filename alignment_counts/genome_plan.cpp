@@ -19,10 +19,10 @@ std::string quoted(std::string_view text) {
 
 // The genome position after which chromosome `genome_index` may not reach.
 std::int64_t slot_end(std::size_t genome_index) {
-  if (genome_index + 1 < kGenomeChromosomes.size()) return kGenomeChromosomes[genome_index + 1].offset;
-  // The last chromosome: positions are 32-bit numbers in the scanners.
+  // The last chromosome may run past the joined genome's end, as long as its
+  // positions stay 32-bit numbers, which the scanners read.
   constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();
-  return kLargest - kLargest % static_cast<std::int64_t>(kGenomeBlock);
+  return chromosome_room_end(genome_index, kLargest - kLargest % static_cast<std::int64_t>(kGenomeBlock));
 }
 
 Status check_length(const PlannedChromosome& chromosome, std::string_view path) {
