@@ -75,9 +75,11 @@ Result<RunOutcome> run_alignment_counts(const AlignmentCountsSettings& settings,
   for (std::size_t i = 0; i < plan.value().chromosomes.size(); ++i) {
     record_of_chromosome[plan.value().chromosomes[i].genome_index] = matched.value()[i];
   }
+  // The chromosomes are loaded in genome order, which is the file's order
+  // in most references: one pass over the file then loads them all.
+  ReferenceSequences reference(settings.reference_path);
   const LoadChromosome load = [&](const PlannedChromosome& chromosome) {
-    return read_reference_sequence(settings.reference_path, record_of_chromosome[chromosome.genome_index],
-                                   chromosome.length);
+    return reference.read(record_of_chromosome[chromosome.genome_index], chromosome.length);
   };
 
   console.print("Counting the reads at each position...\n");

@@ -86,6 +86,8 @@ Status GenomeCounting::begin_chromosome(int index) {
   writer_.add_uncovered_until(chromosome.offset);
   Result<std::string> sequence = load_(chromosome);
   if (!sequence.ok()) return sequence.failure();
+  // The reference's listing was checked against the header; the sequence
+  // comes from another pass over the file, which may have changed since.
   if (static_cast<std::int64_t>(sequence.value().size()) != chromosome.length) {
     return Failure{"the reference of chromosome \"" + chromosome.name + "\" has " +
                    std::to_string(sequence.value().size()) + " bases, not the " + std::to_string(chromosome.length) +

@@ -19,10 +19,10 @@ std::string quoted(std::string_view text) {
 
 // The genome position after which chromosome `genome_index` may not reach.
 std::int64_t slot_end(std::size_t genome_index) {
-  if (genome_index + 1 < kGenomeChromosomes.size()) return kGenomeChromosomes[genome_index + 1].offset;
-  // The last chromosome: positions are 32-bit numbers in the scanners.
+  // The last chromosome may run past the joined genome's end, as long as its
+  // positions stay 32-bit numbers, which the scanners read.
   constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();
-  return kLargest - kLargest % static_cast<std::int64_t>(kGenomeBlock);
+  return chromosome_room_end(genome_index, kLargest - kLargest % static_cast<std::int64_t>(kGenomeBlock));
 }
 
 Status check_length(const PlannedChromosome& chromosome, std::string_view path) {
@@ -70,8 +70,7 @@ Result<GenomePlan> plan_genome(std::span<const SequenceHeader> sequences, std::s
                        "(samtools reheader and samtools sort make a file in that order)"};
       }
     }
-    PlannedChromosome chromosome{*index, static_cast<int>(target), sequence.name, sequence.length,
-                                 kGenomeChromosomes[*index].offset};
+    PlannedChromosome chromosome{*index, sequence.name, sequence.length, kGenomeChromosomes[*index].offset};
     if (Status fits = check_length(chromosome, path); !fits.ok()) return fits.failure();
     plan.chromosome_of_target[target] = static_cast<int>(plan.chromosomes.size());
     plan.chromosomes.push_back(std::move(chromosome));

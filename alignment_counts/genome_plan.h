@@ -21,7 +21,6 @@ struct SequenceHeader {
 // it lies in the alignment results file.
 struct PlannedChromosome {
   std::size_t genome_index = 0;  // into kGenomeChromosomes
-  int target = 0;                // its index among the header's sequences
   std::string name;              // as the header spells it
   std::int64_t length = 0;
   std::int64_t offset = 0;  // genome positions before its first base

@@ -54,10 +54,11 @@ char ChromosomePileup::reference_base(std::int64_t position) const {
 }
 
 void ChromosomePileup::add(const bam1_t& read) {
-  const std::int64_t last = std::min<std::int64_t>(bam_endpos(&read), length_);
+  const std::int64_t read_end = bam_endpos(&read);
+  const std::int64_t last = std::min<std::int64_t>(read_end, length_);
   if (last >= next_) make_room(last);
   for_each_aligned_stretch(read, [&](std::int64_t position, std::int32_t query, std::int32_t count) {
-    count_bases(read, position, query, count);
+    count_bases(read, read_end, position, query, count);
   });
   reach_ = std::max(reach_, last);
 }
@@ -75,8 +76,8 @@ void ChromosomePileup::make_room(std::int64_t last) {
   mask_ = size - 1;
 }
 
-void ChromosomePileup::count_bases(const bam1_t& read, std::int64_t position, std::int32_t query,
-                                   std::int32_t count) {
+void ChromosomePileup::count_bases(const bam1_t& read, std::int64_t read_end, std::int64_t position,
+                                   std::int32_t query, std::int32_t count) {
   if (position + count - 1 > length_) {
     const std::int64_t past = position + count - 1 - std::max(length_, position - 1);
     bases_past_end_ += past;
@@ -100,12 +101,12 @@ void ChromosomePileup::count_bases(const bam1_t& read, std::int64_t position, st
       ++slot.wt_reads;
     } else {
       ++slot.mut_reads;
-      offer_windows(read, here, slot);
+      offer_windows(read, read_end, here, slot);
     }
   }
 }
 
-void ChromosomePileup::offer_windows(const bam1_t& read, std::int64_t position, Slot& slot) {
+void ChromosomePileup::offer_windows(const bam1_t& read, std::int64_t read_end, std::int64_t position, Slot& slot) {
   // Whether the read holds the reference's base kWindowCentre positions
   // before the change, so that its windows can centre it.
   const std::int64_t before = position - kWindowCentre;
@@ -128,7 +129,7 @@ void ChromosomePileup::offer_windows(const bam1_t& read, std::int64_t position, 
     }
   }
   WindowEntry& entry = entries_[slot.windows - 1];
-  if (entry.choice.offer(centred, bam_endpos(&read))) fill_windows(read, window_start(position, centred), entry.windows);
+  if (entry.choice.offer(centred, read_end)) fill_windows(read, window_start(position, centred), entry.windows);
 }
 
 void ChromosomePileup::fill_windows(const bam1_t& read, std::int64_t first, PositionWindows& windows) const {

@@ -64,8 +64,6 @@ class ChromosomePileup {
   template <class Use>
   void take_until(std::int64_t end, Use&& use);
 
-  // The first position not yet taken.
-  std::int64_t next_position() const { return next_; }
   // Aligned bases that lay beyond the end of the reference.
   std::int64_t bases_past_end() const { return bases_past_end_; }
 
@@ -81,8 +79,11 @@ class ChromosomePileup {
   };
 
   void make_room(std::int64_t last);
-  void count_bases(const bam1_t& read, std::int64_t position, std::int32_t query, std::int32_t count);
-  void offer_windows(const bam1_t& read, std::int64_t position, Slot& slot);
+  // `read_end` is the read's bam_endpos(), worked out once for all its
+  // bases: the windows' choice weighs it at every change.
+  void count_bases(const bam1_t& read, std::int64_t read_end, std::int64_t position, std::int32_t query,
+                   std::int32_t count);
+  void offer_windows(const bam1_t& read, std::int64_t read_end, std::int64_t position, Slot& slot);
   void fill_windows(const bam1_t& read, std::int64_t first, PositionWindows& windows) const;
   char reference_base(std::int64_t position) const;
   void release(Slot& slot);

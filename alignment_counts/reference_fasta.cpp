@@ -1,9 +1,6 @@
 #include "alignment_counts/reference_fasta.h"
 
-#include <string_view>
-
-#include "common/line_reader.h"
-#include "common/line_scan.h"
+#include <utility>
 
 namespace vesmar {
 
@@ -20,31 +17,17 @@ std::string_view record_name(std::string_view header) {
 
 char lowercase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// Reads the file's lines in order until use_line(line) returns false.
-template <class UseLine>
-Status read_lines_while(const std::string& path, UseLine&& use_line) {
-  Result<LineReader> reader = LineReader::open(path, LineReader::Decoding::GzipByMagic);
-  if (!reader.ok()) return reader.failure();
-  bool going = true;
-  return read_in_blocks(
-      reader.value(),
-      [&](const char* begin, const char* stop) {
-        LineCursor cursor(begin, stop);
-        const char* line;
-        std::size_t length;
-        while (going && cursor.next(line, length)) going = use_line(std::string_view(line, length));
-        return going;
-      },
-      [&](std::string_view last) {
-        if (going) use_line(last);
-      });
+Result<LineReader> open_reference(const std::string& path) {
+  return LineReader::open(path, LineReader::Decoding::GzipByMagic);
 }
 
 }  // namespace
 
 Result<std::vector<ReferenceRecord>> list_reference_records(const std::string& path) {
+  Result<LineReader> reader = open_reference(path);
+  if (!reader.ok()) return reader.failure();
   std::vector<ReferenceRecord> records;
-  const Status read = read_lines_while(path, [&](std::string_view line) {
+  const Status read = read_each_line(reader.value(), [&](std::string_view line) {
     if (line.starts_with('>')) {
       records.push_back({std::string(record_name(line)), 0});
     } else if (!records.empty()) {
@@ -52,26 +35,72 @@ Result<std::vector<ReferenceRecord>> list_reference_records(const std::string& p
       for (char c : line) bases += is_blank(c) ? 0 : 1;
       records.back().length += bases;
     }
-    return true;
   });
   if (!read.ok()) return read.failure();
   return records;
 }
 
-Result<std::string> read_reference_sequence(const std::string& path, std::size_t index, std::int64_t length) {
+LineReader::Next ReferenceSequences::next_line(std::string_view& line) {
+  for (;;) {
+    const char* begin;
+    std::size_t length;
+    if (cursor_ && cursor_->next(begin, length)) {
+      line = std::string_view(begin, length);
+      return LineReader::Next::Lines;
+    }
+    cursor_.reset();
+    if (ended_) return LineReader::Next::End;
+    const char* stop;
+    switch (reader_->next_lines(begin, stop)) {
+      case LineReader::Next::Lines:
+        cursor_.emplace(begin, stop);
+        break;
+      case LineReader::Next::End:
+        ended_ = true;
+        line = reader_->last_piece();
+        return LineReader::Next::Lines;
+      case LineReader::Next::ReadError:
+        return LineReader::Next::ReadError;
+    }
+  }
+}
+
+Result<std::string> ReferenceSequences::read(std::size_t index, std::int64_t length) {
+  if (!reader_ || index < unread_record_) {
+    // Drop the old reader first: its read-ahead blocks need not be held
+    // twice.
+    reader_.reset();
+    cursor_.reset();
+    Result<LineReader> opened = open_reference(path_);
+    if (!opened.ok()) return opened.failure();
+    reader_.emplace(std::move(opened.value()));
+    ended_ = false;
+    headers_ = 0;
+    unread_record_ = 0;
+  }
   std::string sequence;
   sequence.reserve(static_cast<std::size_t>(length));
-  std::size_t headers = 0;
-  const Status read = read_lines_while(path, [&](std::string_view line) {
-    if (line.starts_with('>')) return ++headers <= index + 1;
-    if (headers == index + 1) {
+  std::string_view line;
+  for (;;) {
+    const LineReader::Next next = next_line(line);
+    if (next == LineReader::Next::ReadError) {
+      const Failure failure = reader_->read_failure();
+      cursor_.reset();
+      reader_.reset();
+      return failure;
+    }
+    if (next == LineReader::Next::End) break;
+    if (line.starts_with('>')) {
+      // The next record's header ends this one: the reader stands at that
+      // record's first sequence line.
+      if (++headers_ > index + 1) break;
+    } else if (headers_ == index + 1) {
       for (char c : line) {
         if (!is_blank(c)) sequence += lowercase(c);
       }
     }
-    return true;
-  });
-  if (!read.ok()) return read.failure();
+  }
+  unread_record_ = index + 1;
   return sequence;
 }
 

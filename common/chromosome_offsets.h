@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -22,6 +23,18 @@ inline constexpr std::array<GenomeChromosome, 6> kGenomeChromosomes = {{
     {"V", 61629300},
     {"X", 82548900},
 }};
+
+// The joined genome's length, padding included: X's room runs to it, as the
+// others' run to the next chromosome's offset.
+inline constexpr std::int64_t kJoinedGenomeLength = 100'300'000;
+
+// Where the room of chromosome `index` (0 to 5: I to X) ends, its bases and
+// the padding after them: at the next chromosome's offset. X has none after
+// it, and its room ends at `last_end`: the joined genome's end, or further
+// where a longer X may be taken in.
+constexpr std::int64_t chromosome_room_end(std::size_t index, std::int64_t last_end) {
+  return index + 1 < kGenomeChromosomes.size() ? kGenomeChromosomes[index + 1].offset : last_end;
+}
 
 // The offset of the chromosome named `chromosome`, compared exactly (case,
 // blanks and carriage returns count); any other text has no offset.

@@ -25,6 +25,14 @@ inline constexpr std::string_view kOverviewFolder = "Desktop/vesmar/Overview/";
 // `folder` followed by `file_name`.
 std::string path_in(std::string_view folder, std::string_view file_name);
 
+// The report each scanner writes for a first name and the region file it
+// searched ("cexons.txt"), as the first name and the region file's name
+// joined: SNP_results/NAME_snp_cexons.txt for Point_scan,
+// Deletion_results/NAME_del_cexons.txt for Gap_region_scan. Genome_overview
+// finds the scanners' VCF and BED files beside them (companion_path).
+std::string snp_report_path(std::string_view first_name, std::string_view region_file_name);
+std::string deletion_report_path(std::string_view first_name, std::string_view region_file_name);
+
 // The path of a file written beside a report, of the same base name:
 // `extension` (".vcf", ".bed") in place of the report's ".txt", or after its
 // name when it has none.

@@ -9,7 +9,7 @@ GapScanSettings gap_scan_settings(std::string_view region_file_name, std::string
   GapScanSettings settings;
   settings.region_file_name = region_file_name;
   settings.first_name = first_name;
-  settings.report_path = path_in(kDeletionResultsFolder, settings.first_name + "_del_" + settings.region_file_name);
+  settings.report_path = deletion_report_path(settings.first_name, settings.region_file_name);
   settings.alignment_path = path_in(kAlignmentResultsFolder, alignment_file_name);
   return settings;
 }

@@ -24,11 +24,8 @@ std::int64_t step_for(std::int64_t span) {
 }  // namespace
 
 std::int64_t chromosome_room(int index) {
-  const std::int64_t begin = *chromosome_offset(kChromosomeNames[static_cast<std::size_t>(index)]);
-  const std::int64_t end = index + 1 < static_cast<int>(kChromosomeNames.size())
-                               ? *chromosome_offset(kChromosomeNames[static_cast<std::size_t>(index + 1)])
-                               : kJoinedGenomeLength;
-  return end - begin;
+  const auto chromosome = static_cast<std::size_t>(index);
+  return chromosome_room_end(chromosome, kJoinedGenomeLength) - kGenomeChromosomes[chromosome].offset;
 }
 
 Axis axis_for(std::int64_t farthest, std::int64_t longest) {

@@ -6,10 +6,6 @@
 
 namespace vesmar {
 
-// The joined reference genome's length, padding included: X's room runs to
-// it, as the others' run to the next chromosome's offset.
-inline constexpr std::int64_t kJoinedGenomeLength = 100'300'000;
-
 // The positions chromosome `index` (0 to 5: I to X) has in the joined
 // genome: from its offset to the next chromosome's (or the genome's end),
 // its length and the padding after it.

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <memory>
 
+#include "common/input_file.h"
 #include "common/output_file.h"
 #include "common/package_paths.h"
 #include "genome_overview/overview_input.h"
@@ -14,11 +15,6 @@
 namespace vesmar {
 
 namespace {
-
-bool exists(const std::string& path) {
-  struct stat status;
-  return ::stat(path.c_str(), &status) == 0;
-}
 
 Failure nothing_to_draw(const GenomeOverviewSettings& settings) {
   return Failure{"found no file of Point_scan or Gap_region_scan for the first name \"" + settings.first_name +
@@ -49,8 +45,8 @@ Result<RunOutcome> run_genome_overview(const GenomeOverviewSettings& settings, C
   std::vector<SnpFile> snp_files;
   std::vector<std::string> gap_files;
   for (std::size_t i = 0; i < 3; ++i) {
-    if (exists(settings.snp_paths[i])) snp_files.push_back({settings.snp_paths[i], kSnpFileClasses[i]});
-    if (exists(settings.gap_paths[i])) gap_files.push_back(settings.gap_paths[i]);
+    if (check_exists(settings.snp_paths[i]).ok()) snp_files.push_back({settings.snp_paths[i], kSnpFileClasses[i]});
+    if (check_exists(settings.gap_paths[i]).ok()) gap_files.push_back(settings.gap_paths[i]);
   }
   if (snp_files.empty() && gap_files.empty()) return nothing_to_draw(settings);
 

@@ -12,7 +12,7 @@ PointScanSettings point_scan_settings(const HitThresholds& thresholds, std::stri
   settings.first_name = first_name;
   settings.alignment_path = path_in(kAlignmentResultsFolder, alignment_file_name);
   settings.region_file_name = region_file_name;
-  settings.report_path = path_in(kSnpResultsFolder, settings.first_name + "_snp_" + settings.region_file_name);
+  settings.report_path = snp_report_path(settings.first_name, settings.region_file_name);
   settings.exon_mode = settings.region_file_name == kExonRegionFile;
   return settings;
 }

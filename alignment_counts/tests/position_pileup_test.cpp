@@ -142,6 +142,35 @@ TEST(ChromosomePileup, HoldsReadsThatSpanMoreThanItsFirstRing) {
   EXPECT_EQ(covered, expected);
 }
 
+// A read that reaches beyond the ring while earlier reads' counts are held
+// in it: the ring grows, and those counts move into the bigger ring. The
+// reads start past the first ring's size, so that a position's slot is
+// another in each ring.
+TEST(ChromosomePileup, KeepsTheCountsItHoldsWhenItsRingGrows) {
+  std::string reference;
+  for (int i = 0; i < 1250; ++i) reference += "acgt";
+  const testing::SamReads sam("@SQ\tSN:I\tLN:5000\n");
+  ChromosomePileup pileup(reference, 0);
+  std::vector<BamRecord> reads;
+  reads.push_back(sam.read(1500, "4M", "TTCG"));         // 1500-1503 (t a c g): a change at 1501
+  reads.push_back(sam.read(1500, "2M3000N2M", "TACG"));  // 1500, 1501 and 4502, 4503 (c g)
+  std::vector<std::pair<std::int64_t, std::pair<int, int>>> covered;
+  std::vector<std::int64_t> with_windows;
+  const auto take = [&](const PositionCounts& c) {
+    if (c.wt_reads + c.mut_reads > 0) covered.push_back({c.position, {c.wt_reads, c.mut_reads}});
+    if (c.windows != nullptr) with_windows.push_back(c.position);
+  };
+  for (const BamRecord& read : reads) {
+    pileup.take_until(read->core.pos + 1, take);
+    pileup.add(*read);
+  }
+  pileup.take_until(5001, take);
+  const decltype(covered) expected = {
+      {1500, {2, 0}}, {1501, {1, 1}}, {1502, {1, 0}}, {1503, {1, 0}}, {4502, {1, 0}}, {4503, {1, 0}}};
+  EXPECT_EQ(covered, expected);
+  EXPECT_EQ(with_windows, std::vector<std::int64_t>{1501});
+}
+
 // The windows: 25 columns of the chosen mutant read and of the reference.
 TEST(ChromosomePileup, WindowsCentreTheChangeWhenTheReadAgreesTwelveBasesBefore) {
   struct Case {

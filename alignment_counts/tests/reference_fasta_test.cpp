@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -40,14 +41,52 @@ TEST(ReferenceFasta, ListsTheRecordsAndReadsOneOfThem) {
     EXPECT_EQ(records.value()[1].name, "MtDNA");
     EXPECT_EQ(records.value()[2].name, "I");
     EXPECT_EQ(records.value()[2].length, 5);
-    EXPECT_EQ(read_reference_sequence(path, 0, 7).value(), "acgtacg");
-    EXPECT_EQ(read_reference_sequence(path, 2, 5).value(), "ggttn");
+    ReferenceSequences sequences(path);
+    EXPECT_EQ(sequences.read(0, 7).value(), "acgtacg");
+    EXPECT_EQ(sequences.read(2, 5).value(), "ggttn");
   }
+}
+
+// Records asked for in file order come from the file as it was when the
+// first was read (its one opening reads on); a record behind the last one
+// read, or that one again, comes from the file as it is then (it is opened
+// again). Replacing the file between the reads tells the two apart.
+TEST(ReferenceFasta, ReadsOnForRecordsInFileOrderAndAgainForOnesBehind) {
+  std::string changed = kFasta;
+  changed.replace(changed.find("ACGT"), 4, "TTTT");
+  changed.replace(changed.find("TTTT\n"), 4, "AAAA");
+  changed.replace(changed.find("Gg TT"), 5, "CCCCC");
+  for (const bool compressed : {false, true}) {
+    SCOPED_TRACE(compressed ? "gzip" : "plain");
+    testing::ScratchFolder folder;
+    const auto stored = [&](const std::string& text) { return compressed ? testing::gzip_member(text) : text; };
+    folder.write("genome.fa", stored(kFasta));
+    const std::string path = folder.path("genome.fa");
+    ReferenceSequences sequences(path);
+    EXPECT_EQ(sequences.read(0, 7).value(), "acgtacg");
+    folder.write("changed.fa", stored(changed));
+    std::filesystem::rename(folder.path("changed.fa"), path);
+    EXPECT_EQ(sequences.read(1, 4).value(), "tttt");
+    EXPECT_EQ(sequences.read(2, 5).value(), "ggttn");
+    EXPECT_EQ(sequences.read(0, 7).value(), "ttttacg");
+    EXPECT_EQ(sequences.read(0, 7).value(), "ttttacg");
+    EXPECT_EQ(sequences.read(1, 4).value(), "aaaa");
+    EXPECT_EQ(sequences.read(2, 6).value(), "cccccn");
+  }
+}
+
+TEST(ReferenceFasta, ReadingAMissingFileFails) {
+  testing::ScratchFolder folder;
+  ReferenceSequences sequences(folder.path("none.fa"));
+  const Result<std::string> read = sequences.read(0, 1);
+  ASSERT_FALSE(read.ok());
+  EXPECT_EQ(read.failure().message.rfind("cannot open " + folder.path("none.fa") + ": ", 0), 0u)
+      << read.failure().message;
 }
 
 TEST(MatchReference, FindsEachChromosomeByItsNameOrItsSpelling) {
   GenomePlan plan;
-  plan.chromosomes = {{0, 0, "I", 5, 0}, {1, 1, "II", 7, 15072450}};
+  plan.chromosomes = {{0, "I", 5, 0}, {1, "II", 7, 15072450}};
   const std::vector<ReferenceRecord> records = {{"chrII", 7}, {"MtDNA", 4}, {"I", 5}};
   Result<std::vector<std::size_t>> matched = match_reference(plan, records, "ref.fa", "run.bam");
   ASSERT_TRUE(matched.ok()) << matched.failure().message;
