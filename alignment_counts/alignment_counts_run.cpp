@@ -10,8 +10,8 @@
 #include "alignment_counts/reference_fasta.h"
 #include "alignment_counts/reference_match.h"
 #include "alignment_counts/results_writer.h"
-#include "common/chromosome_offsets.h"
-#include "common/output_file.h"
+#include "genome/chromosome_offsets.h"
+#include "engine/output_file.h"
 
 namespace vesmar {
 

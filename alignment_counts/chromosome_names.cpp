@@ -1,6 +1,6 @@
 #include "alignment_counts/chromosome_names.h"
 
-#include "common/chromosome_offsets.h"
+#include "genome/chromosome_offsets.h"
 
 namespace vesmar {
 

@@ -12,7 +12,7 @@
 #include "alignment_counts/genome_plan.h"
 #include "alignment_counts/position_pileup.h"
 #include "alignment_counts/results_writer.h"
-#include "common/failure.h"
+#include "engine/failure.h"
 
 namespace vesmar {
 

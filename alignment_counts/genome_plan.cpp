@@ -3,8 +3,8 @@
 #include <limits>
 
 #include "alignment_counts/chromosome_names.h"
-#include "common/chromosome_offsets.h"
-#include "common/genome_padding.h"
+#include "genome/chromosome_offsets.h"
+#include "genome/genome_padding.h"
 
 namespace vesmar {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "alignment_counts/chromosome_names.h"
-#include "common/chromosome_offsets.h"
+#include "genome/chromosome_offsets.h"
 
 namespace vesmar {
 

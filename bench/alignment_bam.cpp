@@ -10,7 +10,7 @@
 
 #include "bench/read_files.h"
 #include "bench/seeded_streams.h"
-#include "common/bases.h"
+#include "genome/bases.h"
 
 namespace vesmar::bench {
 

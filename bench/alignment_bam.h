@@ -4,7 +4,7 @@
 #include <string>
 
 #include "bench/genome_layout.h"
-#include "common/failure.h"
+#include "engine/failure.h"
 
 namespace vesmar::bench {
 

@@ -11,7 +11,7 @@
 #include "bench/gene_layout.h"
 #include "bench/read_files.h"
 #include "bench/region_records.h"
-#include "common/package_paths.h"
+#include "genome/package_paths.h"
 #include "package_generator/package_folders.h"
 #include "package_generator/region_file.h"
 #include "package_generator/whole_file.h"

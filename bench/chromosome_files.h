@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "bench/genome_layout.h"
-#include "common/failure.h"
+#include "engine/failure.h"
 
 namespace vesmar::bench {
 

@@ -1,7 +1,7 @@
 #include "bench/feature_files.h"
 
 #include "bench/region_records.h"
-#include "common/bases.h"
+#include "genome/bases.h"
 #include "package_generator/feature_locations.h"
 
 namespace vesmar::bench {

@@ -6,7 +6,7 @@
 
 #include "bench/gene_layout.h"
 #include "bench/genome_layout.h"
-#include "common/failure.h"
+#include "engine/failure.h"
 
 namespace vesmar::bench {
 

@@ -4,7 +4,7 @@
 
 #include "chromosome_join/genome_join.h"
 #include "chromosome_join/join_failure.h"
-#include "common/output_file.h"
+#include "engine/output_file.h"
 
 namespace vesmar {
 

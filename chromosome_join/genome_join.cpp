@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "chromosome_join/genome_padding.h"
-#include "common/line_scan.h"
+#include "chromosome_join/padding_writer.h"
+#include "engine/line_scan.h"
 
 namespace vesmar {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "common/package_paths.h"
+#include "genome/package_paths.h"
 #include "examples/example_genome.h"
 #include "examples/example_lanes.h"
 #include "examples/example_sam.h"

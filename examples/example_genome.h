@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/failure.h"
+#include "engine/failure.h"
 #include "package_generator/exon_tables.h"
 #include "package_generator/joined_genome.h"
 #include "package_generator/random_stream.h"

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <set>
 
-#include "common/alignment_windows.h"
-#include "common/bases.h"
+#include "formats/alignment_results/alignment_windows.h"
+#include "genome/bases.h"
 #include "package_generator/alignment_file.h"
 
 namespace vesmar::example {

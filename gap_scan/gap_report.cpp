@@ -3,9 +3,9 @@
 #include <array>
 #include <memory>
 
-#include "common/chromosome_offsets.h"
-#include "common/fixed_width.h"
-#include "common/output_file.h"
+#include "genome/chromosome_offsets.h"
+#include "engine/fixed_width.h"
+#include "engine/output_file.h"
 #include "gap_scan/region_walk.h"
 
 namespace vesmar {

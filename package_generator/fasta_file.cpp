@@ -1,6 +1,6 @@
 #include "package_generator/fasta_file.h"
 
-#include "common/package_paths.h"
+#include "genome/package_paths.h"
 #include "package_generator/package_folders.h"
 #include "package_generator/whole_file.h"
 

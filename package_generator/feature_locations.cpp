@@ -1,6 +1,6 @@
 #include "package_generator/feature_locations.h"
 
-#include "common/package_paths.h"
+#include "genome/package_paths.h"
 #include "package_generator/genetic_code_file.h"
 #include "package_generator/package_folders.h"
 

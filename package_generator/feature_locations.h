@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/failure.h"
+#include "engine/failure.h"
 #include "package_generator/exon_tables.h"
 #include "package_generator/region_file.h"
 

@@ -3,9 +3,9 @@
 #include <array>
 #include <cstring>
 
-#include "common/chromosome_offsets.h"
-#include "common/fixed_width.h"
-#include "point_scan/region_mapping.h"
+#include "genome/chromosome_offsets.h"
+#include "engine/fixed_width.h"
+#include "genome_scan/region_mapping.h"
 
 namespace vesmar {
 

@@ -4,11 +4,11 @@
 #include <optional>
 #include <string>
 
-#include "common/output_file.h"
-#include "point_scan/codon_change.h"
-#include "scan_input/alignment_record.h"
-#include "scan_input/exon_tables.h"
-#include "scan_input/region_table.h"
+#include "engine/output_file.h"
+#include "genome_scan/codon_change.h"
+#include "formats/alignment_results/alignment_record.h"
+#include "formats/feature_locations/exon_tables.h"
+#include "formats/feature_locations/region_table.h"
 
 namespace vesmar {
 

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "common/testing/text_lines.h"
+#include "testing/text_lines.h"
 
 namespace vesmar::generator {
 namespace {

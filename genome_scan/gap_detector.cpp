@@ -1,0 +1,15 @@
+#include "genome_scan/gap_detector.h"
+
+#include "formats/alignment_results/count_pair_reader.h"
+
+namespace vesmar {
+
+Result<GapTable> detect_gaps(LineReader& reader) {
+  GapTable table;
+  GapDetector detector(table);
+  if (Status read = read_count_pairs(reader, detector); !read.ok()) return read.failure();
+  detector.finish();
+  return table;
+}
+
+}  // namespace vesmar
