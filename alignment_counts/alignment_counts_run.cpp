@@ -9,7 +9,6 @@
 #include "alignment_counts/genome_plan.h"
 #include "alignment_counts/reference_fasta.h"
 #include "alignment_counts/reference_match.h"
-#include "alignment_counts/results_writer.h"
 #include "genome/chromosome_offsets.h"
 #include "engine/output_file.h"
 
@@ -35,7 +34,7 @@ std::string other_sequences(const std::vector<SequenceHeader>& sequences, const 
 }
 
 void warn_of_what_is_left_out(const AlignmentInput& input, const GenomePlan& plan, const CountingSummary& summary,
-                              const ResultsWriter& writer, Console& console) {
+                              const AlignmentResultsWriter& writer, Console& console) {
   std::size_t others = 0;
   const std::string named = other_sequences(input.sequences(), plan, summary, others);
   if (others > 0) {
@@ -48,10 +47,10 @@ void warn_of_what_is_left_out(const AlignmentInput& input, const GenomePlan& pla
     console.warn(std::to_string(summary.bases_past_end) + " aligned bases of " + input.path() +
                  " lie beyond the end of their chromosome and were not counted");
   }
-  if (writer.capped_positions() > 0) {
-    console.warn(std::to_string(writer.capped_positions()) +
-                 " positions have more than 999999 WT or mutant reads: their counts are written as 999999, "
-                 "the largest the scanners read");
+  if (const std::int64_t capped = writer.summary().capped_positions; capped > 0) {
+    const std::string largest = std::to_string(kLargestCount);
+    console.warn(std::to_string(capped) + " positions have more than " + largest +
+                 " WT or mutant reads: their counts are written as " + largest + ", the largest the scanners read");
   }
 }
 
@@ -86,7 +85,7 @@ Result<RunOutcome> run_alignment_counts(const AlignmentCountsSettings& settings,
   Result<std::unique_ptr<OutputFile>> file =
       OutputFile::create(settings.results_path, OutputFile::Mode::Replace, OutputFile::Writing::Behind);
   if (!file.ok()) return file.failure();
-  ResultsWriter writer(*file.value());
+  AlignmentResultsWriter writer(*file.value());
   GenomeCounting counting(plan.value(), sequences, settings.rules, load, writer, settings.alignment_path);
   BamRecord read = make_bam_record();
   for (;;) {
@@ -106,8 +105,8 @@ Result<RunOutcome> run_alignment_counts(const AlignmentCountsSettings& settings,
     chromosomes += (chromosomes.empty() ? "" : ", ") + chromosome.name;
   }
   return RunOutcome{{settings.results_path},
-                    {"wrote " + settings.results_path + ": " + std::to_string(writer.positions()) +
-                         " genome positions, " + std::to_string(writer.positions_with_windows()) +
+                    {"wrote " + settings.results_path + ": " + std::to_string(writer.summary().positions) +
+                         " genome positions, " + std::to_string(writer.summary().records_with_windows) +
                          " of them with mutant reads",
                      "counted " + std::to_string(summary.counted_reads) + " of the " + std::to_string(summary.reads) +
                          " reads of " + settings.alignment_path + ", on " + chromosomes}};

@@ -7,6 +7,15 @@ namespace vesmar {
 
 namespace {
 
+void write_counts(AlignmentResultsWriter& writer, const PositionCounts& counts) {
+  if (counts.mut_reads == 0) {
+    writer.add(counts.wt_reads, 0, {}, {});
+    return;
+  }
+  writer.add(counts.wt_reads, counts.mut_reads, std::string_view(counts.windows->read.data(), kWindowLength),
+             std::string_view(counts.windows->reference.data(), kWindowLength));
+}
+
 // Unplaced reads (no sequence) stand after all others in a sorted file.
 std::int64_t order_of_target(std::int32_t target) {
   return target < 0 ? std::numeric_limits<std::int64_t>::max() : target;
@@ -15,7 +24,7 @@ std::int64_t order_of_target(std::int32_t target) {
 }  // namespace
 
 GenomeCounting::GenomeCounting(const GenomePlan& plan, std::span<const SequenceHeader> sequences,
-                               CountingRules rules, LoadChromosome load, ResultsWriter& writer, std::string path)
+                               CountingRules rules, LoadChromosome load, AlignmentResultsWriter& writer, std::string path)
     : plan_(plan),
       sequences_(sequences),
       rules_(rules),
@@ -61,7 +70,7 @@ Status GenomeCounting::add(const bam1_t& read) {
     if (Status begun = begin_chromosome(chromosome); !begun.ok()) return begun;
   }
   ++summary_.counted_reads;
-  pileup_->take_until(read.core.pos + 1, [&](const PositionCounts& counts) { writer_.add(counts); });
+  pileup_->take_until(read.core.pos + 1, [&](const PositionCounts& counts) { write_counts(writer_, counts); });
   pileup_->add(read);
   return {};
 }
@@ -69,7 +78,7 @@ Status GenomeCounting::add(const bam1_t& read) {
 void GenomeCounting::complete_current() {
   if (current_ < 0) return;
   pileup_->take_until(std::numeric_limits<std::int64_t>::max(),
-                      [&](const PositionCounts& counts) { writer_.add(counts); });
+                      [&](const PositionCounts& counts) { write_counts(writer_, counts); });
   summary_.bases_past_end += pileup_->bases_past_end();
   writer_.add_uncovered_until(plan_.chromosomes[static_cast<std::size_t>(current_)].padded_end());
   pileup_.reset();

@@ -11,8 +11,8 @@
 
 #include "alignment_counts/genome_plan.h"
 #include "alignment_counts/position_pileup.h"
-#include "alignment_counts/results_writer.h"
 #include "engine/failure.h"
+#include "formats/alignment_results/results_writer.h"
 
 namespace vesmar {
 
@@ -50,7 +50,7 @@ using LoadChromosome = std::function<Result<std::string>(const PlannedChromosome
 class GenomeCounting {
  public:
   GenomeCounting(const GenomePlan& plan, std::span<const SequenceHeader> sequences, CountingRules rules,
-                 LoadChromosome load, ResultsWriter& writer, std::string path);
+                 LoadChromosome load, AlignmentResultsWriter& writer, std::string path);
 
   // The next read of the file. Fails when it comes before the read before it
   // (the file is not sorted by position) or its chromosome's sequence cannot
@@ -72,7 +72,7 @@ class GenomeCounting {
   std::span<const SequenceHeader> sequences_;
   CountingRules rules_;
   LoadChromosome load_;
-  ResultsWriter& writer_;
+  AlignmentResultsWriter& writer_;
   std::string path_;
   CountingSummary summary_;
   int current_ = -1;  // the plan's chromosome being counted

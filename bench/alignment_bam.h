@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "bench/genome_layout.h"
+#include "bench/synthetic_genome.h"
 #include "engine/failure.h"
 
 namespace vesmar::bench {

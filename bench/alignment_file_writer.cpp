@@ -6,9 +6,9 @@ namespace vesmar::bench {
 
 Result<WrittenAlignment> write_alignment_file(const std::string& path, const Reference& reference, std::uint64_t seed,
                                               std::int64_t positions, bool stress) {
-  Result<generator::AlignmentFile> created = generator::AlignmentFile::create(path);
+  Result<std::unique_ptr<OutputFile>> created = OutputFile::create(path, OutputFile::Mode::Replace);
   if (!created.ok()) return created.failure();
-  generator::AlignmentFile& file = created.value();
+  AlignmentResultsWriter file(*created.value());
   WrittenAlignment written;
   AlignmentSource source(reference, seed, stress);
   for (std::int64_t i = 0; i < positions; ++i) {
@@ -22,7 +22,7 @@ Result<WrittenAlignment> write_alignment_file(const std::string& path, const Ref
     file.add(record.wt_reads, record.mut_reads, std::string_view(windows.read.data(), windows.read.size()),
              std::string_view(windows.reference.data(), windows.reference.size()));
   }
-  if (Status committed = file.commit(); !committed.ok()) return committed.failure();
+  if (Status committed = created.value()->commit(); !committed.ok()) return committed.failure();
   written.file = file.summary();
   return written;
 }

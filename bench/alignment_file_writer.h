@@ -3,16 +3,16 @@
 #include <cstdint>
 #include <string>
 
-#include "bench/genome_layout.h"
+#include "bench/synthetic_genome.h"
 #include "engine/failure.h"
-#include "package_generator/alignment_file.h"
+#include "formats/alignment_results/results_writer.h"
 
 namespace vesmar::bench {
 
 // What was written, for the manifest and for checking the benchmark's
 // expectations (the stress setting's hit count, the file's size).
 struct WrittenAlignment {
-  generator::AlignmentFileSummary file;
+  AlignmentResultsSummary file;
   std::int64_t usual_hits = 0;  // records that pass the hit test with 3 and 2
 };
 

@@ -9,12 +9,12 @@
 #include "bench/chromosome_files.h"
 #include "bench/feature_files.h"
 #include "bench/gene_layout.h"
-#include "bench/read_files.h"
+#include "bench/synthetic_reads.h"
 #include "bench/region_records.h"
 #include "genome/package_paths.h"
 #include "package_generator/package_folders.h"
-#include "package_generator/region_file.h"
-#include "package_generator/whole_file.h"
+#include "formats/feature_locations/region_file_writer.h"
+#include "engine/whole_file.h"
 
 namespace vesmar::bench {
 
@@ -67,7 +67,7 @@ Status write_stress_folder(const GeneratorSettings& settings, const Reference& r
   const std::vector<RegionRecord> regions = stress_regions(
       reference.chromosomes(), settings.seed, settings.scale.positions, settings.scale.stress_region_count());
   const std::string path = generator::path_under(stress_folder, kFeatureLocationsFolder, "cintergenic.txt");
-  if (Status written = generator::write_region_file(path, regions); !written.ok()) return written;
+  if (Status written = write_region_file(path, regions); !written.ok()) return written;
   add_entry(manifest, "stress_regions", static_cast<std::int64_t>(regions.size()));
   // The same alignment file, reached from the second working folder: the
   // link's folder lies four levels below the first working folder.
@@ -133,7 +133,7 @@ Result<std::string> generate_package(const GeneratorSettings& settings) {
     if (Status written = write_stress_folder(settings, reference, manifest); !written.ok()) return written.failure();
   }
 
-  Status written = generator::write_whole_file(manifest_path, [&](OutputFile& file) { file.write(manifest); });
+  Status written = write_whole_file(manifest_path, [&](OutputFile& file) { file.write(manifest); });
   if (!written.ok()) return written.failure();
   return manifest;
 }

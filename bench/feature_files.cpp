@@ -2,14 +2,16 @@
 
 #include "bench/region_records.h"
 #include "genome/bases.h"
-#include "package_generator/feature_locations.h"
+#include "formats/feature_locations/feature_location_files.h"
+#include "package_generator/package_folders.h"
+#include "genome/package_paths.h"
 
 namespace vesmar::bench {
 
 namespace {
 
-std::vector<generator::ExonSequence> exon_sequences(const Reference& reference, const std::vector<Gene>& genes) {
-  std::vector<generator::ExonSequence> sequences;
+std::vector<ExonSequence> exon_sequences(const Reference& reference, const std::vector<Gene>& genes) {
+  std::vector<ExonSequence> sequences;
   for (const Gene& gene : genes) {
     for (const Exon& exon : gene.exons) {
       sequences.push_back({exon_name(gene, exon), exon_sequence(exon, gene.forward, reference)});
@@ -18,8 +20,8 @@ std::vector<generator::ExonSequence> exon_sequences(const Reference& reference, 
   return sequences;
 }
 
-std::vector<generator::ExonFrame> exon_frames(const std::vector<Gene>& genes) {
-  std::vector<generator::ExonFrame> frames;
+std::vector<ExonFrame> exon_frames(const std::vector<Gene>& genes) {
+  std::vector<ExonFrame> frames;
   for (const Gene& gene : genes) {
     for (const Exon& exon : gene.exons) {
       frames.push_back({exon_name(gene, exon), exon.five_prime_skip, exon.three_prime_skip, exon.start_frame});
@@ -45,13 +47,16 @@ std::string exon_sequence(const Exon& exon, bool forward, const Reference& refer
 Result<FeatureSummary> write_feature_files(const std::string& home, const Reference& reference,
                                            const std::vector<Gene>& genes, std::int64_t positions) {
   const auto& chromosomes = reference.chromosomes();
-  const generator::FeatureLocations features{exon_regions(genes, chromosomes),
-                                             intron_regions(genes, chromosomes),
-                                             intergenic_regions(genes, chromosomes, positions),
-                                             exon_sequences(reference, genes),
-                                             exon_frames(genes),
-                                             "Ter"};
-  if (Status written = generator::write_feature_locations(home, features); !written.ok()) return written.failure();
+  const std::vector<TranscriptExons> transcripts = gene_transcripts(genes, chromosomes);
+  const FeatureLocations features{vesmar::exon_regions(transcripts),
+                                  vesmar::intron_regions(transcripts),
+                                  vesmar::intergenic_regions(transcripts, chromosome_stretches(chromosomes, positions),
+                                                             "intergenic"),
+                                  exon_sequences(reference, genes),
+                                  exon_frames(genes),
+                                  "Ter"};
+  const std::string folder = generator::path_under(home, kFeatureLocationsFolder, "");
+  if (Status written = write_feature_locations(folder, features); !written.ok()) return written.failure();
   auto count = [](const auto& list) { return static_cast<std::int64_t>(list.size()); };
   return FeatureSummary{count(genes), count(features.exons), count(features.introns), count(features.intergenic)};
 }

@@ -15,61 +15,29 @@ void sort_by_genome_order(std::vector<RegionRecord>& regions) {
 }  // namespace
 
 std::string exon_name(const Gene& gene, const Exon& exon) {
-  return "gene" + std::to_string(gene.number) + ".exon" + std::to_string(exon.number);
+  return vesmar::exon_name("gene" + std::to_string(gene.number), static_cast<std::size_t>(exon.number));
 }
 
-std::vector<RegionRecord> exon_regions(const std::vector<Gene>& genes, std::span<const Chromosome> chromosomes) {
-  std::vector<RegionRecord> regions;
+std::vector<TranscriptExons> gene_transcripts(const std::vector<Gene>& genes, std::span<const Chromosome> chromosomes) {
+  std::vector<TranscriptExons> transcripts;
+  transcripts.reserve(genes.size());
   for (const Gene& gene : genes) {
-    for (const Exon& exon : gene.exons) {
-      regions.push_back({exon_name(gene, exon), exon.start, exon.end, chromosomes[gene.chromosome].name,
-                         gene.forward});
-    }
+    TranscriptExons& transcript = transcripts.emplace_back();
+    transcript.name = "gene" + std::to_string(gene.number);
+    transcript.chromosome = chromosomes[static_cast<std::size_t>(gene.chromosome)].name;
+    transcript.forward = gene.forward;
+    for (const Exon& exon : gene.exons) transcript.exons.push_back({exon.start, exon.end});
   }
-  sort_by_genome_order(regions);
-  return regions;
+  return transcripts;
 }
 
-std::vector<RegionRecord> intron_regions(const std::vector<Gene>& genes, std::span<const Chromosome> chromosomes) {
-  std::vector<RegionRecord> regions;
-  for (const Gene& gene : genes) {
-    // Intron K lies between exons K and K + 1 of the transcript.
-    for (std::size_t k = 1; k < gene.exons.size(); ++k) {
-      const Exon& before = gene.exons[k - 1];
-      const Exon& after = gene.exons[k];
-      const Exon& low = gene.forward ? before : after;
-      const Exon& high = gene.forward ? after : before;
-      regions.push_back({"gene" + std::to_string(gene.number) + ".intron" + std::to_string(k), low.end + 1,
-                         high.start - 1, chromosomes[gene.chromosome].name, gene.forward});
-    }
-  }
-  sort_by_genome_order(regions);
-  return regions;
-}
-
-std::vector<RegionRecord> intergenic_regions(const std::vector<Gene>& genes, std::span<const Chromosome> chromosomes,
-                                             std::int64_t positions) {
-  std::vector<RegionRecord> regions;
-  int number = 0;
-  auto add = [&](std::int64_t start, std::int64_t end, const Chromosome& chromosome) {
-    if (start <= end) regions.push_back({"intergenic" + std::to_string(++number), start, end, chromosome.name, true});
-  };
-  for (std::size_t c = 0; c < chromosomes.size(); ++c) {
-    const Chromosome& chromosome = chromosomes[c];
+std::vector<ChromosomeStretch> chromosome_stretches(std::span<const Chromosome> chromosomes, std::int64_t positions) {
+  std::vector<ChromosomeStretch> stretches;
+  for (const Chromosome& chromosome : chromosomes) {
     if (chromosome.offset >= positions) break;
-    std::vector<std::pair<std::int64_t, std::int64_t>> spans;
-    for (const Gene& gene : genes) {
-      if (gene.chromosome == static_cast<int>(c)) spans.emplace_back(gene.first(), gene.last());
-    }
-    std::sort(spans.begin(), spans.end());
-    std::int64_t covered_to = chromosome.offset - 1;
-    for (const auto& [first, last] : spans) {
-      add(covered_to + 1, first - 1, chromosome);
-      covered_to = std::max(covered_to, last);
-    }
-    add(covered_to + 1, std::min(chromosome.last_position(), positions) - 1, chromosome);
+    stretches.push_back({chromosome.name, {chromosome.offset, std::min(chromosome.last_position(), positions) - 1}});
   }
-  return regions;
+  return stretches;
 }
 
 std::vector<RegionRecord> stress_regions(std::span<const Chromosome> chromosomes, std::uint64_t seed,

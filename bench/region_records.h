@@ -6,23 +6,20 @@
 #include <vector>
 
 #include "bench/gene_layout.h"
-#include "bench/genome_layout.h"
-#include "package_generator/region_file.h"
+#include "bench/synthetic_genome.h"
+#include "formats/feature_locations/region_file_writer.h"
+#include "formats/feature_locations/transcript_regions.h"
 
 namespace vesmar::bench {
 
-using generator::RegionRecord;
 
-// The regions of the three region files, each in increasing genome order
-// (by start, then end), as the scanners expect them.
-//   exons: "geneN.exonK", K in transcript order;
-//   introns: "geneN.intronK", between exons K and K + 1;
-//   intergenic: "intergenicN", the stretches of each chromosome's own bases
-//   (within the first `positions`) that no gene covers.
-std::vector<RegionRecord> exon_regions(const std::vector<Gene>& genes, std::span<const Chromosome> chromosomes);
-std::vector<RegionRecord> intron_regions(const std::vector<Gene>& genes, std::span<const Chromosome> chromosomes);
-std::vector<RegionRecord> intergenic_regions(const std::vector<Gene>& genes, std::span<const Chromosome> chromosomes,
-                                             std::int64_t positions);
+// The genes as the region files see them: each gene one transcript,
+// "geneN", its exons in transcript order.
+std::vector<TranscriptExons> gene_transcripts(const std::vector<Gene>& genes, std::span<const Chromosome> chromosomes);
+
+// Each chromosome's own bases within the first `positions` (the padding left
+// out), where the intergenic stretches ("intergenicN") lie.
+std::vector<ChromosomeStretch> chromosome_stretches(std::span<const Chromosome> chromosomes, std::int64_t positions);
 
 // `count` short regions ("blockN", 1 to 24 bases, one in twenty of 100 to
 // 199 bases so that it overlaps the next ones) spread evenly over genome

@@ -237,7 +237,8 @@ run_case() {
     echo "DIFFERENT OUTPUTS: $id:$sums" >&2
   fi
   runs_text[$id]=$(echo $times)
-  echo "  $id: median ${median[$id]} s (CPU ${cpu[$id]} s), peak $(mib "$peak_kib") MiB, outputs same: ${same[$id]}" >&2
+  echo "  $id: median ${median[$id]} s (CPU ${cpu[$id]} s), peak $(mib "$peak_kib") MiB, outputs same: ${same[$id]}," \
+       "md5 ${sums##* }" >&2
 }
 
 ratio() {  # ratio A B, or "-" when either is missing

@@ -8,12 +8,12 @@
 #include "examples/example_lanes.h"
 #include "examples/example_sam.h"
 #include "examples/example_sample.h"
-#include "package_generator/alignment_file.h"
+#include "formats/alignment_results/results_writer.h"
 #include "package_generator/fasta_file.h"
-#include "package_generator/feature_locations.h"
+#include "formats/feature_locations/feature_location_files.h"
 #include "package_generator/package_folders.h"
 #include "package_generator/read_files.h"
-#include "package_generator/whole_file.h"
+#include "engine/whole_file.h"
 
 namespace vesmar::example {
 
@@ -23,32 +23,25 @@ constexpr std::uint64_t kSeed = 20090514;
 // The instrument the example's reads come from, as its read files name it.
 constexpr generator::ReadSource kInstrument{"HWI-EAS209", "6", "HWI-EAS209_0006"};
 
-std::vector<generator::RegionRecord> region_records(const std::vector<NamedRegion>& regions) {
-  std::vector<generator::RegionRecord> records;
-  for (const NamedRegion& region : regions) {
-    records.push_back({region.name, generator::region_coordinate(region.span.first),
-                       generator::region_coordinate(region.span.last), kChromosomeName, !region.reverse});
-  }
-  return records;
-}
-
-generator::FeatureLocations feature_locations(const ReferenceGenome& reference) {
-  return {region_records(reference.exons),
-          region_records(reference.introns),
-          region_records(reference.intergenic),
+FeatureLocations feature_locations(const ReferenceGenome& reference) {
+  const ChromosomeStretch chromosome[] = {{kChromosomeName, {0, region_coordinate(kChromosomeLength)}}};
+  return {exon_regions(reference.transcripts),
+          intron_regions(reference.transcripts),
+          intergenic_regions(reference.transcripts, chromosome, "I.intergenic"),
           reference.exon_sequences,
           reference.exon_frames,
           "Stp"};
 }
 
 Status write_alignment(const std::string& path, const std::vector<PositionRecord>& records) {
-  Result<generator::AlignmentFile> created = generator::AlignmentFile::create(path);
+  Result<std::unique_ptr<OutputFile>> created = OutputFile::create(path, OutputFile::Mode::Replace);
   if (!created.ok()) return created.failure();
+  AlignmentResultsWriter file(*created.value());
   for (std::size_t position = 1; position < records.size(); ++position) {
     const PositionRecord& record = records[position];
-    created.value().add(record.wt_reads, record.mut_reads, record.read_window, record.reference_window);
+    file.add(record.wt_reads, record.mut_reads, record.read_window, record.reference_window);
   }
-  return created.value().commit();
+  return created.value()->commit();
 }
 
 // Each lane in the three formats. FASTQ and FASTA leave out the clusters that
@@ -117,14 +110,14 @@ Status write_example(const std::string& home) {
   }
   const std::string alignment = generator::path_under(home, kAlignmentResultsFolder, "Anna_run1.txt");
   if (Status s = write_alignment(alignment, records.value()); !s.ok()) return s;
-  if (Status s = generator::write_feature_locations(home, feature_locations(reference.value())); !s.ok())
-    return s;
+  const std::string features = generator::path_under(home, kFeatureLocationsFolder, "");
+  if (Status s = write_feature_locations(features, feature_locations(reference.value())); !s.ok()) return s;
   const std::string sam = generator::path_under(home, kDesktopFolder, "Anna_run1.sam");
-  if (Status s = generator::write_whole_file(
+  if (Status s = write_whole_file(
           sam, [&](OutputFile& file) { file.write(sam_text(lanes, reads.value(), kInstrument.name_prefix)); });
       !s.ok())
     return s;
-  return generator::write_whole_file(home + "/planted_changes.txt",
+  return write_whole_file(home + "/planted_changes.txt",
                                      [&](OutputFile& file) { file.write(key_text(reads.value())); });
 }
 

@@ -110,11 +110,11 @@ Status place_gene(ReferenceGenome& reference, const GeneModel& gene, RandomStrea
   int offset = 0;
   for (std::size_t k = 0; k < gene.exons.size(); ++k) {
     const Span exon = gene.exons[k];
-    const std::string name = gene.name + ".exon" + std::to_string(k + 1);
+    const std::string name = exon_name(gene.name, k + 1);
     reference.exons.push_back({name, exon, gene.reverse});
     reference.exon_sequences.push_back(
         {name, transcript.substr(static_cast<std::size_t>(offset), static_cast<std::size_t>(exon.length()))});
-    generator::ExonFrame frame{name, 0, 0, 0};
+    ExonFrame frame{name, 0, 0, 0};
     const int exon_end = offset + exon.length();
     frame.five_prime_skip = std::clamp(coding_begin - offset, 0, exon.length());
     frame.three_prime_skip = std::clamp(exon_end - coding_end, 0, exon.length());
@@ -127,7 +127,6 @@ Status place_gene(ReferenceGenome& reference, const GeneModel& gene, RandomStrea
       const Span next = gene.exons[k + 1];
       const Span intron =
           gene.reverse ? Span{next.last + 1, exon.first - 1} : Span{exon.last + 1, next.first - 1};
-      reference.introns.push_back({gene.name + ".intron" + std::to_string(k + 1), intron, gene.reverse});
       const int start = gene.reverse ? intron.last : intron.first;
       const int step = gene.reverse ? -1 : 1;
       const int end = gene.reverse ? intron.first : intron.last;
@@ -140,26 +139,24 @@ Status place_gene(ReferenceGenome& reference, const GeneModel& gene, RandomStrea
   return {};
 }
 
-Span gene_span(const GeneModel& gene) {
-  Span span{gene.exons.front().first, gene.exons.front().last};
+// The gene as the region files see it: one transcript, its exons in
+// region coordinates (genome positions less 1).
+TranscriptExons transcript_of(const GeneModel& gene) {
+  TranscriptExons transcript{gene.name, kChromosomeName, !gene.reverse, {}};
   for (const Span& exon : gene.exons) {
-    span.first = std::min(span.first, exon.first);
-    span.last = std::max(span.last, exon.last);
+    transcript.exons.push_back({region_coordinate(exon.first), region_coordinate(exon.last)});
   }
-  return span;
+  return transcript;
 }
-
-bool by_position(const NamedRegion& a, const NamedRegion& b) { return a.span.first < b.span.first; }
 
 }  // namespace
 
 Result<ReferenceGenome> build_reference(RandomStream& random, const FixedBases& fixed) {
   ReferenceGenome reference;
   reference.chromosome = random_bases(random, kChromosomeLength);
-  std::vector<Span> genes;
   for (const GeneModel& gene : gene_models()) {
     if (Status placed = place_gene(reference, gene, random); !placed.ok()) return placed.failure();
-    genes.push_back(gene_span(gene));
+    reference.transcripts.push_back(transcript_of(gene));
   }
   for (const auto& [position, base] : fixed) {
     char& at = reference.chromosome[static_cast<std::size_t>(position - 1)];
@@ -170,24 +167,6 @@ Result<ReferenceGenome> build_reference(RandomStream& random, const FixedBases& 
     }
     at = base;
   }
-
-  std::sort(genes.begin(), genes.end(), [](const Span& a, const Span& b) { return a.first < b.first; });
-  int next_free = 1;
-  for (const Span& gene : genes) {
-    if (gene.first > next_free) {
-      reference.intergenic.push_back({"I.intergenic" + std::to_string(reference.intergenic.size() + 1),
-                                      {next_free, gene.first - 1},
-                                      false});
-    }
-    next_free = gene.last + 1;
-  }
-  if (next_free <= kChromosomeLength) {
-    reference.intergenic.push_back({"I.intergenic" + std::to_string(reference.intergenic.size() + 1),
-                                    {next_free, kChromosomeLength},
-                                    false});
-  }
-  std::sort(reference.exons.begin(), reference.exons.end(), by_position);
-  std::sort(reference.introns.begin(), reference.introns.end(), by_position);
   return reference;
 }
 

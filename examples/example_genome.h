@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "engine/failure.h"
-#include "package_generator/exon_tables.h"
+#include "formats/feature_locations/exon_table_writer.h"
+#include "formats/feature_locations/transcript_regions.h"
 #include "package_generator/joined_genome.h"
 #include "package_generator/random_stream.h"
 
@@ -38,9 +39,10 @@ inline constexpr int kGenomeLength = static_cast<int>(generator::padded_length(k
 // strand) and the feature location tables that describe them.
 struct ReferenceGenome {
   std::string chromosome;                               // lowercase; index 0 is genome position 1
-  std::vector<NamedRegion> exons, introns, intergenic;  // genome order
-  std::vector<generator::ExonSequence> exon_sequences;  // transcript orientation
-  std::vector<generator::ExonFrame> exon_frames;
+  std::vector<NamedRegion> exons;                       // every gene's, for the bases they decide
+  std::vector<TranscriptExons> transcripts;             // one per gene, its exons in region coordinates
+  std::vector<ExonSequence> exon_sequences;  // transcript orientation
+  std::vector<ExonFrame> exon_frames;
 
   char base(int position) const { return chromosome[static_cast<std::size_t>(position - 1)]; }
   // The base at a position of the genome sequence file, the padding included.

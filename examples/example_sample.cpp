@@ -5,7 +5,6 @@
 
 #include "formats/alignment_results/alignment_windows.h"
 #include "genome/bases.h"
-#include "package_generator/alignment_file.h"
 
 namespace vesmar::example {
 

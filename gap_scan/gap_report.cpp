@@ -5,6 +5,7 @@
 
 #include "genome/chromosome_offsets.h"
 #include "engine/fixed_width.h"
+#include "genome_scan/report_columns.h"
 #include "engine/output_file.h"
 #include "gap_scan/region_walk.h"
 
@@ -12,18 +13,14 @@ namespace vesmar {
 
 namespace {
 
-constexpr Column kNumber{"Number", 11};
-constexpr Column kRegion{"Exon", 19};  // the same heading for introns and intergenic regions
-constexpr Column kChromosome{"Chrom.", 11};
-constexpr Column kStrand{"Strand", 11};
 constexpr Column kStart{"Start", 11};
 constexpr Column kEnd{"End", 11};
 constexpr Column kGenomeStart{"Gen. Pos. Start", 19};
 constexpr Column kGenomeEnd{"Gen. Pos. End", 19};
 constexpr Column kLength{"Length", 11};
 constexpr Column kComments{"Comments", 11};
-constexpr std::array kColumns{kNumber, kRegion,      kChromosome, kStrand,  kStart,
-                              kEnd,    kGenomeStart, kGenomeEnd,  kLength, kComments};
+constexpr std::array kColumns{kNumberColumn, kRegionColumn, kChromosomeColumn, kStrandColumn, kStart,
+                              kEnd,          kGenomeStart,  kGenomeEnd,        kLength,       kComments};
 
 std::string_view comment_text(GapComment comment) {
   switch (comment) {
@@ -54,18 +51,18 @@ std::string_view gap_report_heading() {
 
 std::size_t longest_gap_row(const Region& region) {
   return 8 * (kLongestNumber + 20) + region.name.size() + region.chromosome.size() + region.strand.size() +
-         kRegion.width + kChromosome.width + kStrand.width + 3 + comment_text(GapComment::FlankedByTwoMutants).size() +
-         1;
+         kRegionColumn.width + kChromosomeColumn.width + kStrandColumn.width + 3 +
+         comment_text(GapComment::FlankedByTwoMutants).size() + 1;
 }
 
 char* put_gap_row(char* out, std::int64_t row_number, const GapEntry& gap, const Region& region) {
   const std::int64_t gap_end = gap.gap_end;
   const std::int64_t gap_length = gap.gap_length;
   const std::int64_t region_start = region.start;
-  out = put_number_column(out, row_number, kNumber.width);
-  out = put_column(out, region.name, kRegion.width);
-  out = put_column(out, region.chromosome, kChromosome.width);
-  out = put_column(out, region.strand, kStrand.width);
+  out = put_number_column(out, row_number, kNumberColumn.width);
+  out = put_column(out, region.name, kRegionColumn.width);
+  out = put_column(out, region.chromosome, kChromosomeColumn.width);
+  out = put_column(out, region.strand, kStrandColumn.width);
   out = put_number_column(out, gap_end - gap_length - region_start + 1, kStart.width, true);
   out = put_number_column(out, gap_end - region_start + 1, kEnd.width, true);
   if (std::optional<std::int32_t> offset = chromosome_offset(region.chromosome)) {

@@ -10,6 +10,20 @@ namespace vesmar {
 
 namespace {
 
+// Whether an amino acid's name is one that genetic code tables give stops,
+// in any case.
+bool is_stop(std::string_view amino_acid) {
+  const auto same = [&](std::string_view name) {
+    if (amino_acid.size() != name.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+      const char c = amino_acid[i];
+      if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != name[i]) return false;
+    }
+    return true;
+  };
+  return same("stp") || same("ter") || same("stop") || same("end") || same("*");
+}
+
 constexpr char kAbsentBase = '?';
 
 // A sequence that may be missing, read base by base; every index outside it
@@ -152,6 +166,21 @@ char* CodonChange::put(char* out) const {
   put_text(mut_amino_acid);
   put_text(")        ");
   return out;
+}
+
+std::string_view consequence_of(const CodonChange& change) {
+  const auto unknown = [](const Codon& codon, std::string_view acid) {
+    return codon[0] == '?' || codon[1] == '?' || codon[2] == '?' || acid == kUnknownAminoAcid;
+  };
+  if (unknown(change.wt_codon, change.wt_amino_acid) || unknown(change.mut_codon, change.mut_amino_acid)) {
+    return "unknown";
+  }
+  if (change.wt_amino_acid == change.mut_amino_acid) return "synonymous";
+  const bool was_stop = is_stop(change.wt_amino_acid);
+  const bool is_now_stop = is_stop(change.mut_amino_acid);
+  if (!was_stop && is_now_stop) return "stop_gained";
+  if (was_stop && !is_now_stop) return "stop_lost";
+  return "missense";
 }
 
 }  // namespace vesmar

@@ -87,4 +87,9 @@ CodonChange codon_change(ExonContext& exon, const ExonGeometry& geometry,
                          std::string_view read_window, std::string_view reference_window,
                          const CodonTable& codons);
 
+// What a codon change does to the protein, in the words of the CSQ field:
+// synonymous, missense, stop_gained, stop_lost, or unknown where a base or
+// an amino acid is not known.
+std::string_view consequence_of(const CodonChange& change);
+
 }  // namespace vesmar

@@ -5,16 +5,13 @@
 
 #include "genome/chromosome_offsets.h"
 #include "engine/fixed_width.h"
+#include "genome_scan/report_columns.h"
 #include "genome_scan/region_mapping.h"
 
 namespace vesmar {
 
 namespace {
 
-constexpr Column kNumber{"Number", 11};
-constexpr Column kRegion{"Exon", 19};  // the same heading for introns and intergenic regions
-constexpr Column kChromosome{"Chrom.", 11};
-constexpr Column kStrand{"Strand", 11};
 constexpr Column kPosition{"Position", 11};
 constexpr Column kChromosomePosition{"Chrom. Pos.", 19};
 constexpr Column kCodonChange{"Codon change", 25};  // exon mode only
@@ -24,16 +21,16 @@ constexpr Column kMutReads{"Mut Reads", 11};
 // The rows write the mutant count 19 wide, under a heading of 11.
 constexpr std::size_t kMutReadsValueWidth = 19;
 
-constexpr std::array kExonColumns{kNumber,   kRegion,       kChromosome, kStrand,  kPosition,
-                                  kChromosomePosition, kCodonChange, kAlignment,  kWtReads, kMutReads};
-constexpr std::array kOtherColumns{kNumber,   kRegion,    kChromosome, kStrand, kPosition,
-                                   kChromosomePosition, kAlignment, kWtReads,    kMutReads};
+constexpr std::array kExonColumns{kNumberColumn, kRegionColumn, kChromosomeColumn, kStrandColumn, kPosition,
+                                  kChromosomePosition, kCodonChange, kAlignment, kWtReads, kMutReads};
+constexpr std::array kOtherColumns{kNumberColumn, kRegionColumn, kChromosomeColumn, kStrandColumn, kPosition,
+                                   kChromosomePosition, kAlignment, kWtReads, kMutReads};
 
 // The window picture below a row starts where the codon column (exon mode)
 // or the window column begins: after the columns up to the chromosome
 // position, each with its blank.
-constexpr std::size_t kPictureIndent = kNumber.width + kRegion.width + kChromosome.width + kStrand.width +
-                                       kPosition.width + kChromosomePosition.width + 6;
+constexpr std::size_t kPictureIndent = kNumberColumn.width + kRegionColumn.width + kChromosomeColumn.width +
+                                       kStrandColumn.width + kPosition.width + kChromosomePosition.width + 6;
 constexpr std::size_t kCodonCellWidth = kCodonChange.width + 1;  // with its blank
 constexpr std::size_t kBlanksAfterWindow = 7;
 constexpr std::string_view kMarkerAtThirteenth = "||||||||||||*";
@@ -78,12 +75,12 @@ std::string point_report_heading(bool exon_mode) {
 
 PointReportWriter::RegionColumns::RegionColumns(const Region& region)
     : chromosome_offset(vesmar::chromosome_offset(region.chromosome)) {
-  text.resize(region.name.size() + region.chromosome.size() + region.strand.size() + kRegion.width +
-              kChromosome.width + kStrand.width + 3);
+  text.resize(region.name.size() + region.chromosome.size() + region.strand.size() + kRegionColumn.width +
+              kChromosomeColumn.width + kStrandColumn.width + 3);
   char* out = text.data();
-  out = put_column(out, region.name, kRegion.width);
-  out = put_column(out, region.chromosome, kChromosome.width);
-  out = put_column(out, region.strand, kStrand.width);
+  out = put_column(out, region.name, kRegionColumn.width);
+  out = put_column(out, region.chromosome, kChromosomeColumn.width);
+  out = put_column(out, region.strand, kStrandColumn.width);
   text.resize(static_cast<std::size_t>(out - text.data()));
 }
 
@@ -116,7 +113,7 @@ const std::optional<CodonChange>& PointReportWriter::add(const AlignmentRecord& 
   const std::optional<CodonChange>& change = change_;
   const std::size_t indent = exon_mode_ ? kPictureIndent + kCodonCellWidth : kPictureIndent;
   out_->put_in_place(longest_row(columns_->text, hit, change), [&](char* out) {
-    out = put_number_column(out, row_number_, kNumber.width);
+    out = put_number_column(out, row_number_, kNumberColumn.width);
     std::memcpy(out, columns_->text.data(), columns_->text.size());
     out += columns_->text.size();
     out = put_number_column(out, region_position(region, hit.position), kPosition.width);

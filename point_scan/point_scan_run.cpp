@@ -130,7 +130,9 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
   const std::string vcf_path = companion_path(settings.report_path, ".vcf");
   Result<std::unique_ptr<OutputFile>> report = OutputFile::create(settings.report_path, OutputFile::Mode::Replace, OutputFile::Writing::Behind);
   Result<std::unique_ptr<OutputFile>> vcf = OutputFile::create(vcf_path, OutputFile::Mode::Replace, OutputFile::Writing::Behind);
-  SnpVcfWriter vcf_writer(settings, vcf.ok() ? vcf.value().get() : nullptr);
+  const SnpVcfRun vcf_run{settings.thresholds, settings.first_name, settings.alignment_path,
+                          settings.region_file_name, settings.report_path};
+  SnpVcfWriter vcf_writer(vcf_run, vcf.ok() ? vcf.value().get() : nullptr);
   std::optional<PointReportWriter> writer;
   std::optional<RegionMatcher> matcher;
   std::optional<Failure> tables_failure;

@@ -52,7 +52,7 @@ Counted count(const std::vector<std::string>& sam_lines, CountingRules rules = {
   const std::string path = folder.path("results.txt");
   Result<std::unique_ptr<OutputFile>> file = OutputFile::create(path, OutputFile::Mode::Replace);
   if (!file.ok()) return {file.failure(), "", {}};
-  ResultsWriter writer(*file.value());
+  AlignmentResultsWriter writer(*file.value());
   GenomeCounting counting(plan, kHeader, rules, load, writer, "run.sam");
   Status status;
   for (const std::string& line : sam_lines) {

@@ -8,6 +8,7 @@
 #endif
 
 #include "engine/line_scan.h"
+#include "formats/alignment_results/count_limits.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -70,7 +71,6 @@ inline std::uint64_t prefix_parity(std::uint64_t x) {
 // characters) make up the records and longer lines are passed over, a count
 // line that begins with "1" to "9" (at least one WT read) and "0".
 enum class QuickRecord { NoMutantReads, WildTypeOnly };
-inline constexpr std::size_t kLongestCountLine = 6;
 
 // Finds the ends of lines near a walk's current chunk from the line feeds
 // it has already found there, and from the text beyond them.

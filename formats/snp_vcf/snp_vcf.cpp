@@ -42,25 +42,11 @@ std::string_view gene_of(std::string_view exon_name) {
   return gene.empty() ? exon_name : gene;
 }
 
-// Whether an amino acid's name is one that genetic code tables give stops,
-// in any case.
-bool is_stop(std::string_view amino_acid) {
-  const auto same = [&](std::string_view name) {
-    if (amino_acid.size() != name.size()) return false;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-      const char c = amino_acid[i];
-      if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != name[i]) return false;
-    }
-    return true;
-  };
-  return same("stp") || same("ter") || same("stop") || same("end") || same("*");
-}
-
 char capital(char base) { return base >= 'a' && base <= 'z' ? static_cast<char>(base - 'a' + 'A') : base; }
 
 bool is_capital_base(char base) { return base == 'A' || base == 'C' || base == 'G' || base == 'T'; }
 
-std::string header(const PointScanSettings& settings) {
+std::string header(const SnpVcfRun& settings) {
   std::ostringstream ratio;
   ratio << settings.thresholds.mut_wt_ratio;
   std::string text =
@@ -69,9 +55,9 @@ std::string header(const PointScanSettings& settings) {
       "##vesmar_ratio=" + ratio.str() + "\n"
       "##vesmar_min_mut_reads=" + std::to_string(settings.thresholds.min_mut_reads) + "\n"
       "##vesmar_regions=" + std::string(region_kind(settings.region_file_name)) + "\n"
-      "##vesmar_alignment_results=" + settings.alignment_path + "\n"
+      "##vesmar_alignment_results=" + std::string(settings.alignment_path) + "\n"
       "##vesmar_region_file=" + path_in(kFeatureLocationsFolder, settings.region_file_name) + "\n"
-      "##vesmar_report=" + settings.report_path + "\n";
+      "##vesmar_report=" + std::string(settings.report_path) + "\n";
   for (const std::string_view chromosome : kChromosomeNames) text += "##contig=<ID=" + std::string(chromosome) + ">\n";
   text +=
       "##INFO=<ID=REGION,Number=1,Type=String,Description=\"The region the SNP lies in or next to (the "
@@ -99,24 +85,9 @@ std::string_view class_of(std::string_view region_file_name) {
 
 }  // namespace
 
-std::string_view consequence_of(const CodonChange& change) {
-  const auto unknown = [](const Codon& codon, std::string_view acid) {
-    return codon[0] == '?' || codon[1] == '?' || codon[2] == '?' || acid == kUnknownAminoAcid;
-  };
-  if (unknown(change.wt_codon, change.wt_amino_acid) || unknown(change.mut_codon, change.mut_amino_acid)) {
-    return "unknown";
-  }
-  if (change.wt_amino_acid == change.mut_amino_acid) return "synonymous";
-  const bool was_stop = is_stop(change.wt_amino_acid);
-  const bool is_now_stop = is_stop(change.mut_amino_acid);
-  if (!was_stop && is_now_stop) return "stop_gained";
-  if (was_stop && !is_now_stop) return "stop_lost";
-  return "missense";
-}
-
-SnpVcfWriter::SnpVcfWriter(const PointScanSettings& settings, OutputFile* out)
-    : out_(out), region_class_(class_of(settings.region_file_name)) {
-  if (out_ != nullptr) out_->write(header(settings));
+SnpVcfWriter::SnpVcfWriter(const SnpVcfRun& run, OutputFile* out)
+    : out_(out), region_class_(class_of(run.region_file_name)) {
+  if (out_ != nullptr) out_->write(header(run));
 }
 
 void SnpVcfWriter::prepare(const Region& region) {

@@ -7,7 +7,7 @@
 
 #include "engine/output_file.h"
 #include "genome_scan/codon_change.h"
-#include "point_scan/point_scan_settings.h"
+#include "genome_scan/hit_test.h"
 #include "formats/alignment_results/alignment_record.h"
 #include "formats/feature_locations/region_table.h"
 
@@ -30,11 +30,21 @@ namespace vesmar {
 //
 // Texts that VCF does not allow in a value (blanks, ";", "=", ",", "|" in
 // CSQ, "%") are written %XX.
+//
+// The header records the run's settings (SnpVcfRun).
+struct SnpVcfRun {
+  HitThresholds thresholds;
+  std::string_view first_name;        // names the sample column
+  std::string_view alignment_path;
+  std::string_view region_file_name;  // "cexons.txt", "cintrons.txt" or "cintergenic.txt"
+  std::string_view report_path;
+};
+
 class SnpVcfWriter {
  public:
-  // Writes the header, with the run's settings; `out` may be null (no file:
-  // the records are only counted).
-  SnpVcfWriter(const PointScanSettings& settings, OutputFile* out);
+  // Writes the header; `out` may be null (no file: the records are only
+  // counted).
+  SnpVcfWriter(const SnpVcfRun& run, OutputFile* out);
 
   // The record of a report row: the hit, its region and, for a coding exon
   // hit, its codon change.
@@ -66,10 +76,5 @@ class SnpVcfWriter {
   std::int64_t off_chromosomes_ = 0;
   std::int64_t without_base_change_ = 0;
 };
-
-// What a codon change does to the protein, in the words of the CSQ field:
-// synonymous, missense, stop_gained, stop_lost, or unknown where a base or
-// an amino acid is not known.
-std::string_view consequence_of(const CodonChange& change);
 
 }  // namespace vesmar

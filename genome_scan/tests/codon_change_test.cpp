@@ -136,5 +136,25 @@ TEST_F(CodonChange, NegativeOffsetsStayInsideTheSequences) {
   EXPECT_EQ(change("g.exon2", false, 1, -2, 9, 1, 'c'), "caa(QQQ)->cca(PPP)        ");
 }
 
+TEST(CodonConsequence, InTheWordsOfVcfCsq) {
+  const struct {
+    vesmar::CodonChange change;
+    std::string_view consequence;
+  } cases[] = {
+      {{{'g', 'g', 'a'}, {'g', 'g', 'g'}, "Gly", "Gly"}, "synonymous"},
+      {{{'g', 'g', 'a'}, {'a', 'g', 'a'}, "Gly", "Arg"}, "missense"},
+      {{{'t', 'g', 'g'}, {'t', 'a', 'g'}, "Trp", "Stp"}, "stop_gained"},
+      {{{'t', 'g', 'g'}, {'t', 'a', 'g'}, "Trp", "*"}, "stop_gained"},
+      {{{'t', 'a', 'a'}, {'c', 'a', 'a'}, "Ter", "Gln"}, "stop_lost"},
+      {{{'t', 'a', 'a'}, {'t', 'a', 'g'}, "Stp", "Stp"}, "synonymous"},
+      {{{'g', '?', 'a'}, {'a', 'g', 'a'}, "???", "Arg"}, "unknown"},
+      {{{'g', 'g', 'a'}, {'?', 'g', 'a'}, "Gly", "???"}, "unknown"},
+      {{{'g', 'g', 'a'}, {'n', 'g', 'a'}, "Gly", "???"}, "unknown"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(consequence_of(c.change), c.consequence) << c.change.wt_amino_acid << ">" << c.change.mut_amino_acid;
+  }
+}
+
 }  // namespace
 }  // namespace vesmar

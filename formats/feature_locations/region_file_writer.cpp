@@ -1,10 +1,10 @@
-#include "package_generator/region_file.h"
+#include "formats/feature_locations/region_file_writer.h"
 
 #include <array>
 
-#include "package_generator/whole_file.h"
+#include "engine/whole_file.h"
 
-namespace vesmar::generator {
+namespace vesmar {
 
 Status write_region_file(const std::string& path, const std::vector<RegionRecord>& regions) {
   return write_line_groups(path, regions, [](const RegionRecord& region) {
@@ -13,4 +13,4 @@ Status write_region_file(const std::string& path, const std::vector<RegionRecord
   });
 }
 
-}  // namespace vesmar::generator
+}  // namespace vesmar

@@ -1,4 +1,4 @@
-#include "bench/read_files.h"
+#include "bench/synthetic_reads.h"
 
 #include <algorithm>
 

@@ -7,11 +7,14 @@
 
 #include "engine/failure.h"
 
-namespace vesmar::generator {
+namespace vesmar {
 
-// One region of a region file (cexons.txt, cintrons.txt, cintergenic.txt).
-// Its coordinates are genome positions less 1: it covers the genome
-// positions start + 1 to end + 1.
+// One region of a region file (cexons.txt, cintrons.txt, cintergenic.txt),
+// as it is written. Its coordinates are genome positions less 1: it covers
+// the genome positions start + 1 to end + 1. Alike in shape to the reader's
+// Region (region_table.h) but apart from it on purpose: a writer's region
+// owns its name and knows its strand as a direction, while the reader keeps
+// the file's texts as they stand, in its table's arena.
 struct RegionRecord {
   std::string name;
   std::int64_t start = 0;
@@ -26,4 +29,4 @@ constexpr std::int64_t region_coordinate(std::int64_t genome_position) { return 
 // strand "1" or "-1"), in the order given.
 Status write_region_file(const std::string& path, const std::vector<RegionRecord>& regions);
 
-}  // namespace vesmar::generator
+}  // namespace vesmar

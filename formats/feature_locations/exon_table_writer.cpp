@@ -1,11 +1,11 @@
-#include "package_generator/exon_tables.h"
+#include "formats/feature_locations/exon_table_writer.h"
 
 #include <array>
 #include <string_view>
 
-#include "package_generator/whole_file.h"
+#include "engine/whole_file.h"
 
-namespace vesmar::generator {
+namespace vesmar {
 
 Status write_exon_sequences(const std::string& path, const std::vector<ExonSequence>& exons) {
   return write_line_groups(path, exons, [](const ExonSequence& exon) {
@@ -21,4 +21,4 @@ Status write_exon_frames(const std::string& path, const std::vector<ExonFrame>& 
   });
 }
 
-}  // namespace vesmar::generator
+}  // namespace vesmar

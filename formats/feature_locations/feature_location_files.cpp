@@ -1,13 +1,11 @@
-#include "package_generator/feature_locations.h"
+#include "formats/feature_locations/feature_location_files.h"
 
-#include "genome/package_paths.h"
-#include "package_generator/genetic_code_file.h"
-#include "package_generator/package_folders.h"
+#include "formats/feature_locations/genetic_code_writer.h"
 
-namespace vesmar::generator {
+namespace vesmar {
 
-Status write_feature_locations(const std::string& home, const FeatureLocations& features) {
-  auto path = [&](std::string_view name) { return path_under(home, kFeatureLocationsFolder, name); };
+Status write_feature_locations(const std::string& folder, const FeatureLocations& features) {
+  auto path = [&](std::string_view name) { return folder + std::string(name); };
   if (Status s = write_region_file(path("cexons.txt"), features.exons); !s.ok()) return s;
   if (Status s = write_region_file(path("cintrons.txt"), features.introns); !s.ok()) return s;
   if (Status s = write_region_file(path("cintergenic.txt"), features.intergenic); !s.ok()) return s;
@@ -16,4 +14,4 @@ Status write_feature_locations(const std::string& home, const FeatureLocations& 
   return write_genetic_code(path("genetic_code.txt"), features.stop_name);
 }
 
-}  // namespace vesmar::generator
+}  // namespace vesmar

@@ -1,4 +1,4 @@
-#include "bench/genome_layout.h"
+#include "bench/synthetic_genome.h"
 
 #include "genome/chromosome_offsets.h"
 

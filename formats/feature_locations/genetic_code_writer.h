@@ -5,7 +5,7 @@
 
 #include "engine/failure.h"
 
-namespace vesmar::generator {
+namespace vesmar {
 
 // genetic_code.txt: the standard genetic code, one line per codon, the 64
 // codons in lowercase (ttt, ttc, tta, ttg, tct, ...), each followed by its
@@ -14,4 +14,4 @@ namespace vesmar::generator {
 std::string genetic_code_text(std::string_view stop_name);
 Status write_genetic_code(const std::string& path, std::string_view stop_name);
 
-}  // namespace vesmar::generator
+}  // namespace vesmar

@@ -5,10 +5,10 @@
 
 #include "engine/failure.h"
 
-namespace vesmar::generator {
+namespace vesmar {
 
 // The two exon tables that the point scanner reads beside cexons.txt, each
-// exon under its name there.
+// exon under its name there, as they are written (exon_tables.h reads them).
 
 // exon_sequences.txt: two lines per exon, its name and its bases in
 // transcript orientation (the reverse complement of the genome on the
@@ -30,4 +30,4 @@ struct ExonFrame {
 };
 Status write_exon_frames(const std::string& path, const std::vector<ExonFrame>& exons);
 
-}  // namespace vesmar::generator
+}  // namespace vesmar

@@ -1,8 +1,8 @@
-#include "package_generator/genetic_code_file.h"
+#include "formats/feature_locations/genetic_code_writer.h"
 
-#include "package_generator/whole_file.h"
+#include "engine/whole_file.h"
 
-namespace vesmar::generator {
+namespace vesmar {
 
 namespace {
 
@@ -36,4 +36,4 @@ Status write_genetic_code(const std::string& path, std::string_view stop_name) {
   return write_whole_file(path, [&](OutputFile& file) { file.write(genetic_code_text(stop_name)); });
 }
 
-}  // namespace vesmar::generator
+}  // namespace vesmar

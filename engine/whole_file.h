@@ -7,7 +7,7 @@
 #include "engine/failure.h"
 #include "engine/output_file.h"
 
-namespace vesmar::generator {
+namespace vesmar {
 
 // Writes the file at `path` in one go: `fill(OutputFile&)` writes its bytes,
 // and the new file takes the place of an older one only once every byte has
@@ -37,4 +37,4 @@ Status write_line_groups(const std::string& path, const Items& items, LinesOf li
   });
 }
 
-}  // namespace vesmar::generator
+}  // namespace vesmar

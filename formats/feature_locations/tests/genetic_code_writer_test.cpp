@@ -1,4 +1,4 @@
-#include "package_generator/genetic_code_file.h"
+#include "formats/feature_locations/genetic_code_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 
 #include "testing/text_lines.h"
 
-namespace vesmar::generator {
+namespace vesmar {
 namespace {
 
 TEST(GeneticCode, ListsTheSixtyFourCodonsInOrderAndNamesStopsAsGiven) {
@@ -24,4 +24,4 @@ TEST(GeneticCode, ListsTheSixtyFourCodonsInOrderAndNamesStopsAsGiven) {
 }
 
 }  // namespace
-}  // namespace vesmar::generator
+}  // namespace vesmar

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "engine/failure.h"
-#include "package_generator/exon_tables.h"
-#include "package_generator/region_file.h"
+#include "formats/feature_locations/exon_table_writer.h"
+#include "formats/feature_locations/region_file_writer.h"
 
-namespace vesmar::generator {
+namespace vesmar {
 
 // What the six feature location files of a package hold, each list in the
 // order its file gives it.
@@ -21,7 +21,8 @@ struct FeatureLocations {
   std::string_view stop_name;  // what genetic_code.txt calls a stop codon
 };
 
-// Writes the six files into Desktop/vesmar/Feature_locations/ under `home`.
-Status write_feature_locations(const std::string& home, const FeatureLocations& features);
+// Writes the six files into `folder` (a Feature_locations folder, its path
+// ending in "/"), each replacing an older one only once it is whole.
+Status write_feature_locations(const std::string& folder, const FeatureLocations& features);
 
-}  // namespace vesmar::generator
+}  // namespace vesmar

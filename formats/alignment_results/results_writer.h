@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "engine/output_file.h"
+#include "formats/alignment_results/count_limits.h"
+
+namespace vesmar {
+
+// What an alignment results file holds, as it is written.
+struct AlignmentResultsSummary {
+  std::int64_t positions = 0;  // the last record's genome position
+  std::int64_t lines = 0;
+  std::int64_t bytes = 0;
+  std::int64_t records_with_windows = 0;
+  std::int64_t uncovered_positions = 0;  // the counts 0 and 0
+  std::int64_t capped_positions = 0;     // a count above kLargestCount, written as that
+};
+
+// Writes the alignment results file's records, one per genome position from
+// position 1 on, the padding included: the WT and mutant counts on lines of
+// their own and, when the mutant count is not 0, the read's and the
+// reference's window (alignment_windows.h).
+class AlignmentResultsWriter {
+ public:
+  explicit AlignmentResultsWriter(OutputFile& file) : file_(file) {}
+
+  // The record of the next position; the windows are written only when
+  // mut_reads is not 0.
+  void add(std::int32_t wt_reads, std::int32_t mut_reads, std::string_view read_window,
+           std::string_view reference_window);
+  // `count` positions that no read covers (or padding): the counts 0 and 0.
+  void add_uncovered(std::int64_t count);
+  // Records up to genome position `position` that no read covers.
+  void add_uncovered_until(std::int64_t position) {
+    if (position > summary_.positions) add_uncovered(position - summary_.positions);
+  }
+
+  const AlignmentResultsSummary& summary() const { return summary_; }
+
+ private:
+  OutputFile& file_;
+  AlignmentResultsSummary summary_;
+};
+
+}  // namespace vesmar
