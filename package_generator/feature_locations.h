@@ -1,11 +1,14 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/failure.h"
+#include "common/output_file.h"
 #include "package_generator/exon_tables.h"
+#include "package_generator/genetic_code_file.h"
 #include "package_generator/region_file.h"
 
 namespace vesmar::generator {
@@ -19,9 +22,17 @@ struct FeatureLocations {
   std::vector<ExonSequence> exon_sequences;
   std::vector<ExonFrame> exon_frames;
   std::string_view stop_name;  // what genetic_code.txt calls a stop codon
+  std::string_view amino_acids = kStandardAminoAcids;  // the translation table (genetic_code_file.h)
 };
 
-// Writes the six files into Desktop/vesmar/Feature_locations/ under `home`.
+// The six files in Desktop/vesmar/Feature_locations/ under `home`, filled
+// but not yet in place, for a caller that puts them in place together with
+// files of its own (commit_together): the older files stay until then.
+Result<std::vector<std::unique_ptr<OutputFile>>> fill_feature_locations(const std::string& home,
+                                                                        const FeatureLocations& features);
+
+// Writes the six files there, replacing older ones together: either all six
+// or none.
 Status write_feature_locations(const std::string& home, const FeatureLocations& features);
 
 }  // namespace vesmar::generator
