@@ -66,12 +66,11 @@ Result<GeneModels> read_gene_models(const FeatureImportSettings& settings, const
 void warn_of(const ModelCounts& counts, const std::string& annotation, Console& console) {
   if (counts.unknown_sequence_features > 0) {
     console.warn(counts_text(counts.unknown_sequence_features) + " of " + annotation +
-                 " lie on sequences that the FASTA files lack (" + joined(counts.unknown_sequences) +
-                 "): left out");
+                 " on sequences that the FASTA files lack (" + joined(counts.unknown_sequences) + ") left out");
   }
   if (counts.phase_disagreements > 0) {
     console.warn(counted(counts.phase_disagreements, "CDS line of ", "CDS lines of ") + annotation +
-                 " give a phase that the coding bases before it contradict: the frames follow the coding bases");
+                 " with a phase that the coding bases before it contradict: the frames follow the coding bases");
   }
   if (counts.renamed_transcripts > 0) {
     console.warn(counted(counts.renamed_transcripts, "transcript name", "transcript names") +
@@ -86,17 +85,21 @@ void warn_of(const ModelCounts& counts, const std::string& annotation, Console& 
 }
 
 std::vector<std::string> summary_of(const GeneModels& models, const generator::FeatureLocations& tables,
-                                    std::size_t chosen, const FeatureImportSettings& settings) {
+                                    std::size_t chosen, const FeatureImportSettings& settings,
+                                    const std::vector<std::string>& files, std::size_t chromosomes) {
   const ModelCounts& counts = models.counts;
+  const auto size = [](const auto& list) { return static_cast<std::int64_t>(list.size()); };
   std::vector<std::string> summary = {
       "read " + counted(counts.genes, "gene", "genes") + " and " + counted(counts.transcripts, "transcript", "transcripts") +
-          " (" + std::to_string(counts.coding_transcripts) + " coding) from " + settings.annotation_path,
-      "wrote " + counted(static_cast<std::int64_t>(chosen), "transcript", "transcripts") + " (" +
-          (settings.all_transcripts ? "every coding one" : "one per gene") + "): " +
-          counted(static_cast<std::int64_t>(tables.exons.size()), "exon", "exons") + ", " +
-          counted(static_cast<std::int64_t>(tables.introns.size()), "intron", "introns") + ", " +
-          counted(static_cast<std::int64_t>(tables.intergenic.size()), "intergenic stretch", "intergenic stretches") +
-          ", genetic code " + std::to_string(settings.genetic_code)};
+          " (" + std::to_string(counts.coding_transcripts) + " coding) from " + settings.annotation_path + ", kept " +
+          counted(static_cast<std::int64_t>(chosen), "transcript", "transcripts") + " (" +
+          (settings.all_transcripts ? "every coding one" : "one per gene") + ")",
+      "wrote " + files[0] + ": " + counted(size(tables.exons), "exon", "exons"),
+      "wrote " + files[1] + ": " + counted(size(tables.introns), "intron", "introns"),
+      "wrote " + files[2] + ": " + counted(size(tables.intergenic), "intergenic stretch", "intergenic stretches"),
+      "wrote " + files[3] + " and " + files[4] + ": their bases and frames",
+      "wrote " + files[5] + ": NCBI translation table " + std::to_string(settings.genetic_code)};
+  if (files.size() > 6) summary.push_back("wrote " + files[6] + ": " + counted(static_cast<std::int64_t>(chromosomes), "chromosome", "chromosomes"));
   std::vector<std::string> left_out;
   if (counts.unknown_sequence_features > 0) {
     left_out.push_back(counts_text(counts.unknown_sequence_features) + " on sequences the FASTA files lack");
@@ -105,8 +108,8 @@ std::vector<std::string> summary_of(const GeneModels& models, const generator::F
     left_out.push_back(counts_text(counts.skipped_features) + " on sequences left out by name");
   }
   if (counts.parentless_parts > 0) {
-    left_out.push_back(counted(counts.parentless_parts, "exon or CDS line", "exon or CDS lines") +
-                       " that name no transcript (old gene models)");
+    left_out.push_back(counted(counts.parentless_parts, "exon or CDS line that names", "exon or CDS lines that name") +
+                       " no transcript (old gene models)");
   }
   if (counts.unsplittable_transcripts > 0) {
     left_out.push_back(counted(counts.unsplittable_transcripts, "transcript", "transcripts") +
@@ -158,7 +161,7 @@ Result<RunOutcome> run_feature_import(const FeatureImportSettings& settings, Con
     outcome.files.push_back(file->path());
   }
   if (Status written = commit_together(together); !written.ok()) return written.failure();
-  outcome.summary = summary_of(models.value(), tables, chosen.size(), settings);
+  outcome.summary = summary_of(models.value(), tables, chosen.size(), settings, outcome.files, chromosomes.chromosomes.size());
   console.print("Done.\n");
   return outcome;
 }
