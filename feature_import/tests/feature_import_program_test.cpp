@@ -353,6 +353,26 @@ TEST(FeatureImportProgram, BadInputFailsNamingTheFileAndLineAndReplacesNothing) 
   }
 }
 
+TEST(FeatureImportProgram, AFullDiskReplacesNoFile) {
+  ScratchFolder folder;
+  std::string annotation;
+  for (int gene = 0; gene < 400; ++gene) {
+    annotation += gff("I", "CDS", 10 * gene + 1, 10 * gene + 6, '+', "0", "Parent=transcript" + std::to_string(gene));
+  }
+  folder.write("Desktop/many.gff3", annotation);
+  folder.write("Desktop/I.fa", fasta("I", std::string(4000, 'a')));
+  for (std::size_t i = 0; i + 1 < kFiles.size(); ++i) folder.write(kFolder + kFiles[i], "older\n");
+  const ProgramRun run = testing::run_program(kBinary, folder, "", {"--annotation", "many.gff3", "--fasta", "I.fa"},
+                                              testing::RunLimits{8192});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err.substr(run.err.find("Feature_import: ")),
+            "Feature_import: cannot write " + kFolder + "cexons.txt: File too large\n");
+  EXPECT_EQ(folder.list(kFolder), (std::vector<std::string>{"cexons.txt", "cintergenic.txt", "cintrons.txt",
+                                                            "exon_frames.txt", "exon_sequences.txt",
+                                                            "genetic_code.txt"}));
+  for (std::size_t i = 0; i + 1 < kFiles.size(); ++i) EXPECT_EQ(folder.read(kFolder + kFiles[i]), "older\n");
+}
+
 // WormBase's sample (GFF3, its UTRs as lines of their own) and Ensembl's GTF
 // of the same gene, on a chromosome I made long enough for it: the same
 // exons, coding parts and frames, but for the end of the 3' UTR, which the
