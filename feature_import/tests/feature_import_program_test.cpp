@@ -414,7 +414,9 @@ TEST(FeatureImportProgram, WormBaseAndEnsemblSamplesGiveTheSameExons) {
   EXPECT_EQ(flavours[0][29], "B0019.1.exon15 0 163 1");
   EXPECT_EQ(flavours[1][29], "B0019.1.exon15 0 166 1");
   for (std::size_t i = 1; i < 29; ++i) {
-    if (i != 15) EXPECT_EQ(flavours[0][i], flavours[1][i]);
+    if (i != 15) {
+      EXPECT_EQ(flavours[0][i], flavours[1][i]);
+    }
   }
 }
 
