@@ -28,6 +28,14 @@ std::string counted(std::int64_t count, std::string_view one, std::string_view m
 
 std::string counts_text(std::int64_t features) { return counted(features, "feature line", "feature lines"); }
 
+// The first names of a list, and how many more there are.
+std::string first_names(const std::vector<std::string>& names) {
+  constexpr std::size_t kShown = 10;
+  if (names.size() <= kShown) return joined(names);
+  return joined(std::vector<std::string>(names.begin(), names.begin() + kShown)) + " and " +
+         std::to_string(names.size() - kShown) + " more";
+}
+
 // The genome's layout: the package's layout file when there is one (it must
 // agree with the FASTA files), else the one the FASTA files give, which is
 // then written beside the feature location files.
@@ -66,7 +74,7 @@ Result<GeneModels> read_gene_models(const FeatureImportSettings& settings, const
 void warn_of(const ModelCounts& counts, const std::string& annotation, Console& console) {
   if (counts.unknown_sequence_features > 0) {
     console.warn(counts_text(counts.unknown_sequence_features) + " of " + annotation +
-                 " on sequences that the FASTA files lack (" + joined(counts.unknown_sequences) + ") left out");
+                 " on sequences that the FASTA files lack (" + first_names(counts.unknown_sequences) + ") left out");
   }
   if (counts.phase_disagreements > 0) {
     console.warn(counted(counts.phase_disagreements, "CDS line of ", "CDS lines of ") + annotation +

@@ -96,6 +96,13 @@ std::optional<std::vector<CodingPiece>> coding_pieces(const std::vector<Part>& p
   return joined;
 }
 
+// What a sequence name of the annotation stands for, looked up once per
+// name (an annotation of a draft genome names thousands of scaffolds).
+struct Place {
+  bool skipped = false;                    // left out by name
+  std::optional<std::size_t> chromosome;  // in the layout; nothing: the FASTA files lack it
+};
+
 std::string renamed(std::string name) {
   for (std::size_t at = name.find("exon"); at != std::string::npos; at = name.find("exon", at + 4)) name[at] = 'E';
   return name;
@@ -132,6 +139,7 @@ struct GeneModelBuilder::State {
   std::vector<std::string> transcript_keys;
   std::vector<PartsOf> transcripts;
   std::unordered_map<std::string, Record> records;
+  std::unordered_map<std::string, Place> places;
   ModelCounts counts;
 
   bool is_skipped(std::string_view sequence) const {
@@ -140,18 +148,24 @@ struct GeneModelBuilder::State {
     });
   }
 
+  const Place& place_of(std::string_view sequence) {
+    const auto known = places.find(std::string(sequence));
+    if (known != places.end()) return known->second;
+    Place place{is_skipped(sequence), std::nullopt};
+    if (!place.skipped) place.chromosome = find_chromosome(layout, sequence);
+    if (!place.skipped && !place.chromosome) counts.unknown_sequences.emplace_back(sequence);
+    return places.emplace(std::string(sequence), place).first->second;
+  }
+
   Result<std::optional<std::size_t>> chromosome_of(const AnnotationFeature& feature) {
-    if (is_skipped(feature.sequence)) {
+    const Place& place = place_of(feature.sequence);
+    if (place.skipped) {
       ++counts.skipped_features;
       return std::optional<std::size_t>();
     }
-    const std::optional<std::size_t> found = find_chromosome(layout, feature.sequence);
+    const std::optional<std::size_t> found = place.chromosome;
     if (!found) {
       ++counts.unknown_sequence_features;
-      if (std::find(counts.unknown_sequences.begin(), counts.unknown_sequences.end(), feature.sequence) ==
-          counts.unknown_sequences.end()) {
-        counts.unknown_sequences.emplace_back(feature.sequence);
-      }
       return std::optional<std::size_t>();
     }
     const LayoutChromosome& chromosome = layout.chromosomes[*found];
@@ -175,7 +189,7 @@ struct GeneModelBuilder::State {
 };
 
 GeneModelBuilder::GeneModelBuilder(const ChromosomeLayout& layout, std::vector<std::string> skipped)
-    : state_(new State{layout, std::move(skipped), {}, {}, {}, {}, {}}) {}
+    : state_(new State{layout, std::move(skipped), {}, {}, {}, {}, {}, {}}) {}
 
 GeneModelBuilder::~GeneModelBuilder() = default;
 
