@@ -32,10 +32,14 @@ std::string listed(const std::vector<std::string>& items, std::string_view last_
   return text;
 }
 
+bool must_be_given(const AnswerOption& option) {
+  return option.default_value.empty() && !option.optional && option.takes != OptionTakes::Nothing;
+}
+
 Status check_complete(const CommandLineSyntax& syntax, const Arguments& arguments) {
   std::vector<std::string> missing;
   for (const AnswerOption& option : syntax.answers) {
-    if (option.default_value.empty() && !arguments.values.contains(option.name)) {
+    if (must_be_given(option) && !arguments.values.contains(option.name)) {
       missing.push_back("--" + std::string(option.name));
     }
   }
@@ -48,6 +52,12 @@ Status check_complete(const CommandLineSyntax& syntax, const Arguments& argument
 }  // namespace
 
 Failure usage_failure(std::string message) { return Failure{std::move(message), kUsageStatus}; }
+
+const std::vector<std::string>& Arguments::all(std::string_view name) const {
+  static const std::vector<std::string> kNone;
+  const auto found = lists.find(name);
+  return found == lists.end() ? kNone : found->second;
+}
 
 namespace {
 
@@ -115,18 +125,25 @@ Result<CommandLine> parse_command_line(int argc, char** argv, const CommandLineS
     } else if (argument.starts_with("--")) {
       const std::size_t equals = argument.find('=');
       const std::string_view name = argument.substr(2, equals == std::string_view::npos ? equals : equals - 2);
-      if (find_answer(syntax, name) == nullptr) {
+      const AnswerOption* const option = find_answer(syntax, name);
+      if (option == nullptr) {
         return usage_failure("unknown option \"" + std::string(argument) + "\"");
       }
-      if (line.arguments.values.contains(name)) return usage_failure("--" + std::string(name) + " is given twice");
+      if (option->takes != OptionTakes::Values && line.arguments.values.contains(name)) {
+        return usage_failure("--" + std::string(name) + " is given twice");
+      }
       std::string value;
-      if (equals != std::string_view::npos) {
+      if (option->takes == OptionTakes::Nothing) {
+        if (equals != std::string_view::npos) return usage_failure("--" + std::string(name) + " takes no value");
+        value = "yes";
+      } else if (equals != std::string_view::npos) {
         value = argument.substr(equals + 1);
       } else {
         Result<std::string> next = value_after(argument);
         if (!next.ok()) return next.failure();
         value = std::move(next.value());
       }
+      if (option->takes == OptionTakes::Values) line.arguments.lists[std::string(name)].push_back(value);
       line.arguments.values.emplace(name, std::move(value));
     } else {
       return usage_failure("unknown option \"" + std::string(argument) + "\"");
@@ -141,14 +158,29 @@ Result<CommandLine> parse_command_line(int argc, char** argv, const CommandLineS
   return line;
 }
 
+namespace {
+
+// "--name VALUE", "--fasta NAME..." for one given once per value, "--switch".
+std::string option_synopsis(const AnswerOption& option) {
+  std::string text = "--" + std::string(option.name);
+  if (option.takes != OptionTakes::Nothing) text += " " + std::string(option.value);
+  if (option.takes == OptionTakes::Values) text += "...";
+  return text;
+}
+
+}  // namespace
+
 std::string usage_line(const CommandLineSyntax& syntax) {
   std::string line = "Usage: " + std::string(syntax.program) + " [-C DIR]";
   if (syntax.answers.empty()) return line;
   line += " [";
   for (const AnswerOption& option : syntax.answers) {
     if (line.back() != '[') line += ' ';
-    const std::string answer = "--" + std::string(option.name) + " " + std::string(option.value);
-    line += option.default_value.empty() ? answer : "[" + answer + "]";
+    if (must_be_given(option)) {
+      line += option_synopsis(option);
+    } else {
+      line.append("[").append(option_synopsis(option)).append("]");
+    }
   }
   if (!syntax.files.empty()) line += " " + std::string(syntax.files);
   return line + "]";
@@ -173,7 +205,7 @@ std::string help_text(const CommandLineSyntax& syntax) {
     for (const AnswerOption& option : syntax.answers) {
       std::string help(option.help);
       if (!option.default_value.empty()) help += " (default " + std::string(option.default_value) + ")";
-      text += entry("--" + std::string(option.name) + " " + std::string(option.value), help);
+      text += entry(option_synopsis(option), help);
     }
     if (!syntax.files.empty()) text += entry(syntax.files, syntax.files_help);
     text += "\n";

@@ -12,14 +12,22 @@
 
 namespace vesmar {
 
+// What an answering option takes: one value, given once; a value each time
+// it is given, as often as there are answers (the files of a list); or
+// nothing, a switch whose presence is the answer "yes".
+enum class OptionTakes { OneValue, Values, Nothing };
+
 // An option that answers one of a program's questions: --name VALUE (or
 // --name=VALUE). One with a default may be left out of a command line that
-// gives the other answers, and then has its default.
+// gives the other answers, and then has its default; so may a switch and an
+// optional one, which then has no value.
 struct AnswerOption {
   std::string_view name;   // without its dashes
   std::string_view value;  // what it takes, as the help shows it
   std::string_view help;
-  std::string_view default_value = {};  // empty: it must be given
+  std::string_view default_value = {};  // empty: it must be given, unless optional
+  OptionTakes takes = OptionTakes::OneValue;
+  bool optional = false;
 };
 
 // What a program's command line is: the options that answer its questions,
@@ -37,11 +45,18 @@ struct CommandLineSyntax {
 // The answers a command line gave, and its file names.
 struct Arguments {
   std::map<std::string, std::string, std::less<>> values;
+  // Every value of an option that takes values, in the order given; its
+  // first one is in `values` too.
+  std::map<std::string, std::vector<std::string>, std::less<>> lists;
   std::vector<std::string> files;
 
-  // The value of an answering option (every one is there once a command line
-  // is complete).
+  // The value of an answering option (every one without OptionTakes::Nothing
+  // or `optional` is there once a command line is complete).
   const std::string& operator[](std::string_view name) const { return values.find(name)->second; }
+  // Whether the option was given (a switch: whether it is on).
+  bool has(std::string_view name) const { return values.contains(name); }
+  // Every value of an option that takes values; none when it was not given.
+  const std::vector<std::string>& all(std::string_view name) const;
 };
 
 // What the command line asks for:

@@ -26,15 +26,19 @@ inline void write_line(OutputFile& file, std::string_view text) {
   file.put('\n');
 }
 
-// Writes a file of one group of lines per item, as the feature location
-// files are: `lines_of(item)` gives the item's lines, a range of texts.
+// Writes one group of lines per item, as the feature location files hold
+// them: `lines_of(item)` gives the item's lines, a range of texts.
+template <class Items, class LinesOf>
+void put_line_groups(OutputFile& file, const Items& items, LinesOf lines_of) {
+  for (const auto& item : items) {
+    for (std::string_view line : lines_of(item)) write_line(file, line);
+  }
+}
+
+// A file of such groups.
 template <class Items, class LinesOf>
 Status write_line_groups(const std::string& path, const Items& items, LinesOf lines_of) {
-  return write_whole_file(path, [&](OutputFile& file) {
-    for (const auto& item : items) {
-      for (std::string_view line : lines_of(item)) write_line(file, line);
-    }
-  });
+  return write_whole_file(path, [&](OutputFile& file) { put_line_groups(file, items, lines_of); });
 }
 
 }  // namespace vesmar

@@ -19,7 +19,8 @@ Status make_package_folders(const std::string& home) {
 }
 
 std::string path_under(const std::string& home, std::string_view folder, std::string_view file_name) {
-  return home + "/" + path_in(folder, file_name);
+  // An empty home is the working folder, where the programs run.
+  return home.empty() ? path_in(folder, file_name) : home + "/" + path_in(folder, file_name);
 }
 
 }  // namespace vesmar::generator

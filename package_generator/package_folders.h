@@ -13,7 +13,8 @@ namespace vesmar::generator {
 Status make_package_folders(const std::string& home);
 
 // The path of `file_name` in `folder` (one of the folders of
-// genome/package_paths.h, relative to the working folder) under `home`.
+// common/package_paths.h, relative to the working folder) under `home`; an
+// empty home is the working folder itself.
 std::string path_under(const std::string& home, std::string_view folder, std::string_view file_name);
 
 }  // namespace vesmar::generator

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/failure.h"
+#include "engine/output_file.h"
 
 namespace vesmar {
 
@@ -18,6 +19,7 @@ struct ExonSequence {
   std::string bases;
 };
 Status write_exon_sequences(const std::string& path, const std::vector<ExonSequence>& exons);
+void put_exon_sequences(OutputFile& file, const std::vector<ExonSequence>& exons);
 
 // exon_frames.txt: four lines per exon, its name, the bases it has before
 // the coding part (five prime) and after it (three prime), and the codon
@@ -29,5 +31,6 @@ struct ExonFrame {
   int start_frame = 1;
 };
 Status write_exon_frames(const std::string& path, const std::vector<ExonFrame>& exons);
+void put_exon_frames(OutputFile& file, const std::vector<ExonFrame>& exons);
 
 }  // namespace vesmar

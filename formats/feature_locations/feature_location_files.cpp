@@ -4,14 +4,45 @@
 
 namespace vesmar {
 
+Result<std::vector<std::unique_ptr<OutputFile>>> fill_feature_locations(const std::string& folder,
+                                                                        const FeatureLocations& features) {
+  std::vector<std::unique_ptr<OutputFile>> files;
+  const auto add = [&](std::string_view name, auto fill) -> Status {
+    Result<std::unique_ptr<OutputFile>> created =
+        OutputFile::create(folder + std::string(name), OutputFile::Mode::Replace);
+    if (!created.ok()) return created.failure();
+    fill(*created.value());
+    files.push_back(std::move(created.value()));
+    return {};
+  };
+  const auto regions = [](const std::vector<RegionRecord>& list) {
+    return [&list](OutputFile& file) { put_region_file(file, list); };
+  };
+  if (Status s = add("cexons.txt", regions(features.exons)); !s.ok()) return s.failure();
+  if (Status s = add("cintrons.txt", regions(features.introns)); !s.ok()) return s.failure();
+  if (Status s = add("cintergenic.txt", regions(features.intergenic)); !s.ok()) return s.failure();
+  if (Status s = add("exon_sequences.txt", [&](OutputFile& file) { put_exon_sequences(file, features.exon_sequences); });
+      !s.ok()) {
+    return s.failure();
+  }
+  if (Status s = add("exon_frames.txt", [&](OutputFile& file) { put_exon_frames(file, features.exon_frames); });
+      !s.ok()) {
+    return s.failure();
+  }
+  if (Status s = add("genetic_code.txt",
+                     [&](OutputFile& file) { file.write(genetic_code_text(features.stop_name, features.amino_acids)); });
+      !s.ok()) {
+    return s.failure();
+  }
+  return files;
+}
+
 Status write_feature_locations(const std::string& folder, const FeatureLocations& features) {
-  auto path = [&](std::string_view name) { return folder + std::string(name); };
-  if (Status s = write_region_file(path("cexons.txt"), features.exons); !s.ok()) return s;
-  if (Status s = write_region_file(path("cintrons.txt"), features.introns); !s.ok()) return s;
-  if (Status s = write_region_file(path("cintergenic.txt"), features.intergenic); !s.ok()) return s;
-  if (Status s = write_exon_sequences(path("exon_sequences.txt"), features.exon_sequences); !s.ok()) return s;
-  if (Status s = write_exon_frames(path("exon_frames.txt"), features.exon_frames); !s.ok()) return s;
-  return write_genetic_code(path("genetic_code.txt"), features.stop_name);
+  Result<std::vector<std::unique_ptr<OutputFile>>> files = fill_feature_locations(folder, features);
+  if (!files.ok()) return files.failure();
+  std::vector<OutputFile*> together;
+  for (const std::unique_ptr<OutputFile>& file : files.value()) together.push_back(file.get());
+  return commit_together(together);
 }
 
 }  // namespace vesmar

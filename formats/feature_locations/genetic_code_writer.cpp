@@ -17,16 +17,14 @@ std::string_view three_letter_code(char amino_acid, std::string_view stop_name) 
 
 }  // namespace
 
-std::string genetic_code_text(std::string_view stop_name) {
+std::string genetic_code_text(std::string_view stop_name, std::string_view amino_acids) {
   constexpr std::string_view kBases = "tcag";
-  // One letter per codon in the order ttt, ttc, tta, ttg, tct, ...; * for a stop.
-  constexpr std::string_view kAminoAcids = "FFLLSSSSYY**CC*WLLLLPPPPHHQQRRRRIIIMTTTTNNKKSSRRVVVVAAAADDEEGGGG";
   std::string text;
   for (int i = 0; i < 64; ++i) {
     text += kBases[i / 16];
     text += kBases[i / 4 % 4];
     text += kBases[i % 4];
-    text += three_letter_code(kAminoAcids[i], stop_name);
+    text += three_letter_code(amino_acids[i], stop_name);
     text += '\n';
   }
   return text;

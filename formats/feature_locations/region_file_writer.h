@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/failure.h"
+#include "engine/output_file.h"
 
 namespace vesmar {
 
@@ -28,5 +29,6 @@ constexpr std::int64_t region_coordinate(std::int64_t genome_position) { return 
 // A region file: five lines per region (name, start, end, chromosome,
 // strand "1" or "-1"), in the order given.
 Status write_region_file(const std::string& path, const std::vector<RegionRecord>& regions);
+void put_region_file(OutputFile& file, const std::vector<RegionRecord>& regions);
 
 }  // namespace vesmar
