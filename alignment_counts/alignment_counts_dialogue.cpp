@@ -4,8 +4,8 @@
 #include <string>
 
 #include "alignment_counts/alignment_counts_run.h"
-#include "common/package_paths.h"
-#include "common/scanner_questions.h"
+#include "genome/package_paths.h"
+#include "genome/scanner_questions.h"
 
 namespace vesmar {
 

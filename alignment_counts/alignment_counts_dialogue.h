@@ -1,8 +1,8 @@
 #pragma once
 
 #include "alignment_counts/alignment_counts_settings.h"
-#include "common/console.h"
-#include "common/failure.h"
+#include "engine/console.h"
+#include "engine/failure.h"
 
 namespace vesmar {
 

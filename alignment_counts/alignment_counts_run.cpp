@@ -9,9 +9,9 @@
 #include "alignment_counts/genome_plan.h"
 #include "alignment_counts/reference_fasta.h"
 #include "alignment_counts/reference_match.h"
-#include "alignment_counts/results_writer.h"
+#include "formats/alignment_results/results_writer.h"
 #include "genome/chromosome_layout.h"
-#include "common/output_file.h"
+#include "engine/output_file.h"
 
 namespace vesmar {
 

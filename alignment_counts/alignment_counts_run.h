@@ -1,9 +1,9 @@
 #pragma once
 
 #include "alignment_counts/alignment_counts_settings.h"
-#include "common/console.h"
-#include "common/failure.h"
-#include "common/run_outcome.h"
+#include "engine/console.h"
+#include "engine/failure.h"
+#include "engine/run_outcome.h"
 
 namespace vesmar {
 

@@ -1,6 +1,6 @@
 #include "alignment_counts/alignment_counts_settings.h"
 
-#include "common/package_paths.h"
+#include "genome/package_paths.h"
 
 namespace vesmar {
 

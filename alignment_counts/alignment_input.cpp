@@ -3,7 +3,7 @@
 #include <htslib/bgzf.h>
 #include <htslib/hts_log.h>
 
-#include "common/input_file.h"
+#include "engine/input_file.h"
 
 namespace vesmar {
 

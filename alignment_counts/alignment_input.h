@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "alignment_counts/genome_plan.h"
-#include "common/failure.h"
+#include "engine/failure.h"
 
 namespace vesmar {
 

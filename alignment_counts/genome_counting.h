@@ -11,8 +11,8 @@
 
 #include "alignment_counts/genome_plan.h"
 #include "alignment_counts/position_pileup.h"
-#include "alignment_counts/results_writer.h"
-#include "common/failure.h"
+#include "formats/alignment_results/results_writer.h"
+#include "engine/failure.h"
 
 namespace vesmar {
 

@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "common/chromosome_offsets.h"
-#include "common/genome_padding.h"
+#include "genome/chromosome_offsets.h"
+#include "genome/genome_padding.h"
 
 namespace vesmar {
 

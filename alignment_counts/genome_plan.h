@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/failure.h"
+#include "engine/failure.h"
 #include "genome/chromosome_layout.h"
 
 namespace vesmar {

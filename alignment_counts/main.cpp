@@ -1,7 +1,7 @@
 #include "alignment_counts/alignment_counts_dialogue.h"
 #include "alignment_counts/alignment_counts_run.h"
-#include "common/program_info.h"
-#include "common/program_main.h"
+#include "engine/program_info.h"
+#include "engine/program_main.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/genome_padding.h"
+#include "genome/genome_padding.h"
 
 namespace vesmar {
 

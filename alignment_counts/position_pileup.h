@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/alignment_windows.h"
+#include "formats/alignment_results/alignment_windows.h"
 
 namespace vesmar {
 

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "common/failure.h"
-#include "common/line_reader.h"
-#include "common/line_scan.h"
+#include "engine/failure.h"
+#include "engine/line_reader.h"
+#include "engine/line_scan.h"
 
 namespace vesmar {
 

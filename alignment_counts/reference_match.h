@@ -7,7 +7,7 @@
 
 #include "alignment_counts/genome_plan.h"
 #include "alignment_counts/reference_fasta.h"
-#include "common/failure.h"
+#include "engine/failure.h"
 
 namespace vesmar {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "alignment_counts/position_pileup.h"
-#include "common/output_file.h"
+#include "engine/output_file.h"
 
 namespace vesmar {
 

@@ -8,9 +8,9 @@
 #include <memory>
 #include <system_error>
 
-#include "bench/read_files.h"
+#include "bench/synthetic_reads.h"
 #include "bench/seeded_streams.h"
-#include "common/bases.h"
+#include "genome/bases.h"
 
 namespace vesmar::bench {
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "bench/genome_layout.h"
-#include "common/failure.h"
-#include "package_generator/alignment_file.h"
+#include "bench/synthetic_genome.h"
+#include "engine/failure.h"
+#include "formats/alignment_results/results_writer.h"
 
 namespace vesmar::bench {
 

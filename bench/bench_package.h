@@ -4,7 +4,7 @@
 #include <string>
 
 #include "bench/bench_scale.h"
-#include "common/failure.h"
+#include "engine/failure.h"
 
 namespace vesmar::bench {
 

@@ -1,6 +1,6 @@
 #include "bench/bench_scale.h"
 
-#include "bench/genome_layout.h"
+#include "bench/synthetic_genome.h"
 
 namespace vesmar::bench {
 

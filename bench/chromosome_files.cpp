@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "common/output_file.h"
-#include "common/package_paths.h"
+#include "engine/output_file.h"
+#include "genome/package_paths.h"
 #include "package_generator/fasta_file.h"
 #include "package_generator/package_folders.h"
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "bench/genome_layout.h"
-#include "common/failure.h"
+#include "bench/synthetic_genome.h"
+#include "engine/failure.h"
 
 namespace vesmar::bench {
 

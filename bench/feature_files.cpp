@@ -1,8 +1,8 @@
 #include "bench/feature_files.h"
 
 #include "bench/region_records.h"
-#include "common/bases.h"
-#include "package_generator/feature_locations.h"
+#include "genome/bases.h"
+#include "formats/feature_locations/feature_location_files.h"
 
 namespace vesmar::bench {
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "bench/gene_layout.h"
-#include "bench/genome_layout.h"
-#include "common/failure.h"
+#include "bench/synthetic_genome.h"
+#include "engine/failure.h"
 
 namespace vesmar::bench {
 

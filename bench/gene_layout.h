@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "bench/genome_layout.h"
+#include "bench/synthetic_genome.h"
 
 namespace vesmar::bench {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "bench/bench_package.h"
-#include "common/failure.h"
+#include "engine/failure.h"
 
 namespace vesmar::bench {
 

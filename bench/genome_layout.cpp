@@ -1,6 +1,6 @@
-#include "bench/genome_layout.h"
+#include "bench/synthetic_genome.h"
 
-#include "common/chromosome_offsets.h"
+#include "genome/chromosome_offsets.h"
 
 namespace vesmar::bench {
 

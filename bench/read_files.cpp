@@ -1,8 +1,8 @@
-#include "bench/read_files.h"
+#include "bench/synthetic_reads.h"
 
 #include <algorithm>
 
-#include "common/bases.h"
+#include "genome/bases.h"
 
 namespace vesmar::bench {
 

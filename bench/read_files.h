@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "bench/genome_layout.h"
-#include "common/failure.h"
+#include "bench/synthetic_genome.h"
+#include "engine/failure.h"
 #include "package_generator/read_files.h"
 
 namespace vesmar::bench {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "common/number_reader.h"
+#include "engine/number_reader.h"
 
 namespace vesmar {
 

@@ -7,7 +7,7 @@
 #include "chromosome_join/chromosome_join_run.h"
 #include "chromosome_join/join_failure.h"
 #include "chromosome_join/typed_path.h"
-#include "common/package_paths.h"
+#include "genome/package_paths.h"
 #include "genome/chromosome_layout.h"
 
 namespace vesmar {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/console.h"
-#include "common/failure.h"
+#include "engine/console.h"
+#include "engine/failure.h"
 #include "chromosome_join/chromosome_join_settings.h"
 
 namespace vesmar {

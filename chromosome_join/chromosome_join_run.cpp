@@ -4,8 +4,8 @@
 
 #include "chromosome_join/genome_join.h"
 #include "chromosome_join/join_failure.h"
-#include "common/input_file.h"
-#include "common/output_file.h"
+#include "engine/input_file.h"
+#include "engine/output_file.h"
 #include "genome/chromosome_layout.h"
 
 namespace vesmar {

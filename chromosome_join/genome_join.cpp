@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include "chromosome_join/genome_padding.h"
-#include "common/line_scan.h"
-#include "common/number_reader.h"
+#include "chromosome_join/padding_writer.h"
+#include "engine/line_scan.h"
+#include "engine/number_reader.h"
 
 namespace vesmar {
 

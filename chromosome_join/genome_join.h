@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "common/failure.h"
-#include "common/line_reader.h"
-#include "common/output_file.h"
+#include "engine/failure.h"
+#include "engine/line_reader.h"
+#include "engine/output_file.h"
 #include "genome/chromosome_layout.h"
 
 namespace vesmar {

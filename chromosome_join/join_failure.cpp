@@ -1,7 +1,7 @@
 #include "chromosome_join/join_failure.h"
 
 #include "chromosome_join/chromosome_join_run.h"
-#include "common/input_file.h"
+#include "engine/input_file.h"
 
 #include <iostream>
 #include <string>

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/failure.h"
+#include "engine/failure.h"
 
 namespace vesmar {
 

@@ -1,6 +1,6 @@
 #include "chromosome_join/typed_path.h"
 
-#include "common/package_paths.h"
+#include "genome/package_paths.h"
 
 namespace vesmar {
 

@@ -3,17 +3,17 @@
 #include <algorithm>
 #include <sstream>
 
-#include "common/package_paths.h"
+#include "genome/package_paths.h"
 #include "examples/example_genome.h"
 #include "examples/example_lanes.h"
 #include "examples/example_sam.h"
 #include "examples/example_sample.h"
-#include "package_generator/alignment_file.h"
+#include "formats/alignment_results/results_writer.h"
 #include "package_generator/fasta_file.h"
-#include "package_generator/feature_locations.h"
+#include "formats/feature_locations/feature_location_files.h"
 #include "package_generator/package_folders.h"
 #include "package_generator/read_files.h"
-#include "package_generator/whole_file.h"
+#include "engine/whole_file.h"
 
 namespace vesmar::example {
 

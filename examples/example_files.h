@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "common/failure.h"
+#include "engine/failure.h"
 
 namespace vesmar::example {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/bases.h"
+#include "genome/bases.h"
 
 namespace vesmar::example {
 

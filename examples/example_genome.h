@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "common/failure.h"
-#include "package_generator/exon_tables.h"
+#include "engine/failure.h"
+#include "formats/feature_locations/exon_table_writer.h"
 #include "package_generator/joined_genome.h"
 #include "package_generator/random_stream.h"
 

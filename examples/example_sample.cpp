@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <set>
 
-#include "common/alignment_windows.h"
-#include "common/bases.h"
-#include "package_generator/alignment_file.h"
+#include "formats/alignment_results/alignment_windows.h"
+#include "genome/bases.h"
+#include "formats/alignment_results/results_writer.h"
 
 namespace vesmar::example {
 

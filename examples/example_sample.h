@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "common/failure.h"
+#include "engine/failure.h"
 #include "examples/example_genome.h"
 
 namespace vesmar::example {

@@ -3,8 +3,8 @@
 #include <array>
 #include <memory>
 
-#include "common/fixed_width.h"
-#include "common/output_file.h"
+#include "engine/fixed_width.h"
+#include "engine/output_file.h"
 #include "gap_scan/region_walk.h"
 
 namespace vesmar {

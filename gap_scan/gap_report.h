@@ -5,12 +5,12 @@
 #include <string_view>
 #include <vector>
 
-#include "common/failure.h"
-#include "common/output_file.h"
+#include "engine/failure.h"
+#include "engine/output_file.h"
 #include "genome/chromosome_layout.h"
-#include "gap_scan/gap_bed.h"
-#include "gap_scan/gap_table.h"
-#include "scan_input/region_table.h"
+#include "formats/gap_bed/gap_bed.h"
+#include "genome_scan/gap_table.h"
+#include "formats/feature_locations/region_table.h"
 
 namespace vesmar {
 

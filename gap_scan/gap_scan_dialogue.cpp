@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "common/scanner_questions.h"
+#include "genome/scanner_questions.h"
 #include "gap_scan/gap_scan_run.h"
 
 namespace vesmar {

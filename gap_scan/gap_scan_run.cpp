@@ -2,15 +2,15 @@
 
 #include <memory>
 
-#include "common/line_reader.h"
-#include "common/output_file.h"
-#include "common/package_paths.h"
-#include "common/region_choice.h"
+#include "engine/line_reader.h"
+#include "engine/output_file.h"
+#include "genome/package_paths.h"
+#include "genome/region_choice.h"
 #include "genome/chromosome_layout.h"
-#include "gap_scan/gap_detector.h"
+#include "genome_scan/gap_detector.h"
 #include "gap_scan/gap_report.h"
-#include "scan_input/region_table.h"
-#include "scan_input/windows_line_ends.h"
+#include "formats/feature_locations/region_table.h"
+#include "formats/alignment_results/windows_line_ends.h"
 
 namespace vesmar {
 

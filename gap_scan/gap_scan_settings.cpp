@@ -1,6 +1,6 @@
 #include "gap_scan/gap_scan_settings.h"
 
-#include "common/package_paths.h"
+#include "genome/package_paths.h"
 
 namespace vesmar {
 

@@ -1,5 +1,5 @@
-#include "common/program_main.h"
-#include "common/region_choice.h"
+#include "engine/program_main.h"
+#include "genome/region_choice.h"
 #include "gap_scan/gap_scan_dialogue.h"
 #include "gap_scan/gap_scan_run.h"
 

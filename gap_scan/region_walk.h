@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "gap_scan/gap_table.h"
-#include "scan_input/region_table.h"
+#include "genome_scan/gap_table.h"
+#include "formats/feature_locations/region_table.h"
 
 namespace vesmar {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <charconv>
 
-#include "common/chromosome_offsets.h"
-#include "common/genome_padding.h"
-#include "common/input_file.h"
-#include "common/line_reader.h"
-#include "common/number_reader.h"
+#include "engine/input_file.h"
+#include "engine/line_reader.h"
+#include "engine/number_reader.h"
+#include "genome/chromosome_offsets.h"
+#include "genome/genome_padding.h"
 
 namespace vesmar {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "common/failure.h"
-#include "common/output_file.h"
+#include "engine/failure.h"
+#include "engine/output_file.h"
 
 namespace vesmar {
 

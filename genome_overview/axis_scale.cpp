@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/chromosome_offsets.h"
+#include "genome/chromosome_offsets.h"
 #include "genome_overview/page_text.h"
 
 namespace vesmar {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "genome_overview/vcf_record.h"
+#include "formats/snp_vcf/vcf_record.h"
 
 namespace vesmar {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/console.h"
-#include "common/failure.h"
+#include "engine/console.h"
+#include "engine/failure.h"
 #include "genome_overview/genome_overview_settings.h"
 
 namespace vesmar {

@@ -6,9 +6,9 @@
 #include <cerrno>
 #include <memory>
 
-#include "common/input_file.h"
-#include "common/output_file.h"
-#include "common/package_paths.h"
+#include "engine/input_file.h"
+#include "engine/output_file.h"
+#include "genome/package_paths.h"
 #include "genome_overview/overview_input.h"
 #include "genome_overview/overview_page.h"
 

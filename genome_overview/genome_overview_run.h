@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "common/console.h"
-#include "common/failure.h"
-#include "common/run_outcome.h"
+#include "engine/console.h"
+#include "engine/failure.h"
+#include "engine/run_outcome.h"
 #include "genome_overview/genome_overview_settings.h"
 
 namespace vesmar {

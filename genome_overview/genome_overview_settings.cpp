@@ -1,7 +1,7 @@
 #include "genome_overview/genome_overview_settings.h"
 
-#include "common/package_paths.h"
-#include "common/region_choice.h"
+#include "genome/package_paths.h"
+#include "genome/region_choice.h"
 
 namespace vesmar {
 

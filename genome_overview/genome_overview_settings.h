@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "genome_overview/snp_class.h"
+#include "formats/snp_vcf/snp_class.h"
 
 namespace vesmar {
 

@@ -1,4 +1,4 @@
-#include "common/program_main.h"
+#include "engine/program_main.h"
 #include "genome_overview/genome_overview_dialogue.h"
 #include "genome_overview/genome_overview_run.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "genome_overview/field_text.h"
+#include "formats/record_lines/field_text.h"
 #include "genome_overview/page_text.h"
 
 namespace vesmar {

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "common/chromosome_offsets.h"
-#include "genome_overview/bed_record.h"
+#include "genome/chromosome_offsets.h"
+#include "formats/gap_bed/bed_record.h"
 #include "genome_overview/candidate_list.h"
 #include "genome_overview/position_bins.h"
-#include "genome_overview/snp_class.h"
-#include "genome_overview/vcf_record.h"
+#include "formats/snp_vcf/snp_class.h"
+#include "formats/snp_vcf/vcf_record.h"
 
 namespace vesmar {
 

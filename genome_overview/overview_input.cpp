@@ -1,9 +1,9 @@
 #include "genome_overview/overview_input.h"
 
-#include "common/line_reader.h"
-#include "genome_overview/bed_record.h"
-#include "genome_overview/record_merge.h"
-#include "genome_overview/vcf_record.h"
+#include "engine/line_reader.h"
+#include "formats/gap_bed/bed_record.h"
+#include "formats/record_lines/record_merge.h"
+#include "formats/snp_vcf/vcf_record.h"
 
 namespace vesmar {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "common/failure.h"
-#include "genome_overview/input_record.h"
+#include "engine/failure.h"
+#include "formats/record_lines/input_record.h"
 #include "genome_overview/overview.h"
 
 namespace vesmar {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "common/chromosome_offsets.h"
-#include "common/program_info.h"
+#include "genome/chromosome_offsets.h"
+#include "engine/program_info.h"
 #include "genome_overview/axis_scale.h"
 #include "genome_overview/page_text.h"
 #include "genome_overview/track_svg.h"

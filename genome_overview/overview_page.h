@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "genome_overview/input_record.h"
+#include "formats/record_lines/input_record.h"
 #include "genome_overview/overview.h"
 
 namespace vesmar {

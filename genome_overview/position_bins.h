@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "common/chromosome_offsets.h"
-#include "genome_overview/snp_class.h"
+#include "genome/chromosome_offsets.h"
+#include "formats/snp_vcf/snp_class.h"
 
 namespace vesmar {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "common/chromosome_offsets.h"
+#include "genome/chromosome_offsets.h"
 #include "genome_overview/page_text.h"
 
 namespace vesmar {

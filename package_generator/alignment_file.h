@@ -6,9 +6,9 @@
 #include <string_view>
 #include <utility>
 
-#include "common/alignment_windows.h"
-#include "common/failure.h"
-#include "common/output_file.h"
+#include "formats/alignment_results/alignment_windows.h"
+#include "engine/failure.h"
+#include "engine/output_file.h"
 
 namespace vesmar::generator {
 

@@ -1,8 +1,8 @@
 #include "package_generator/fasta_file.h"
 
-#include "common/package_paths.h"
+#include "genome/package_paths.h"
 #include "package_generator/package_folders.h"
-#include "package_generator/whole_file.h"
+#include "engine/whole_file.h"
 
 namespace vesmar::generator {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/failure.h"
-#include "common/output_file.h"
+#include "engine/failure.h"
+#include "engine/output_file.h"
 
 namespace vesmar::generator {
 

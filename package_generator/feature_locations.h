@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "common/failure.h"
-#include "package_generator/exon_tables.h"
-#include "package_generator/region_file.h"
+#include "engine/failure.h"
+#include "formats/feature_locations/exon_table_writer.h"
+#include "formats/feature_locations/region_file_writer.h"
 
 namespace vesmar::generator {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/failure.h"
+#include "engine/failure.h"
 
 namespace vesmar::generator {
 

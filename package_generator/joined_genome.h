@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/genome_padding.h"
+#include "genome/genome_padding.h"
 
 namespace vesmar::generator {
 

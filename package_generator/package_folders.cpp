@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "common/package_paths.h"
+#include "genome/package_paths.h"
 
 namespace vesmar::generator {
 

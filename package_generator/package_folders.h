@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/failure.h"
+#include "engine/failure.h"
 
 namespace vesmar::generator {
 
@@ -13,7 +13,7 @@ namespace vesmar::generator {
 Status make_package_folders(const std::string& home);
 
 // The path of `file_name` in `folder` (one of the folders of
-// common/package_paths.h, relative to the working folder) under `home`.
+// genome/package_paths.h, relative to the working folder) under `home`.
 std::string path_under(const std::string& home, std::string_view folder, std::string_view file_name);
 
 }  // namespace vesmar::generator

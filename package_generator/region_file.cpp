@@ -1,8 +1,8 @@
-#include "package_generator/region_file.h"
+#include "formats/feature_locations/region_file_writer.h"
 
 #include <array>
 
-#include "package_generator/whole_file.h"
+#include "engine/whole_file.h"
 
 namespace vesmar::generator {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/failure.h"
+#include "engine/failure.h"
 
 namespace vesmar::generator {
 

@@ -1,4 +1,4 @@
-#include "common/program_main.h"
+#include "engine/program_main.h"
 #include "pause/pause_run.h"
 
 namespace {

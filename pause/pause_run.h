@@ -3,8 +3,8 @@
 #include <iosfwd>
 #include <string_view>
 
-#include "common/console.h"
-#include "common/failure.h"
+#include "engine/console.h"
+#include "engine/failure.h"
 
 namespace vesmar {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "scan_input/alignment_record.h"
+#include "formats/alignment_results/alignment_record.h"
 
 namespace vesmar {
 

@@ -1,5 +1,5 @@
-#include "common/program_main.h"
-#include "common/region_choice.h"
+#include "engine/program_main.h"
+#include "genome/region_choice.h"
 #include "point_scan/point_scan_dialogue.h"
 #include "point_scan/point_scan_run.h"
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstring>
 
-#include "common/fixed_width.h"
-#include "point_scan/region_mapping.h"
+#include "engine/fixed_width.h"
+#include "genome_scan/region_mapping.h"
 
 namespace vesmar {
 

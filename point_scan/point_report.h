@@ -4,12 +4,12 @@
 #include <optional>
 #include <string>
 
-#include "common/output_file.h"
+#include "engine/output_file.h"
 #include "genome/chromosome_layout.h"
-#include "point_scan/codon_change.h"
-#include "scan_input/alignment_record.h"
-#include "scan_input/exon_tables.h"
-#include "scan_input/region_table.h"
+#include "genome_scan/codon_change.h"
+#include "formats/alignment_results/alignment_record.h"
+#include "formats/feature_locations/exon_tables.h"
+#include "formats/feature_locations/region_table.h"
 
 namespace vesmar {
 

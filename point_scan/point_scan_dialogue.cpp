@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "common/scanner_questions.h"
+#include "genome/scanner_questions.h"
 #include "point_scan/point_scan_run.h"
 
 namespace vesmar {

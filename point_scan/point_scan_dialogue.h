@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/console.h"
-#include "common/failure.h"
+#include "engine/console.h"
+#include "engine/failure.h"
 #include "point_scan/point_scan_settings.h"
 
 namespace vesmar {

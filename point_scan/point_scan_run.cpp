@@ -6,19 +6,19 @@
 #include <optional>
 #include <sstream>
 
-#include "common/line_reader.h"
-#include "common/output_file.h"
-#include "common/package_paths.h"
-#include "common/region_choice.h"
+#include "engine/line_reader.h"
+#include "engine/output_file.h"
+#include "genome/package_paths.h"
+#include "genome/region_choice.h"
 #include "genome/chromosome_layout.h"
 #include "point_scan/hit_backlog.h"
 #include "point_scan/point_report.h"
-#include "point_scan/region_match.h"
-#include "point_scan/snp_vcf.h"
-#include "scan_input/exon_tables.h"
-#include "scan_input/point_record_reader.h"
-#include "scan_input/region_table.h"
-#include "scan_input/windows_line_ends.h"
+#include "genome_scan/region_match.h"
+#include "formats/snp_vcf/snp_vcf.h"
+#include "formats/feature_locations/exon_tables.h"
+#include "formats/alignment_results/point_record_reader.h"
+#include "formats/feature_locations/region_table.h"
+#include "formats/alignment_results/windows_line_ends.h"
 
 namespace vesmar {
 

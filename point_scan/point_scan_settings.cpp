@@ -1,7 +1,7 @@
 #include "point_scan/point_scan_settings.h"
 
-#include "common/package_paths.h"
-#include "common/region_choice.h"
+#include "genome/package_paths.h"
+#include "genome/region_choice.h"
 
 namespace vesmar {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "point_scan/hit_test.h"
+#include "genome_scan/hit_test.h"
 
 namespace vesmar {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "common/number_reader.h"
+#include "engine/number_reader.h"
 
 namespace vesmar {
 

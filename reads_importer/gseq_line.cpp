@@ -6,8 +6,8 @@
 #include <emmintrin.h>
 #endif
 
-#include "common/line_scan.h"
-#include "common/number_reader.h"
+#include "engine/line_scan.h"
+#include "engine/number_reader.h"
 
 namespace vesmar {
 

@@ -1,5 +1,5 @@
-#include "common/package_paths.h"
-#include "common/program_main.h"
+#include "genome/package_paths.h"
+#include "engine/program_main.h"
 #include "reads_importer/reads_importer_dialogue.h"
 #include "reads_importer/reads_importer_run.h"
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <span>
 
-#include "common/line_scan.h"
+#include "engine/line_scan.h"
 #include "reads_importer/gseq_line.h"
 #include "reads_importer/read_normalisation.h"
 

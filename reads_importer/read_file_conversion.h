@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "common/failure.h"
-#include "common/line_reader.h"
-#include "common/output_file.h"
+#include "engine/failure.h"
+#include "engine/line_reader.h"
+#include "engine/output_file.h"
 #include "reads_importer/read_selection.h"
 
 namespace vesmar {

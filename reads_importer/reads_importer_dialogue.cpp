@@ -1,7 +1,7 @@
 #include "reads_importer/reads_importer_dialogue.h"
 
-#include "common/input_file.h"
-#include "common/package_paths.h"
+#include "engine/input_file.h"
+#include "genome/package_paths.h"
 #include "reads_importer/file_count.h"
 #include "reads_importer/reads_importer_run.h"
 

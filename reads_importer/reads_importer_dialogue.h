@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/console.h"
-#include "common/failure.h"
+#include "engine/console.h"
+#include "engine/failure.h"
 #include "reads_importer/reads_importer_settings.h"
 
 namespace vesmar {

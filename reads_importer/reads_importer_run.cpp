@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "common/line_reader.h"
-#include "common/output_file.h"
+#include "engine/line_reader.h"
+#include "engine/output_file.h"
 #include "reads_importer/read_file_conversion.h"
 
 namespace vesmar {

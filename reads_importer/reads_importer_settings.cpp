@@ -1,6 +1,6 @@
 #include "reads_importer/reads_importer_settings.h"
 
-#include "common/package_paths.h"
+#include "genome/package_paths.h"
 
 namespace vesmar {
 

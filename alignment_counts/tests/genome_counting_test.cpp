@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "alignment_counts/tests/sam_reads.h"
-#include "common/output_file.h"
-#include "common/testing/program_run.h"
+#include "engine/output_file.h"
+#include "testing/program_run.h"
 
 namespace vesmar {
 namespace {

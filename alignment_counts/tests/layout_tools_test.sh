@@ -12,7 +12,7 @@
 #
 #   layout_tools_test.sh BUILD_FOLDER SOURCE_FOLDER
 set -eu
-. "$2/common/testing/package_homes.sh"
+. "$2/testing/package_homes.sh"
 
 # run_genome LABEL TARGET SNP NAME:LENGTH...: the pipeline on a genome of
 # these chromosomes, with the reads on chromosome TARGET around its

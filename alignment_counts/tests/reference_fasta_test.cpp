@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "alignment_counts/reference_match.h"
-#include "common/testing/gzip_member.h"
-#include "common/testing/program_run.h"
+#include "testing/gzip_member.h"
+#include "testing/program_run.h"
 
 namespace vesmar {
 namespace {

@@ -1,10 +1,10 @@
-#include "alignment_counts/results_writer.h"
+#include "formats/alignment_results/results_writer.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "common/testing/program_run.h"
+#include "testing/program_run.h"
 
 namespace vesmar {
 namespace {

@@ -13,7 +13,7 @@
 #
 #   samtools_test.sh BUILD_FOLDER SOURCE_FOLDER
 set -eu
-. "$2/common/testing/package_homes.sh"
+. "$2/testing/package_homes.sh"
 
 counts_program="$build/alignment_counts/Alignment_counts"
 

@@ -11,11 +11,11 @@
 #include "bench/bench_package.h"
 #include "bench/feature_files.h"
 #include "bench/gene_layout.h"
-#include "bench/genome_layout.h"
-#include "common/bases.h"
-#include "common/chromosome_offsets.h"
-#include "common/testing/program_run.h"
-#include "common/testing/text_lines.h"
+#include "bench/synthetic_genome.h"
+#include "genome/bases.h"
+#include "genome/chromosome_offsets.h"
+#include "testing/program_run.h"
+#include "testing/text_lines.h"
 
 namespace vesmar::bench {
 namespace {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "common/testing/command_line_check.h"
-#include "common/testing/program_run.h"
+#include "testing/command_line_check.h"
+#include "testing/program_run.h"
 
 namespace vesmar {
 namespace {

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "common/testing/program_run.h"
+#include "testing/program_run.h"
 
 namespace vesmar {
 namespace {

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "common/testing/program_run.h"
-#include "common/testing/text_lines.h"
+#include "testing/program_run.h"
+#include "testing/text_lines.h"
 
 namespace vesmar {
 namespace {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "common/testing/program_run.h"
-#include "common/testing/text_lines.h"
+#include "testing/program_run.h"
+#include "testing/text_lines.h"
 #include "examples/example_files.h"
 #include "examples/example_genome.h"
 

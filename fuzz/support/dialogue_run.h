@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "common/console.h"
-#include "common/failure.h"
-#include "common/package_paths.h"
+#include "engine/console.h"
+#include "engine/failure.h"
+#include "genome/package_paths.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/package_tree.h"
 #include "fuzz/support/scratch.h"

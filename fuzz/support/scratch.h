@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/line_reader.h"
+#include "engine/line_reader.h"
 
 namespace vesmar::fuzz {
 

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "common/line_reader.h"
-#include "common/number_reader.h"
-#include "scan_input/record_walk.h"
+#include "engine/line_reader.h"
+#include "engine/number_reader.h"
+#include "formats/alignment_results/record_walk.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/scratch.h"
-#include "scan_input/point_record_reader.h"
-#include "point_scan/hit_test.h"
+#include "formats/alignment_results/point_record_reader.h"
+#include "genome_scan/hit_test.h"
 
 namespace vesmar::fuzz {
 namespace {

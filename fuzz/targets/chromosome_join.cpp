@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "chromosome_join/genome_join.h"
-#include "common/line_reader.h"
-#include "common/output_file.h"
+#include "engine/line_reader.h"
+#include "engine/output_file.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/scratch.h"
 

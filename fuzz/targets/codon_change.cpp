@@ -14,7 +14,7 @@
 //     chromosome position left out for an unknown chromosome, the codon cell
 //     (exon mode) exactly the codon change text or 26 blanks, and the marker
 //     and reference lines indented by 88 blanks (114 in exon mode).
-#include "point_scan/codon_change.h"
+#include "genome_scan/codon_change.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -22,15 +22,15 @@
 #include <string>
 #include <vector>
 
-#include "common/chromosome_offsets.h"
-#include "common/number_reader.h"
-#include "common/output_file.h"
+#include "genome/chromosome_offsets.h"
+#include "engine/number_reader.h"
+#include "engine/output_file.h"
 #include "fuzz/support/fuzz_input.h"
-#include "point_scan/tests/codon_change_text.h"
+#include "genome_scan/tests/codon_change_text.h"
 #include "fuzz/support/row_layout.h"
 #include "fuzz/support/scratch.h"
 #include "point_scan/point_report.h"
-#include "point_scan/region_mapping.h"
+#include "genome_scan/region_mapping.h"
 
 namespace vesmar::fuzz {
 namespace {

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "common/line_reader.h"
-#include "common/number_reader.h"
-#include "scan_input/record_walk.h"
+#include "engine/line_reader.h"
+#include "engine/number_reader.h"
+#include "formats/alignment_results/record_walk.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/scratch.h"
-#include "scan_input/count_pair_reader.h"
+#include "formats/alignment_results/count_pair_reader.h"
 
 namespace vesmar::fuzz {
 namespace {

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "common/number_reader.h"
+#include "engine/number_reader.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/scratch.h"
-#include "scan_input/exon_tables.h"
+#include "formats/feature_locations/exon_tables.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/scratch.h"
-#include "scan_input/exon_tables.h"
+#include "formats/feature_locations/exon_tables.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace vesmar;

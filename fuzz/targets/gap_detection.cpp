@@ -17,10 +17,10 @@
 #include <string>
 #include <vector>
 
-#include "common/chromosome_offsets.h"
+#include "genome/chromosome_offsets.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/row_layout.h"
-#include "gap_scan/gap_detector.h"
+#include "genome_scan/gap_detector.h"
 #include "gap_scan/gap_report.h"
 #include "gap_scan/region_walk.h"
 

@@ -17,12 +17,12 @@
 #include <string>
 #include <vector>
 
-#include "common/line_reader.h"
-#include "common/number_reader.h"
-#include "common/output_file.h"
+#include "engine/line_reader.h"
+#include "engine/number_reader.h"
+#include "engine/output_file.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/scratch.h"
-#include "common/gzip_source.h"
+#include "engine/gzip_source.h"
 #include "reads_importer/read_file_conversion.h"
 
 namespace vesmar::fuzz {

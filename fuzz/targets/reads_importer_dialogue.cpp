@@ -6,7 +6,7 @@
 // left behind.
 #include <cstdint>
 
-#include "common/number_reader.h"
+#include "engine/number_reader.h"
 #include "fuzz/support/dialogue_run.h"
 #include "reads_importer/reads_importer_dialogue.h"
 

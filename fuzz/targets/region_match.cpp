@@ -2,7 +2,7 @@
 // positions, the same answer as the plain first-match scan over the regions
 // in file order (first_region_reaching), whatever the regions: overlapping,
 // nested, empty (end before start), or at the ends of the 32-bit range.
-#include "point_scan/region_match.h"
+#include "genome_scan/region_match.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "fuzz/support/fuzz_input.h"
-#include "point_scan/tests/reference_region_match.h"
+#include "genome_scan/tests/reference_region_match.h"
 
 namespace {
 

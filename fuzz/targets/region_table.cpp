@@ -2,13 +2,13 @@
 // whole five-line group of the file's pieces (the empty piece after a final
 // line feed counts as a line), with the texts exactly as their lines and the
 // numbers as atoi reads them.
-#include "scan_input/region_table.h"
+#include "formats/feature_locations/region_table.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "common/number_reader.h"
+#include "engine/number_reader.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/scratch.h"
 

@@ -8,7 +8,7 @@
 #
 #   bed_tools_test.sh BUILD_FOLDER SOURCE_FOLDER
 set -eu
-. "$2/common/testing/package_homes.sh"
+. "$2/testing/package_homes.sh"
 
 check_bed() {
   local bed=$1

@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "common/testing/command_line_check.h"
-#include "common/testing/gzip_member.h"
-#include "common/testing/program_run.h"
-#include "common/testing/text_lines.h"
+#include "testing/command_line_check.h"
+#include "testing/gzip_member.h"
+#include "testing/program_run.h"
+#include "testing/text_lines.h"
 #include "gap_scan/gap_report.h"
 
 namespace vesmar {

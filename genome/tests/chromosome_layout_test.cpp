@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "common/testing/program_run.h"
+#include "testing/program_run.h"
 
 namespace vesmar {
 namespace {

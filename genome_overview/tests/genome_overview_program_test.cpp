@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "common/testing/command_line_check.h"
-#include "common/testing/program_run.h"
-#include "common/testing/write_error_check.h"
+#include "testing/command_line_check.h"
+#include "testing/program_run.h"
+#include "testing/write_error_check.h"
 
 namespace vesmar {
 namespace {

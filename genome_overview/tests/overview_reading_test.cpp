@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "common/testing/program_run.h"
+#include "testing/program_run.h"
 #include "genome_overview/overview_input.h"
 
 namespace vesmar {

@@ -6,7 +6,7 @@
 #
 #   page_tools_test.sh BUILD_FOLDER SOURCE_FOLDER
 set -eu
-. "$2/common/testing/package_homes.sh"
+. "$2/testing/package_homes.sh"
 
 check_page() {
   local home=$1 name=$2

@@ -5,7 +5,7 @@
 #
 #   screenshot_test.sh BUILD_FOLDER SOURCE_FOLDER
 set -eu
-. "$2/common/testing/package_homes.sh"
+. "$2/testing/package_homes.sh"
 
 example_home
 scan_all_regions "$work/example" Anna Anna_run1.txt

@@ -1,10 +1,10 @@
-#include "package_generator/genetic_code_file.h"
+#include "formats/feature_locations/genetic_code_writer.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "common/testing/text_lines.h"
+#include "testing/text_lines.h"
 
 namespace vesmar::generator {
 namespace {

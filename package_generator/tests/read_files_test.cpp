@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/testing/program_run.h"
+#include "testing/program_run.h"
 
 namespace vesmar::generator {
 namespace {

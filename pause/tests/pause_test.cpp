@@ -14,7 +14,7 @@
 #include <filesystem>
 #include <string>
 
-#include "common/testing/program_run.h"
+#include "testing/program_run.h"
 
 namespace vesmar {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "common/testing/program_run.h"
+#include "testing/program_run.h"
 
 namespace vesmar {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/testing/write_error_check.h"
+#include "testing/write_error_check.h"
 
 namespace vesmar {
 namespace {

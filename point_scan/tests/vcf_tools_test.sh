@@ -7,7 +7,7 @@
 #
 #   vcf_tools_test.sh BUILD_FOLDER SOURCE_FOLDER
 set -eu
-. "$2/common/testing/package_homes.sh"
+. "$2/testing/package_homes.sh"
 
 check_vcf() {
   local vcf=$1 reference=$2

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "common/testing/program_run.h"
-#include "common/testing/gzip_member.h"
+#include "testing/program_run.h"
+#include "testing/gzip_member.h"
 
 namespace vesmar {
 namespace {

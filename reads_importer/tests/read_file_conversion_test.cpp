@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "common/number_reader.h"
-#include "common/testing/program_run.h"
-#include "common/testing/gzip_member.h"
+#include "engine/number_reader.h"
+#include "testing/program_run.h"
+#include "testing/gzip_member.h"
 
 namespace vesmar {
 namespace {

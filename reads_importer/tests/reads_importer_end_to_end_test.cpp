@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "common/testing/command_line_check.h"
-#include "common/testing/gzip_member.h"
-#include "common/testing/program_run.h"
+#include "testing/command_line_check.h"
+#include "testing/gzip_member.h"
+#include "testing/program_run.h"
 
 namespace vesmar {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "common/testing/program_run.h"
+#include "testing/program_run.h"
 
 namespace vesmar {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "common/testing/write_error_check.h"
+#include "testing/write_error_check.h"
 
 namespace vesmar {
 namespace {

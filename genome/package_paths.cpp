@@ -1,0 +1,32 @@
+#include "genome/package_paths.h"
+
+namespace vesmar {
+
+std::string path_in(std::string_view folder, std::string_view file_name) {
+  std::string path;
+  path.reserve(folder.size() + file_name.size());
+  path.append(folder);
+  path.append(file_name);
+  return path;
+}
+
+std::string snp_report_path(std::string_view first_name, std::string_view region_file_name) {
+  return path_in(kSnpResultsFolder, std::string(first_name) + "_snp_" + std::string(region_file_name));
+}
+
+std::string deletion_report_path(std::string_view first_name, std::string_view region_file_name) {
+  return path_in(kDeletionResultsFolder, std::string(first_name) + "_del_" + std::string(region_file_name));
+}
+
+std::string companion_path(std::string_view report_path, std::string_view extension) {
+  std::string path(report_path.ends_with(".txt") ? report_path.substr(0, report_path.size() - 4) : report_path);
+  path += extension;
+  return path;
+}
+
+std::string rows_not_in(std::int64_t rows, std::string_view companion) {
+  return std::to_string(rows) + (rows == 1 ? " row of the report is not in " : " rows of the report are not in ") +
+         std::string(companion);
+}
+
+}  // namespace vesmar
