@@ -11,7 +11,7 @@
 
 #include "alignment_counts/genome_plan.h"
 #include "alignment_counts/position_pileup.h"
-#include "formats/alignment_results/results_writer.h"
+#include "alignment_counts/results_writer.h"
 #include "engine/failure.h"
 
 namespace vesmar {

@@ -1,4 +1,4 @@
-#include "formats/alignment_results/results_writer.h"
+#include "alignment_counts/results_writer.h"
 
 #include <charconv>
 #include <cstring>

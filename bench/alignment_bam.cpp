@@ -8,7 +8,7 @@
 #include <memory>
 #include <system_error>
 
-#include "bench/synthetic_reads.h"
+#include "bench/read_files.h"
 #include "bench/seeded_streams.h"
 #include "genome/bases.h"
 

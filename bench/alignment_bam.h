@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "bench/synthetic_genome.h"
+#include "bench/genome_layout.h"
 #include "engine/failure.h"
 
 namespace vesmar::bench {

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "bench/synthetic_genome.h"
+#include "bench/genome_layout.h"
 #include "engine/failure.h"
-#include "formats/alignment_results/results_writer.h"
+#include "package_generator/alignment_file.h"
 
 namespace vesmar::bench {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "bench/synthetic_genome.h"
-#include "formats/alignment_results/results_writer.h"
+#include "bench/genome_layout.h"
+#include "package_generator/alignment_file.h"
 
 namespace vesmar::bench {
 

@@ -9,12 +9,12 @@
 #include "bench/chromosome_files.h"
 #include "bench/feature_files.h"
 #include "bench/gene_layout.h"
-#include "bench/synthetic_reads.h"
+#include "bench/read_files.h"
 #include "bench/region_records.h"
 #include "genome/package_paths.h"
 #include "package_generator/package_folders.h"
-#include "formats/feature_locations/region_file_writer.h"
-#include "engine/whole_file.h"
+#include "package_generator/region_file.h"
+#include "package_generator/whole_file.h"
 
 namespace vesmar::bench {
 

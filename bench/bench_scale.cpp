@@ -1,6 +1,6 @@
 #include "bench/bench_scale.h"
 
-#include "bench/synthetic_genome.h"
+#include "bench/genome_layout.h"
 
 namespace vesmar::bench {
 

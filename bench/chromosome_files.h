@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "bench/synthetic_genome.h"
+#include "bench/genome_layout.h"
 #include "engine/failure.h"
 
 namespace vesmar::bench {

@@ -2,7 +2,7 @@
 
 #include "bench/region_records.h"
 #include "genome/bases.h"
-#include "formats/feature_locations/feature_location_files.h"
+#include "package_generator/feature_locations.h"
 
 namespace vesmar::bench {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "bench/gene_layout.h"
-#include "bench/synthetic_genome.h"
+#include "bench/genome_layout.h"
 #include "engine/failure.h"
 
 namespace vesmar::bench {

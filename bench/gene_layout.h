@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "bench/synthetic_genome.h"
+#include "bench/genome_layout.h"
 
 namespace vesmar::bench {
 

@@ -1,4 +1,4 @@
-#include "bench/synthetic_genome.h"
+#include "bench/genome_layout.h"
 
 #include "genome/chromosome_offsets.h"
 

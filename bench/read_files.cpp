@@ -1,4 +1,4 @@
-#include "bench/synthetic_reads.h"
+#include "bench/read_files.h"
 
 #include <algorithm>
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "bench/gene_layout.h"
-#include "bench/synthetic_genome.h"
-#include "formats/feature_locations/region_file_writer.h"
+#include "bench/genome_layout.h"
+#include "package_generator/region_file.h"
 
 namespace vesmar::bench {
 

@@ -8,12 +8,12 @@
 #include "examples/example_lanes.h"
 #include "examples/example_sam.h"
 #include "examples/example_sample.h"
-#include "formats/alignment_results/results_writer.h"
+#include "package_generator/alignment_file.h"
 #include "package_generator/fasta_file.h"
-#include "formats/feature_locations/feature_location_files.h"
+#include "package_generator/feature_locations.h"
 #include "package_generator/package_folders.h"
 #include "package_generator/read_files.h"
-#include "engine/whole_file.h"
+#include "package_generator/whole_file.h"
 
 namespace vesmar::example {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/failure.h"
-#include "formats/feature_locations/exon_table_writer.h"
+#include "package_generator/exon_tables.h"
 #include "package_generator/joined_genome.h"
 #include "package_generator/random_stream.h"
 

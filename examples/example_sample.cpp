@@ -5,7 +5,7 @@
 
 #include "formats/alignment_results/alignment_windows.h"
 #include "genome/bases.h"
-#include "formats/alignment_results/results_writer.h"
+#include "package_generator/alignment_file.h"
 
 namespace vesmar::example {
 

@@ -1,4 +1,4 @@
-#include "formats/alignment_results/results_writer.h"
+#include "package_generator/alignment_file.h"
 
 #include <charconv>
 

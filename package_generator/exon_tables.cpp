@@ -1,9 +1,9 @@
-#include "formats/feature_locations/exon_table_writer.h"
+#include "package_generator/exon_tables.h"
 
 #include <array>
 #include <string_view>
 
-#include "engine/whole_file.h"
+#include "package_generator/whole_file.h"
 
 namespace vesmar::generator {
 

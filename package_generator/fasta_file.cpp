@@ -2,7 +2,7 @@
 
 #include "genome/package_paths.h"
 #include "package_generator/package_folders.h"
-#include "engine/whole_file.h"
+#include "package_generator/whole_file.h"
 
 namespace vesmar::generator {
 

@@ -1,7 +1,7 @@
-#include "formats/feature_locations/feature_location_files.h"
+#include "package_generator/feature_locations.h"
 
 #include "genome/package_paths.h"
-#include "formats/feature_locations/genetic_code_writer.h"
+#include "package_generator/genetic_code_file.h"
 #include "package_generator/package_folders.h"
 
 namespace vesmar::generator {

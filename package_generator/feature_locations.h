@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "engine/failure.h"
-#include "formats/feature_locations/exon_table_writer.h"
-#include "formats/feature_locations/region_file_writer.h"
+#include "package_generator/exon_tables.h"
+#include "package_generator/region_file.h"
 
 namespace vesmar::generator {
 

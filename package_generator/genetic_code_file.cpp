@@ -1,6 +1,6 @@
-#include "formats/feature_locations/genetic_code_writer.h"
+#include "package_generator/genetic_code_file.h"
 
-#include "engine/whole_file.h"
+#include "package_generator/whole_file.h"
 
 namespace vesmar::generator {
 

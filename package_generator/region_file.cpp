@@ -1,8 +1,8 @@
-#include "formats/feature_locations/region_file_writer.h"
+#include "package_generator/region_file.h"
 
 #include <array>
 
-#include "engine/whole_file.h"
+#include "package_generator/whole_file.h"
 
 namespace vesmar::generator {
 

@@ -11,7 +11,7 @@
 #include "bench/bench_package.h"
 #include "bench/feature_files.h"
 #include "bench/gene_layout.h"
-#include "bench/synthetic_genome.h"
+#include "bench/genome_layout.h"
 #include "genome/bases.h"
 #include "genome/chromosome_offsets.h"
 #include "testing/program_run.h"

@@ -1,4 +1,4 @@
-#include "formats/feature_locations/genetic_code_writer.h"
+#include "package_generator/genetic_code_file.h"
 
 #include <gtest/gtest.h>
 
