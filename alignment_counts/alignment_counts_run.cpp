@@ -9,7 +9,7 @@
 #include "alignment_counts/genome_plan.h"
 #include "alignment_counts/reference_fasta.h"
 #include "alignment_counts/reference_match.h"
-#include "formats/alignment_results/results_writer.h"
+#include "alignment_counts/results_writer.h"
 #include "genome/chromosome_layout.h"
 #include "engine/output_file.h"
 
