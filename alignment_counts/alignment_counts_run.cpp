@@ -10,6 +10,8 @@
 #include "alignment_counts/reference_fasta.h"
 #include "alignment_counts/reference_match.h"
 #include "genome/chromosome_offsets.h"
+#include "formats/alignment_results/results_writer.h"
+#include "genome/chromosome_layout.h"
 #include "engine/output_file.h"
 
 namespace vesmar {
@@ -61,7 +63,9 @@ Result<RunOutcome> run_alignment_counts(const AlignmentCountsSettings& settings,
   Result<AlignmentInput> input = AlignmentInput::open(settings.alignment_path, settings.reference_path);
   if (!input.ok()) return input.failure();
   const std::vector<SequenceHeader>& sequences = input.value().sequences();
-  Result<GenomePlan> plan = plan_genome(sequences, settings.alignment_path);
+  Result<ChromosomeLayout> layout = load_package_layout();
+  if (!layout.ok()) return layout.failure();
+  Result<GenomePlan> plan = plan_genome(sequences, settings.alignment_path, layout.value());
   if (!plan.ok()) return plan.failure();
 
   console.print("Reading the reference...\n");
@@ -70,7 +74,7 @@ Result<RunOutcome> run_alignment_counts(const AlignmentCountsSettings& settings,
   Result<std::vector<std::size_t>> matched =
       match_reference(plan.value(), records.value(), settings.reference_path, settings.alignment_path);
   if (!matched.ok()) return matched.failure();
-  std::array<std::size_t, kGenomeChromosomes.size()> record_of_chromosome{};
+  std::vector<std::size_t> record_of_chromosome(layout.value().chromosomes.size());
   for (std::size_t i = 0; i < plan.value().chromosomes.size(); ++i) {
     record_of_chromosome[plan.value().chromosomes[i].genome_index] = matched.value()[i];
   }

@@ -2,7 +2,6 @@
 
 #include <limits>
 
-#include "alignment_counts/chromosome_names.h"
 #include "genome/chromosome_offsets.h"
 #include "genome/genome_padding.h"
 
@@ -25,7 +24,11 @@ std::int64_t slot_end(std::size_t genome_index) {
   return chromosome_room_end(genome_index, kLargest - kLargest % static_cast<std::int64_t>(kGenomeBlock));
 }
 
-Status check_length(const PlannedChromosome& chromosome, std::string_view path) {
+Status check_length(const PlannedChromosome& chromosome, std::string_view path, const ChromosomeLayout& layout) {
+  if (layout.lengths_known) {
+    return check_chromosome_length(layout, chromosome.genome_index, chromosome.name, chromosome.length,
+                                   std::string(path) + "'s header");
+  }
   const std::int64_t longest = longest_chromosome(chromosome.genome_index);
   if (chromosome.length <= longest) return {};
   const std::size_t next = chromosome.genome_index + 1;
@@ -50,14 +53,27 @@ std::int64_t longest_chromosome(std::size_t genome_index) {
   return slot_end(genome_index) - kGenomeChromosomes[genome_index].offset - 1;
 }
 
-Result<GenomePlan> plan_genome(std::span<const SequenceHeader> sequences, std::string_view path) {
+namespace {
+
+// The layout's chromosome names in genome order: "I, II, III, IV, V, X".
+std::string order_of(const ChromosomeLayout& layout) {
+  std::string names;
+  for (const LayoutChromosome& chromosome : layout.chromosomes) names += (names.empty() ? "" : ", ") + chromosome.name;
+  return names;
+}
+
+}  // namespace
+
+Result<GenomePlan> plan_genome(std::span<const SequenceHeader> sequences, std::string_view path,
+                               const ChromosomeLayout& layout) {
   GenomePlan plan;
   plan.chromosome_of_target.assign(sequences.size(), -1);
+  if (layout.lengths_known) plan.genome_end = vesmar::genome_end(layout);
   for (std::size_t target = 0; target < sequences.size(); ++target) {
     const SequenceHeader& sequence = sequences[target];
-    const std::optional<std::size_t> index = genome_chromosome_index(sequence.name);
+    const std::optional<std::size_t> index = find_chromosome(layout, sequence.name);
     if (!index) continue;
-    const std::string_view genome_name = kGenomeChromosomes[*index].name;
+    const std::string& genome_name = layout.chromosomes[*index].name;
     for (const PlannedChromosome& earlier : plan.chromosomes) {
       if (earlier.genome_index == *index) {
         return Failure{std::string(path) + ": the header names chromosome " + std::string(genome_name) +
@@ -66,19 +82,20 @@ Result<GenomePlan> plan_genome(std::span<const SequenceHeader> sequences, std::s
       if (earlier.genome_index > *index) {
         return Failure{std::string(path) + ": the header names " + quoted(earlier.name) + " before " +
                        quoted(sequence.name) +
-                       ", but the alignment results file follows the genome's order I, II, III, IV, V, X "
+                       ", but the alignment results file follows the genome's order " + order_of(layout) + " "
                        "(samtools reheader and samtools sort make a file in that order)"};
       }
     }
-    PlannedChromosome chromosome{*index, sequence.name, sequence.length, kGenomeChromosomes[*index].offset};
-    if (Status fits = check_length(chromosome, path); !fits.ok()) return fits.failure();
+    PlannedChromosome chromosome{*index, sequence.name, sequence.length, layout.chromosomes[*index].offset,
+                                 genome_name};
+    if (Status fits = check_length(chromosome, path, layout); !fits.ok()) return fits.failure();
     plan.chromosome_of_target[target] = static_cast<int>(plan.chromosomes.size());
     plan.chromosomes.push_back(std::move(chromosome));
   }
   if (plan.chromosomes.empty()) {
-    return Failure{std::string(path) +
-                   ": the header names none of the chromosomes I, II, III, IV, V, X (nor chrI, "
-                   "CHROMOSOME_I, ...): is the file aligned to this genome?"};
+    const std::string spelt = layout.lengths_known ? "" : " (nor chrI, CHROMOSOME_I, ...)";
+    return Failure{std::string(path) + ": the header names none of " + chromosomes_named(layout) + spelt +
+                   ": is the file aligned to this genome?"};
   }
   return plan;
 }

@@ -3,8 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "alignment_counts/chromosome_names.h"
-#include "genome/chromosome_offsets.h"
+#include "genome/chromosome_layout.h"
 
 namespace vesmar {
 
@@ -15,7 +14,7 @@ std::optional<std::size_t> record_for(const PlannedChromosome& chromosome, std::
     if (records[i].name == chromosome.name) return i;
   }
   for (std::size_t i = 0; i < records.size(); ++i) {
-    if (genome_chromosome_index(records[i].name) == chromosome.genome_index) return i;
+    if (same_chromosome_name(records[i].name, chromosome.genome_name)) return i;
   }
   return std::nullopt;
 }
@@ -26,7 +25,7 @@ Result<std::vector<std::size_t>> match_reference(const GenomePlan& plan, std::sp
                                                  std::string_view reference_path, std::string_view alignment_path) {
   std::vector<std::size_t> matched;
   for (const PlannedChromosome& chromosome : plan.chromosomes) {
-    const std::string named = "chromosome " + std::string(kGenomeChromosomes[chromosome.genome_index].name) +
+    const std::string named = "chromosome " + chromosome.genome_name +
                               " (\"" + chromosome.name + "\" in the header of " + std::string(alignment_path) + ")";
     const std::optional<std::size_t> record = record_for(chromosome, records);
     if (!record) return Failure{std::string(reference_path) + " has no record for " + named};

@@ -8,6 +8,7 @@
 #include "chromosome_join/join_failure.h"
 #include "chromosome_join/typed_path.h"
 #include "genome/package_paths.h"
+#include "genome/chromosome_layout.h"
 
 namespace vesmar {
 
@@ -95,6 +96,7 @@ Result<ChromosomeJoinSettings> ask_chromosome_join_settings(Console& console) {
   Result<std::string> genome = answers.ask(kGenomeQuestion);
   if (!genome.ok()) return genome.failure();
   settings.value().genome_path = typed_file_path(kGenomeSequencesFolder, genome.value());
+  settings.value().layout_path = std::string(kChromosomeLayoutPath);
   settings.value().answer_lines = answers.lines_read;
   return settings;
 }

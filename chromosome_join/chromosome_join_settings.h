@@ -27,6 +27,9 @@ struct ChromosomeJoinSettings {
   // "no such file name" message gives when the last line read was an
   // answer; none when nothing was asked.
   std::optional<std::int64_t> answer_lines;
+  // Where the joined genome's chromosome layout goes (kChromosomeLayoutPath),
+  // replaced together with the genome sequence file; empty: nowhere.
+  std::string layout_path;
 };
 
 }  // namespace vesmar

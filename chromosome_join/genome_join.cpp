@@ -5,6 +5,7 @@
 
 #include "chromosome_join/padding_writer.h"
 #include "engine/line_scan.h"
+#include "engine/number_reader.h"
 
 namespace vesmar {
 
@@ -14,7 +15,7 @@ namespace {
 // genome sequence file exactly as in the chromosome file, each with its line
 // feed, so the lines between two header lines go to `output` as one piece
 // (line by line only where carriage returns stand before the line feeds);
-// `length` grows by their characters, line feeds not counted. header() is
+// `length` grows by their characters, line feeds not counted. header(line) is
 // called for every header line, in its place. The last line of a file that
 // does not end with a line feed gets one. Stops early, without a failure,
 // once `output` has failed.
@@ -57,9 +58,11 @@ Status join_lines(LineReader& input, OutputFile& output, std::uint64_t& length, 
         sequence(at, header_begin);
         if (output.failed()) return false;
       }
-      header();
+      const char* header_end =
+          static_cast<const char*>(std::memchr(bracket, '\n', static_cast<std::size_t>(stop - bracket)));
+      header(std::string_view(header_begin, static_cast<std::size_t>(header_end - header_begin)));
       if (output.failed()) return false;
-      at = static_cast<const char*>(std::memchr(bracket, '\n', static_cast<std::size_t>(stop - bracket))) + 1;
+      at = header_end + 1;
     }
     return true;
   };
@@ -67,7 +70,7 @@ Status join_lines(LineReader& input, OutputFile& output, std::uint64_t& length, 
   const auto last_line = [&](std::string_view line) {
     if (line.empty()) return;
     if (is_header_line(line)) {
-      header();
+      header(line);
     } else {
       put_line(line);
     }
@@ -77,34 +80,56 @@ Status join_lines(LineReader& input, OutputFile& output, std::uint64_t& length, 
 
 }  // namespace
 
+std::string chromosome_name(std::string_view header_line) {
+  std::string_view name = header_line.substr(header_line.find('>') + 1);
+  while (!name.empty() && is_c_space(name.front())) name.remove_prefix(1);
+  std::size_t end = 0;
+  while (end < name.size() && !is_c_space(name[end])) ++end;
+  return std::string(name.substr(0, end));
+}
+
 std::optional<JoinStop> join_separate_files(OutputFile& output, const std::vector<std::string>& names,
-                                            double number_value) {
+                                            double number_value, std::vector<NamedLength>* joined) {
   for (std::size_t i = 0; i < names.size(); ++i) {
     Result<LineReader> chromosome = LineReader::open(names[i]);
     if (!chromosome.ok()) return JoinStop{i, false, chromosome.failure()};
     std::uint64_t length = 0;
-    // Header lines are passed over: the file is one chromosome.
-    if (Status read = join_lines(chromosome.value(), output, length, [] {}); !read.ok()) {
+    // Header lines are passed over: the file is one chromosome, named by the first.
+    std::string name;
+    bool named = false;
+    const auto header = [&](std::string_view line) {
+      if (!named) name = chromosome_name(line);
+      named = true;
+    };
+    if (Status read = join_lines(chromosome.value(), output, length, header); !read.ok()) {
       return JoinStop{i, true, read.failure()};
     }
     write_padding(output, length);
+    if (joined != nullptr) joined->push_back({name, static_cast<std::int64_t>(length)});
     if (static_cast<double>(i + 1) != number_value) output.put('\n');
     if (output.failed()) return std::nullopt;
   }
   return std::nullopt;
 }
 
-Status join_single_file(OutputFile& output, LineReader& chromosome) {
+Status join_single_file(OutputFile& output, LineReader& chromosome, std::vector<NamedLength>* joined) {
   std::uint64_t length = 0;
-  Status read = join_lines(chromosome, output, length, [&] {
+  // The header line that stands last before a chromosome's sequence names it.
+  std::string name;
+  const auto close = [&] {
+    write_padding(output, length);
+    if (joined != nullptr) joined->push_back({name, static_cast<std::int64_t>(length)});
+  };
+  Status read = join_lines(chromosome, output, length, [&](std::string_view line) {
     if (length > 0) {
-      write_padding(output, length);
+      close();
       output.put('\n');
       length = 0;
     }
+    name = chromosome_name(line);
   });
   if (!read.ok()) return read;
-  write_padding(output, length);
+  close();
   return {};
 }
 

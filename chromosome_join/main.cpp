@@ -4,6 +4,7 @@
 #include "chromosome_join/typed_path.h"
 #include "genome/package_paths.h"
 #include "engine/program_main.h"
+#include "genome/chromosome_layout.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ Result<ChromosomeJoinSettings> settings_from(const Arguments& arguments) {
   }
   settings.number_value = static_cast<double>(arguments.files.size());
   settings.genome_path = typed_file_path(kGenomeSequencesFolder, arguments["genome"]);
+  settings.layout_path = std::string(kChromosomeLayoutPath);
   return settings;
 }
 

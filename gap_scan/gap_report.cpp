@@ -3,7 +3,6 @@
 #include <array>
 #include <memory>
 
-#include "genome/chromosome_offsets.h"
 #include "engine/fixed_width.h"
 #include "genome_scan/report_columns.h"
 #include "engine/output_file.h"
@@ -55,7 +54,8 @@ std::size_t longest_gap_row(const Region& region) {
          comment_text(GapComment::FlankedByTwoMutants).size() + 1;
 }
 
-char* put_gap_row(char* out, std::int64_t row_number, const GapEntry& gap, const Region& region) {
+char* put_gap_row(char* out, std::int64_t row_number, const GapEntry& gap, const Region& region,
+                  std::optional<std::int64_t> offset) {
   const std::int64_t gap_end = gap.gap_end;
   const std::int64_t gap_length = gap.gap_length;
   const std::int64_t region_start = region.start;
@@ -65,7 +65,7 @@ char* put_gap_row(char* out, std::int64_t row_number, const GapEntry& gap, const
   out = put_column(out, region.strand, kStrandColumn.width);
   out = put_number_column(out, gap_end - gap_length - region_start + 1, kStart.width, true);
   out = put_number_column(out, gap_end - region_start + 1, kEnd.width, true);
-  if (std::optional<std::int32_t> offset = chromosome_offset(region.chromosome)) {
+  if (offset) {
     out = put_number_column(out, gap_end - gap_length - *offset, kGenomeStart.width);
     out = put_number_column(out, gap_end - *offset, kGenomeEnd.width);
   }
@@ -76,14 +76,23 @@ char* put_gap_row(char* out, std::int64_t row_number, const GapEntry& gap, const
 }
 
 std::int64_t write_gap_report(OutputFile& report, GapBed& bed, const GapTable& gaps,
-                              const std::vector<Region>& regions) {
+                              const std::vector<Region>& regions, const ChromosomeLayout& layout) {
   report.write(gap_report_heading());
   std::int64_t row_number = 0;
+  // A region's rows follow one another: its chromosome is found once for them.
+  std::size_t current_region = SIZE_MAX;
+  std::optional<std::size_t> chromosome;
   walk_gap_regions(gaps, regions, [&](std::size_t gap, std::size_t region) {
     ++row_number;
+    if (region != current_region) {
+      current_region = region;
+      chromosome = find_region_chromosome(layout, regions[region].chromosome);
+    }
+    const std::optional<std::int64_t> offset =
+        chromosome ? std::optional<std::int64_t>(layout.chromosomes[*chromosome].offset) : std::nullopt;
     report.put_in_place(longest_gap_row(regions[region]),
-                        [&](char* out) { return put_gap_row(out, row_number, gaps[gap], regions[region]); });
-    bed.add(gaps[gap], regions[region]);
+                        [&](char* out) { return put_gap_row(out, row_number, gaps[gap], regions[region], offset); });
+    bed.add(gaps[gap], regions[region], chromosome);
   });
   return row_number;
 }

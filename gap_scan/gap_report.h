@@ -7,6 +7,7 @@
 
 #include "engine/failure.h"
 #include "engine/output_file.h"
+#include "genome/chromosome_layout.h"
 #include "formats/gap_bed/gap_bed.h"
 #include "genome_scan/gap_table.h"
 #include "formats/feature_locations/region_table.h"
@@ -21,13 +22,16 @@ std::string_view gap_report_heading();
 // longest_gap_row(region) bytes, and returns its end. Start and End are
 // relative to the region's start and carry their sign; the two "Gen. Pos."
 // columns are chromosome positions and are left out, with their blanks, when
-// the region's chromosome text names none of the six chromosomes.
+// `offset`, that of the region's chromosome, is none: its text names no
+// chromosome of the layout (find_region_chromosome).
 std::size_t longest_gap_row(const Region& region);
-char* put_gap_row(char* out, std::int64_t row_number, const GapEntry& gap, const Region& region);
+char* put_gap_row(char* out, std::int64_t row_number, const GapEntry& gap, const Region& region,
+                  std::optional<std::int64_t> offset);
 
 // Writes the heading and a row for every gap-region pair of the region walk
 // into `report`, gives each row to `bed` too, and gives the number of rows.
+// The chromosomes are the layout's, which `bed` must hold too.
 std::int64_t write_gap_report(OutputFile& report, GapBed& bed, const GapTable& gaps,
-                              const std::vector<Region>& regions);
+                              const std::vector<Region>& regions, const ChromosomeLayout& layout);
 
 }  // namespace vesmar

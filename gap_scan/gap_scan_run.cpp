@@ -6,6 +6,7 @@
 #include "engine/output_file.h"
 #include "genome/package_paths.h"
 #include "genome/region_choice.h"
+#include "genome/chromosome_layout.h"
 #include "genome_scan/gap_detector.h"
 #include "gap_scan/gap_report.h"
 #include "formats/feature_locations/region_table.h"
@@ -15,6 +16,8 @@ namespace vesmar {
 
 Result<RunOutcome> run_gap_scan(const GapScanSettings& settings, Console& console) {
   const std::string region_path = path_in(kFeatureLocationsFolder, settings.region_file_name);
+  Result<ChromosomeLayout> layout = load_package_layout();
+  if (!layout.ok()) return layout.failure();
   warn_of_windows_line_ends(settings.alignment_path, {region_path}, console);
   // The same message for introns and intergenic regions.
   console.print("Reading exon data...\n");
@@ -24,8 +27,12 @@ Result<RunOutcome> run_gap_scan(const GapScanSettings& settings, Console& consol
   console.print("Mapping deletions...\n");
   Result<LineReader> alignment = LineReader::open(settings.alignment_path, LineReader::Decoding::GzipByMagic);
   if (!alignment.ok()) return alignment.failure();
-  Result<GapTable> gaps = detect_gaps(alignment.value());
+  std::int64_t positions = 0;
+  Result<GapTable> gaps = detect_gaps(alignment.value(), &positions);
   if (!gaps.ok()) return gaps.failure();
+  if (std::optional<std::string> short_or_long = results_length_warning(layout.value(), positions, settings.alignment_path)) {
+    console.warn(*short_or_long);
+  }
 
   // The same message in every region mode. The report and its BED are
   // created only now, when every input has been read, and replace older
@@ -36,14 +43,16 @@ Result<RunOutcome> run_gap_scan(const GapScanSettings& settings, Console& consol
   if (!report.ok()) return report.failure();
   Result<std::unique_ptr<OutputFile>> bed_file = OutputFile::create(bed_path, OutputFile::Mode::Replace, OutputFile::Writing::Behind);
   if (!bed_file.ok()) return bed_file.failure();
-  GapBed bed;
-  const std::int64_t rows = write_gap_report(*report.value(), bed, gaps.value(), regions.value().regions);
+  GapBed bed(layout.value());
+  const std::int64_t rows =
+      write_gap_report(*report.value(), bed, gaps.value(), regions.value().regions, layout.value());
   bed.write(*bed_file.value());
   OutputFile* const files[] = {report.value().get(), bed_file.value().get()};
   if (Status written = commit_together(files); !written.ok()) return written.failure();
   if (bed.left_out() > 0) {
     console.warn(rows_not_in(bed.left_out(), bed_path) +
-                 ": their regions lie on none of the chromosomes I, II, III, IV, V, X");
+                 ": their regions lie on none of " + chromosomes_named(layout.value()) +
+                 (layout.value().lengths_known ? ", or they lie in the padding between chromosomes alone" : ""));
   }
   console.print("Done\n");
   return RunOutcome{{settings.report_path, bed_path},

@@ -259,4 +259,29 @@ Status check_chromosome_length(const ChromosomeLayout& layout, std::size_t index
                  ": they are not the same genome"};
 }
 
+std::string chromosomes_named(const ChromosomeLayout& layout) {
+  if (layout.lengths_known) return "the chromosomes of " + layout.source;
+  std::string names = "the chromosomes ";
+  for (std::size_t i = 0; i < layout.chromosomes.size(); ++i) {
+    names += (i == 0 ? "" : ", ") + layout.chromosomes[i].name;
+  }
+  return names;
+}
+
+std::optional<std::string> results_length_warning(const ChromosomeLayout& layout, std::int64_t positions,
+                                                  std::string_view path) {
+  const std::string holds =
+      std::string(path) + " holds " + std::to_string(positions) + (positions == 1 ? " position, but " : " positions, but ");
+  if (!layout.lengths_known) {
+    const LayoutChromosome& last = layout.chromosomes.back();
+    if (positions > last.offset) return std::nullopt;
+    return holds + "the last of " + chromosomes_named(layout) + " starts after position " +
+           std::to_string(last.offset) + ": the file ends before the genome does";
+  }
+  const std::int64_t end = genome_end(layout);
+  if (positions == end) return std::nullopt;
+  return holds + "the genome of " + layout.source + " has " + std::to_string(end) +
+         (positions < end ? ": the file ends before the genome does" : ": the file runs past the genome's end");
+}
+
 }  // namespace vesmar

@@ -134,4 +134,15 @@ Status check_layouts_agree(const ChromosomeLayout& first, const ChromosomeLayout
 Status check_chromosome_length(const ChromosomeLayout& layout, std::size_t index, std::string_view name,
                                std::int64_t length, std::string_view source);
 
+// The layout's chromosomes for messages: "the chromosomes I, II, III, IV,
+// V, X" for the built-in layout, "the chromosomes of SOURCE" for another.
+std::string chromosomes_named(const ChromosomeLayout& layout);
+
+// What to warn of when the alignment results file at `path` holds
+// `positions` records: with a known genome length, a file that ends before
+// the genome does or runs past it; with the built-in layout, one that ends
+// before its last chromosome begins. Nothing when the file fits.
+std::optional<std::string> results_length_warning(const ChromosomeLayout& layout, std::int64_t positions,
+                                                  std::string_view path);
+
 }  // namespace vesmar

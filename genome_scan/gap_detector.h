@@ -80,6 +80,9 @@ class GapDetector {
   // leaves the flank as it is.
   void finish() { close_gap_by_wild_type(); }
 
+  // The positions completed so far: after finish(), the file's.
+  std::int64_t positions() const { return positions_done_; }
+
  private:
   static void count_up(std::int32_t& counter) {
     if (counter != std::numeric_limits<std::int32_t>::max()) ++counter;
@@ -110,7 +113,8 @@ class GapDetector {
 };
 
 // Reads an alignment results file to its end and returns its gap entries.
-// Fails, naming the file, when it cannot be read on.
-Result<GapTable> detect_gaps(LineReader& reader);
+// Fails, naming the file, when it cannot be read on. `positions`, when
+// given, gets the number of positions the file holds.
+Result<GapTable> detect_gaps(LineReader& reader, std::int64_t* positions = nullptr);
 
 }  // namespace vesmar

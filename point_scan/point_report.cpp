@@ -3,7 +3,6 @@
 #include <array>
 #include <cstring>
 
-#include "genome/chromosome_offsets.h"
 #include "engine/fixed_width.h"
 #include "genome_scan/report_columns.h"
 #include "genome_scan/region_mapping.h"
@@ -73,8 +72,10 @@ std::string point_report_heading(bool exon_mode) {
   return text;
 }
 
-PointReportWriter::RegionColumns::RegionColumns(const Region& region)
-    : chromosome_offset(vesmar::chromosome_offset(region.chromosome)) {
+PointReportWriter::RegionColumns::RegionColumns(const Region& region, const ChromosomeLayout& layout) {
+  if (const std::optional<std::size_t> chromosome = find_region_chromosome(layout, region.chromosome)) {
+    chromosome_offset = layout.chromosomes[*chromosome].offset;
+  }
   text.resize(region.name.size() + region.chromosome.size() + region.strand.size() + kRegionColumn.width +
               kChromosomeColumn.width + kStrandColumn.width + 3);
   char* out = text.data();
@@ -85,8 +86,8 @@ PointReportWriter::RegionColumns::RegionColumns(const Region& region)
 }
 
 PointReportWriter::PointReportWriter(bool exon_mode, const RegionTable& regions, const ExonTables& exon_tables,
-                                     OutputFile* out)
-    : exon_mode_(exon_mode), regions_(regions), exon_tables_(exon_tables), out_(out) {
+                                     const ChromosomeLayout& layout, OutputFile* out)
+    : exon_mode_(exon_mode), regions_(regions), exon_tables_(exon_tables), layout_(layout), out_(out) {
   if (exon_mode_) codons_.emplace(exon_tables_.genetic_code);
   if (out_ != nullptr) out_->write(point_report_heading(exon_mode_));
 }
@@ -97,7 +98,7 @@ const std::optional<CodonChange>& PointReportWriter::add(const AlignmentRecord& 
   const Region& region = regions_.regions[region_index];
   if (region_index != current_region_) {
     current_region_ = region_index;
-    columns_.emplace(region);
+    columns_.emplace(region, layout_);
     if (exon_mode_) {
       exon_frame_ = exon_tables_.frames.find(region.name);
       exon_.emplace(region.name, exon_tables_.sequences);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/output_file.h"
+#include "genome/chromosome_layout.h"
 #include "genome_scan/codon_change.h"
 #include "formats/alignment_results/alignment_record.h"
 #include "formats/feature_locations/exon_tables.h"
@@ -25,10 +26,12 @@ std::string point_report_heading(bool exon_mode);
 // Writes the report row by row as the hits come, so that no hit is kept: the
 // heading at once, then add() for each hit with the index of its region in
 // `regions`. With no file (`out` null) the rows are only counted. The tables
-// must outlive the writer; `exon_tables` is read in exon mode only.
+// and the layout must outlive the writer; `exon_tables` is read in exon mode
+// only. A region's chromosome is found in `layout` by find_region_chromosome.
 class PointReportWriter {
  public:
-  PointReportWriter(bool exon_mode, const RegionTable& regions, const ExonTables& exon_tables, OutputFile* out);
+  PointReportWriter(bool exon_mode, const RegionTable& regions, const ExonTables& exon_tables,
+                    const ChromosomeLayout& layout, OutputFile* out);
   // Writes the row of `hit` in regions[region], and gives the codon change
   // it shows (exon mode, a coding hit), for the files beside the report.
   const std::optional<CodonChange>& add(const AlignmentRecord& hit, std::size_t region);
@@ -40,14 +43,15 @@ class PointReportWriter {
   // The hits of a region come one after another, so this and its exon data
   // are prepared once for all of them.
   struct RegionColumns {
-    explicit RegionColumns(const Region& region);
+    RegionColumns(const Region& region, const ChromosomeLayout& layout);
     std::string text;
-    std::optional<std::int32_t> chromosome_offset;
+    std::optional<std::int64_t> chromosome_offset;
   };
 
   bool exon_mode_;
   const RegionTable& regions_;
   const ExonTables& exon_tables_;
+  const ChromosomeLayout& layout_;
   OutputFile* out_;
   std::int64_t row_number_ = 0;
   std::optional<CodonTable> codons_;  // exon mode only

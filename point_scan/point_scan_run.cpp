@@ -10,6 +10,7 @@
 #include "engine/output_file.h"
 #include "genome/package_paths.h"
 #include "genome/region_choice.h"
+#include "genome/chromosome_layout.h"
 #include "point_scan/hit_backlog.h"
 #include "point_scan/point_report.h"
 #include "genome_scan/region_match.h"
@@ -38,12 +39,13 @@ void warn_of_thresholds_below_zero(const HitThresholds& thresholds, Console& con
 }
 
 // The rows of the report that its VCF cannot hold.
-void warn_of_rows_left_out(const std::string& vcf_path, const SnpVcfWriter& vcf, Console& console) {
+void warn_of_rows_left_out(const std::string& vcf_path, const SnpVcfWriter& vcf, const ChromosomeLayout& layout,
+                           Console& console) {
   const std::int64_t off = vcf.left_out_off_chromosomes();
   const std::int64_t unchanged = vcf.left_out_without_base_change();
   if (off + unchanged == 0) return;
   std::string why;
-  if (off > 0) why += std::to_string(off) + " whose place is on none of the chromosomes I, II, III, IV, V, X";
+  if (off > 0) why += std::to_string(off) + " whose place is on none of " + chromosomes_named(layout);
   if (off > 0 && unchanged > 0) why += " and ";
   if (unchanged > 0) {
     why += std::to_string(unchanged) + " whose windows show no change of one of the bases A, C, G, T to another";
@@ -93,6 +95,8 @@ Status announce_match_tables(const MatchTables& tables, Console& console) {
 
 Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& console) {
   warn_of_thresholds_below_zero(settings.thresholds, console);
+  Result<ChromosomeLayout> layout = load_package_layout();
+  if (!layout.ok()) return layout.failure();
   const std::string region_path = path_in(kFeatureLocationsFolder, settings.region_file_name);
   // The tables load on a thread of their own while the alignment results
   // are read: in exon mode they take a third of the run. Until they are
@@ -132,7 +136,7 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
   Result<std::unique_ptr<OutputFile>> vcf = OutputFile::create(vcf_path, OutputFile::Mode::Replace, OutputFile::Writing::Behind);
   const SnpVcfRun vcf_run{settings.thresholds, settings.first_name, settings.alignment_path,
                           settings.region_file_name, settings.report_path};
-  SnpVcfWriter vcf_writer(vcf_run, vcf.ok() ? vcf.value().get() : nullptr);
+  SnpVcfWriter vcf_writer(vcf_run, layout.value(), vcf.ok() ? vcf.value().get() : nullptr);
   std::optional<PointReportWriter> writer;
   std::optional<RegionMatcher> matcher;
   std::optional<Failure> tables_failure;
@@ -147,7 +151,7 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
       tables_failure = loaded.failure();
       return;
     }
-    writer.emplace(settings.exon_mode, tables->regions, tables->exon_tables,
+    writer.emplace(settings.exon_mode, tables->regions, tables->exon_tables, layout.value(),
                    report.ok() ? report.value().get() : nullptr);
     matcher.emplace(tables->regions.regions);
     backlog.hand_over(match_hit);
@@ -155,6 +159,7 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
   const HitThresholds& thresholds = settings.thresholds;
   // A record without mutant reads passes only when the minimum allows 0.
   const bool zero_mutants_wanted = thresholds.min_mut_reads <= 0;
+  std::int64_t positions = 0;
   const Status read = read_alignment_records(
       alignment.value(), zero_mutants_wanted,
       [&](std::int32_t wt_reads, std::int32_t mut_reads) { return is_hit(wt_reads, mut_reads, thresholds); },
@@ -163,17 +168,21 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
         if (tables_failure) return;
         backlog.keep(hit);
         if (backlog.full() || tables_loaded.load(std::memory_order_acquire)) start_matching();
-      });
+      },
+      &positions);
   if (!tables && !tables_failure) start_matching();
   if (tables_failure) return *tables_failure;
   if (!read.ok()) return read.failure();
+  if (std::optional<std::string> short_or_long = results_length_warning(layout.value(), positions, settings.alignment_path)) {
+    console.warn(*short_or_long);
+  }
 
   console.print("Checking hits in exon range\n");
   if (!report.ok()) return report.failure();
   if (!vcf.ok()) return vcf.failure();
   OutputFile* const files[] = {report.value().get(), vcf.value().get()};
   if (Status written = commit_together(files); !written.ok()) return written.failure();
-  warn_of_rows_left_out(vcf_path, vcf_writer, console);
+  warn_of_rows_left_out(vcf_path, vcf_writer, layout.value(), console);
   return RunOutcome{{settings.report_path, vcf_path},
                     {"wrote " + settings.report_path + ": " + std::to_string(writer->rows()) +
                          " suspected SNPs in " + std::string(region_kind(settings.region_file_name)),

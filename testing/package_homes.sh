@@ -8,6 +8,8 @@
 #                             with a stress alignment file of many hits
 #   scan PROGRAM HOME ANSWERS runs a scanner's dialogue in HOME; fails on a
 #                             non-zero exit status or anything on stderr
+#                             but the warning of a genome shorter than the
+#                             built-in one
 #   scan_all_regions HOME NAME RESULTS
 #                             both scanners in the three region choices
 #   quietly LABEL COMMAND...  runs a tool; fails on a non-zero exit status or
@@ -37,7 +39,11 @@ scan() {
   local program=$1 home=$2 answers=$3
   (cd "$home" && printf '%s' "$answers" | "$build/$program" > /dev/null 2> "$work/scan.err") ||
     fail "$program in $home with answers '$answers' failed: $(cat "$work/scan.err")"
-  [ ! -s "$work/scan.err" ] || fail "$program wrote to stderr: $(cat "$work/scan.err")"
+  # The test packages' genomes are shorter than the built-in layout's, as
+  # the scanners warn; nothing else may stand on stderr.
+  grep -v ' positions, but the last of the chromosomes I, II, III, IV, V, X starts after position 82548900: the file ends before the genome does$' \
+    "$work/scan.err" > "$work/scan.other" || true
+  [ ! -s "$work/scan.other" ] || fail "$program wrote to stderr: $(cat "$work/scan.other")"
 }
 
 quietly() {

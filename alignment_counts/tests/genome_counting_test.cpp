@@ -20,7 +20,7 @@ const std::string kSamHeader = "@SQ\tSN:chrI\tLN:8\n@SQ\tSN:MtDNA\tLN:5\n@SQ\tSN
 
 GenomePlan small_plan() {
   GenomePlan plan;
-  plan.chromosomes = {{0, "chrI", 8, 0}, {2, "chrIII", 4, 100}, {4, "V", 10, 200}};
+  plan.chromosomes = {{0, "chrI", 8, 0, "I"}, {2, "chrIII", 4, 100, "III"}, {4, "V", 10, 200, "V"}};
   plan.chromosome_of_target = {0, -1, 1, 2};
   return plan;
 }

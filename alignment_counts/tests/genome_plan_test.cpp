@@ -10,7 +10,7 @@ namespace {
 TEST(PlanGenome, PlacesTheChromosomesAtTheirOffsetsAndLeavesOutTheRest) {
   const std::vector<SequenceHeader> header = {
       {"chrI", 3000}, {"chrM", 13794}, {"chrIII", 13783650}, {"plasmid", 2686}, {"chrX", 17718942}};
-  Result<GenomePlan> plan = plan_genome(header, "run.bam");
+  Result<GenomePlan> plan = plan_genome(header, "run.bam", built_in_layout());
   ASSERT_TRUE(plan.ok()) << plan.failure().message;
   const std::vector<PlannedChromosome>& chromosomes = plan.value().chromosomes;
   ASSERT_EQ(chromosomes.size(), 3u);
@@ -28,13 +28,13 @@ TEST(PlanGenome, AChromosomeFillsItsRoomWithOnePaddingBaseAtMost) {
   // Chromosome I's room ends at II's offset, 15072450: 15072449 bases and one
   // "g" fill it.
   EXPECT_EQ(longest_chromosome(0), 15072449);
-  EXPECT_TRUE(plan_genome(std::vector<SequenceHeader>{{"I", 15072449}}, "a.bam").ok());
-  EXPECT_FALSE(plan_genome(std::vector<SequenceHeader>{{"I", 15072450}}, "a.bam").ok());
+  EXPECT_TRUE(plan_genome(std::vector<SequenceHeader>{{"I", 15072449}}, "a.bam", built_in_layout()).ok());
+  EXPECT_FALSE(plan_genome(std::vector<SequenceHeader>{{"I", 15072450}}, "a.bam", built_in_layout()).ok());
   // X's room ends at the last multiple of 50 that is a 32-bit number,
   // 2147483600: 2147483600 - 82548900 (X's offset) - 1 bases and one "g".
   EXPECT_EQ(longest_chromosome(5), 2064934699);
-  EXPECT_TRUE(plan_genome(std::vector<SequenceHeader>{{"X", 2064934699}}, "a.bam").ok());
-  EXPECT_FALSE(plan_genome(std::vector<SequenceHeader>{{"X", 2064934700}}, "a.bam").ok());
+  EXPECT_TRUE(plan_genome(std::vector<SequenceHeader>{{"X", 2064934699}}, "a.bam", built_in_layout()).ok());
+  EXPECT_FALSE(plan_genome(std::vector<SequenceHeader>{{"X", 2064934700}}, "a.bam", built_in_layout()).ok());
 }
 
 TEST(PlanGenome, FailsOnAHeaderThatCannotMakeTheGenome) {
@@ -57,9 +57,42 @@ TEST(PlanGenome, FailsOnAHeaderThatCannotMakeTheGenome) {
        "leaves room for 17493799 with its padding: is the file aligned to another genome?"},
   };
   for (const Case& c : cases) {
-    Result<GenomePlan> plan = plan_genome(c.header, "run.bam");
+    Result<GenomePlan> plan = plan_genome(c.header, "run.bam", built_in_layout());
     ASSERT_FALSE(plan.ok()) << c.what;
     EXPECT_EQ(plan.failure().message, c.message) << c.what;
+  }
+}
+
+// With a layout file: its offsets, the usual spellings of its names, the
+// genome's end, and a chromosome of another length is a failure naming both.
+TEST(PlanGenome, WithALayoutFile) {
+  const ChromosomeLayout layout =
+      layout_from_lengths({{"I", 15072434}, {"II", 15279421}, {"III", 13783801}}, "chromosomes.txt").value();
+  Result<GenomePlan> plan =
+      plan_genome(std::vector<SequenceHeader>{{"chrII", 15279421}, {"chrIII", 13783801}}, "run.bam", layout);
+  ASSERT_TRUE(plan.ok()) << plan.failure().message;
+  EXPECT_EQ(plan.value().chromosomes[0].offset, 15072450);
+  EXPECT_EQ(plan.value().chromosomes[0].genome_name, "II");
+  EXPECT_EQ(plan.value().chromosomes[1].offset, 30351900);
+  EXPECT_EQ(plan.value().end(), 44135750);
+
+  const struct {
+    std::vector<SequenceHeader> header;
+    std::string message;
+  } cases[] = {
+      {{{"chrII", 15279350}},
+       "run.bam's header gives the chromosome chrII 15279350 bases, chromosomes.txt 15279421: they are not the "
+       "same genome"},
+      {{{"chrV", 100}},
+       "run.bam: the header names none of the chromosomes of chromosomes.txt: is the file aligned to this genome?"},
+      {{{"III", 13783801}, {"II", 15279421}},
+       "run.bam: the header names \"III\" before \"II\", but the alignment results file follows the genome's order "
+       "I, II, III (samtools reheader and samtools sort make a file in that order)"},
+  };
+  for (const auto& c : cases) {
+    Result<GenomePlan> failed = plan_genome(c.header, "run.bam", layout);
+    ASSERT_FALSE(failed.ok()) << c.message;
+    EXPECT_EQ(failed.failure().message, c.message);
   }
 }
 

@@ -86,7 +86,7 @@ TEST(ReferenceFasta, ReadingAMissingFileFails) {
 
 TEST(MatchReference, FindsEachChromosomeByItsNameOrItsSpelling) {
   GenomePlan plan;
-  plan.chromosomes = {{0, "I", 5, 0}, {1, "II", 7, 15072450}};
+  plan.chromosomes = {{0, "I", 5, 0, "I"}, {1, "II", 7, 15072450, "II"}};
   const std::vector<ReferenceRecord> records = {{"chrII", 7}, {"MtDNA", 4}, {"I", 5}};
   Result<std::vector<std::size_t>> matched = match_reference(plan, records, "ref.fa", "run.bam");
   ASSERT_TRUE(matched.ok()) << matched.failure().message;

@@ -47,6 +47,8 @@ const std::map<std::string, std::string> kChromosomes = {
 const std::string kJoined = "ACGT\nAC\n" + g(44) + "\nTTTT\n" + g(46);
 
 const std::string kOlder = "an older genome\n";
+const std::string kLayout = "Desktop/vesmar/Feature_locations/chromosomes.txt";
+const std::string kOlderLayout = "old\t0\t10\n";
 
 std::string ended_before(const std::string& question) {
   return "Chromosome_join: standard input ended before the question \"" + question + "\" was answered\n";
@@ -85,7 +87,9 @@ TEST(ChromosomeJoinRun, JoinsAsTheAnswersAsk) {
       {"a count of 2.5 ends the file with a line feed", "m\n2.5\nchrI.fa\nchrII.fa\ngenome.txt\n",
        kBanner + kCount + chromosome(1) + chromosome(2) + kGenome, "", kJoined + "\n", 0},
       {"a count of 3abc asks three files", "m\n3abc\nchrI.fa\nchrII.fa\nchrI.fa\ngenome.txt\n",
-       kBanner + kCount + chromosome(1) + chromosome(2) + chromosome(3) + kGenome, "",
+       kBanner + kCount + chromosome(1) + chromosome(2) + chromosome(3) + kGenome,
+       "Chromosome_join: warning: the chromosome name chrI stands twice: chromosome 3 is chrI_3 in "
+       "Desktop/vesmar/Feature_locations/chromosomes.txt\n",
        kJoined + "\nACGT\nAC\n" + g(44), 0},
       {"one file of several records", "s\nboth.fa\ngenome.txt\n", kBanner + kSingle + kGenome, "", kJoined, 0},
       {"one file with its name typed with a trailing blank", "s\nboth.fa \ngenome.txt\r\n",
@@ -126,13 +130,68 @@ TEST(ChromosomeJoinRun, JoinsAsTheAnswersAsk) {
     ScratchFolder folder;
     for (const auto& [name, content] : kChromosomes) folder.write("Desktop/" + name, content);
     folder.write("Desktop/vesmar/Genome_sequences/genome.txt", kOlder);
+    folder.write(kLayout, kOlderLayout);
     const ProgramRun run = testing::run_program(kBinary, folder, c.answers);
     EXPECT_EQ(run.out, c.out);
     EXPECT_EQ(run.err, c.err);
     EXPECT_EQ(run.status, c.status);
     EXPECT_EQ(folder.list("Desktop/vesmar/Genome_sequences"), std::vector<std::string>{"genome.txt"});
     EXPECT_EQ(folder.read("Desktop/vesmar/Genome_sequences/genome.txt"), c.genome.value_or(kOlder));
+    // The layout is replaced together with the genome sequence file, or not at all.
+    EXPECT_EQ(folder.read(kLayout) == kOlderLayout, !c.genome.has_value());
+    EXPECT_EQ(folder.list("Desktop/vesmar/Feature_locations"), std::vector<std::string>{"chromosomes.txt"});
   }
+}
+
+// Each chromosome is named by the first word of its header line, in the
+// order joined, with its length less padding and its offset past the
+// padding before it.
+TEST(ChromosomeJoinRun, WritesTheLayoutOfTheJoinedChromosomes) {
+  const std::string comment =
+      "# chromosome\toffset (genome positions before it)\tlength (its bases; each chromosome is padded with g to a "
+      "multiple of 50)\n";
+  struct Layout {
+    const char* what;
+    std::map<std::string, std::string> files;
+    std::string answers;
+    std::string layout;  // after the comment line
+  };
+  const Layout cases[] = {
+      {"separate files", kChromosomes, "m\n2\nchrI.fa\nchrII.fa\ng.txt\n", "chrI\t0\t6\nchrII\t50\t4\n"},
+      {"Windows line ends", kChromosomes, "m\n1\ncrlf.fa\ng.txt\n", "chrI\t0\t6\n"},
+      {"one file of records", kChromosomes, "s\nboth.fa\ng.txt\n", "chrI\t0\t6\nchrII\t50\t4\n"},
+      {"a header's first word", {{"a.fa", "> I dna:chromosome\n" + std::string(50, 'A') + "\n"}},
+       "m\n1\na.fa\ng.txt\n", "I\t0\t50\n"},
+      {"the first header of a separate file", {{"a.fa", ">a\nAC\n>b\nAC\n"}}, "m\n1\na.fa\ng.txt\n", "a\t0\t4\n"},
+      {"no header", {{"a.fa", "ACG\n"}, {"b.fa", ">b\nT\n"}}, "m\n2\na.fa\nb.fa\ng.txt\n",
+       "chromosome_1\t0\t3\nb\t50\t1\n"},
+      {"sequence before the first header, headers in a row, a header at the end",
+       {{"a.fa", "AC\n>x\n>y\nTTT\n>z\n"}}, "s\na.fa\ng.txt\n", "chromosome_1\t0\t2\ny\t50\t3\nz\t100\t0\n"},
+  };
+  for (const Layout& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScratchFolder folder;
+    for (const auto& [name, content] : c.files) folder.write("Desktop/" + name, content);
+    const ProgramRun run = testing::run_program(kBinary, folder, c.answers);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(folder.read(kLayout), comment + c.layout);
+  }
+}
+
+TEST(ChromosomeJoinRun, WithoutAFeatureLocationsFolderNoLayoutIsWritten) {
+  ScratchFolder folder;
+  for (const auto& [name, content] : kChromosomes) folder.write("Desktop/" + name, content);
+  folder.remove("Desktop/vesmar/Feature_locations");
+  const ProgramRun run =
+      testing::run_program(kBinary, folder, "", {"--mode", "m", "--genome", "g.txt", "chrI.fa", "chrII.fa"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "Desktop/vesmar/Genome_sequences/g.txt\n");
+  EXPECT_EQ(run.err,
+            "Chromosome_join: warning: no folder Desktop/vesmar/Feature_locations/ for the chromosome layout of "
+            "Desktop/vesmar/Genome_sequences/g.txt: the scanners will take the built-in one\n"
+            "Chromosome_join: wrote Desktop/vesmar/Genome_sequences/g.txt, joined from 2 chromosome files\n");
+  EXPECT_EQ(folder.read("Desktop/vesmar/Genome_sequences/g.txt"), kJoined);
 }
 
 TEST(ChromosomeJoinRun, AnEmptyGenomeFileNameNamesTheFolder) {
@@ -184,10 +243,10 @@ const testing::ProgramUnderTest kChromosomeJoin{kBinary, "Chromosome_join", writ
 TEST(ChromosomeJoinOptions, GiveTheDialoguesFilesWithoutAsking) {
   testing::check_answers_match_dialogue(kChromosomeJoin, "m\n2\nchrI.fa\nchrII.fa\ngenome.txt\n",
                                         {"--mode", "m", "--genome", "genome.txt", "chrI.fa", "chrII.fa"},
-                                        {"Desktop/vesmar/Genome_sequences/genome.txt"});
+                                        {"Desktop/vesmar/Genome_sequences/genome.txt", kLayout});
   testing::check_answers_match_dialogue(kChromosomeJoin, "s\nboth.fa\ngenome.txt\n",
                                         {"--mode", "s", "--genome", "genome.txt", "both.fa"},
-                                        {"Desktop/vesmar/Genome_sequences/genome.txt"});
+                                        {"Desktop/vesmar/Genome_sequences/genome.txt", kLayout});
 }
 
 TEST(ChromosomeJoinOptions, AMissingChromosomeFileIsTheDialoguesFailure) {

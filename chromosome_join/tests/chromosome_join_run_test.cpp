@@ -37,7 +37,8 @@ TEST(ChromosomeJoinRun, AFileGoneBeforeTheJoinStopsItThere) {
                                           {folder.path("Desktop/chrI.fa"), folder.path("Desktop/chrII.fa")},
                                           2,
                                           folder.path("Desktop/vesmar/Genome_sequences/genome.txt"),
-                                          5};
+                                          5,
+                                          folder.path("Desktop/vesmar/Feature_locations/chromosomes.txt")};
     folder.write("Desktop/vesmar/Genome_sequences/genome.txt", older_genome);
     folder.remove(c.gone);
     std::istringstream in;

@@ -300,5 +300,13 @@ TEST(JoinFiles, AgreeWithThePlainJoinAcrossBlocksAndOnLinesLongerThanABlock) {
   ASSERT_TRUE(join_separate(files, 3, folder).genome == plain_join_separate(files, 3));
 }
 
+TEST(ChromosomeName, TheFirstWordAfterTheBracket) {
+  const std::pair<const char*, const char*> cases[] = {
+      {">I", "I"},       {">chrI dna:chromosome", "chrI"}, {"> I\r", "I"}, {">2L\tlength", "2L"},
+      {"x>V y", "V"},    {">", ""},                        {">  ", ""},      {">CHROMOSOME_X\r", "CHROMOSOME_X"},
+  };
+  for (const auto& [line, name] : cases) EXPECT_EQ(chromosome_name(line), name) << line;
+}
+
 }  // namespace
 }  // namespace vesmar

@@ -109,6 +109,9 @@ class PointRecordFramer {
     record_.position = position;
   }
 
+  // The records completed so far: after the last line, the file's.
+  std::int64_t positions() const { return record_.position; }
+
   // The piece after the file's last line feed.
   void last_line(std::string_view line) {
     switch (expect_) {
@@ -178,14 +181,18 @@ class PointRecordFramer {
   std::string read_window_;  // kept while the next line is read
 };
 
+// `positions`, when given, gets the number of records the file holds (as
+// far as it was read).
 template <class Wanted, class UseRecord>
 Status read_alignment_records(LineReader& reader, bool zero_mutants_wanted, Wanted&& wanted,
-                              UseRecord&& use_record) {
+                              UseRecord&& use_record, std::int64_t* positions = nullptr) {
   PointRecordFramer<std::remove_reference_t<Wanted>, std::remove_reference_t<UseRecord>> framer(
       zero_mutants_wanted, wanted, use_record);
-  return read_in_blocks(
+  Status read = read_in_blocks(
       reader, [&](const char* begin, const char* stop) { framer.whole_lines(begin, stop); },
       [&](std::string_view line) { framer.last_line(line); });
+  if (positions != nullptr) *positions = framer.positions();
+  return read;
 }
 
 }  // namespace vesmar

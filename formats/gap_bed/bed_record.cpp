@@ -24,6 +24,15 @@ LineKind read_bed_line(std::string_view line, GapRecord& record) {
   record.end = *end;
   record.name = fields[3];
   record.comment = fields[7] == "." ? std::string_view() : fields[7];
+  // An insertion covers its two adjacent changed positions (one where it is
+  // cut at a chromosome's start or end); the picture draws the point
+  // between them, as files that wrote that point (start = end) give it.
+  if (record.comment == "insertion" && record.end > record.start) {
+    const std::int64_t point = record.end - record.start == 2 ? record.start + 1
+                               : record.start == 0            ? 0
+                                                              : record.end;
+    record.start = record.end = point;
+  }
   return LineKind::Record;
 }
 

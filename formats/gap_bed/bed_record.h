@@ -11,7 +11,8 @@ namespace vesmar {
 
 // A line of Gap_region_scan's BED: a stretch without reads, 0-based and
 // half-open on its chromosome (start = end: the point of an insertion
-// entry between two positions). The texts stay as the file writes them.
+// entry between its two positions, which the file gives as an interval over
+// both). The texts stay as the file writes them.
 struct GapRecord {
   int chromosome = 0;  // 0 to 5: I to X
   std::int64_t start = 0;

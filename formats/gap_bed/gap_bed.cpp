@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "genome/chromosome_offsets.h"
 #include "engine/fixed_width.h"
 #include "engine/percent_encoding.h"
 
@@ -33,20 +32,22 @@ char* put_name(char* out, std::string_view name) {
 
 }  // namespace
 
-void GapBed::add(const GapEntry& gap, const Region& region) {
-  const std::optional<int> chromosome = chromosome_index(region.chromosome);
+void GapBed::add(const GapEntry& gap, const Region& region, std::optional<std::size_t> chromosome) {
   if (!chromosome) {
     ++left_out_;
     return;
   }
-  const std::int64_t offset = kGenomeChromosomes[static_cast<std::size_t>(*chromosome)].offset;
-  Row row{*chromosome, 0, 0, region.name, '.', gap.gap_length, gap.comment};
+  const LayoutChromosome& on = layout_.chromosomes[*chromosome];
+  Row row{*chromosome, 0, 0, region.name, '.', gap.gap_length, gap.comment, false};
   if (gap.gap_length == 0) {
-    // An insertion entry: the point after its first mutant position.
-    row.start = row.end = std::int64_t{gap.gap_end} - offset;
+    // An insertion entry: its two adjacent mutant positions, gap_end and the
+    // one after it (a point between them, start = end, is an interval that
+    // bedtools takes for none).
+    row.start = std::int64_t{gap.gap_end} - 1 - on.offset;
+    row.end = std::int64_t{gap.gap_end} + 1 - on.offset;
   } else {
-    row.start = gap_start(gap) - 1 - offset;
-    row.end = std::int64_t{gap.gap_end} - offset;
+    row.start = gap_start(gap) - 1 - on.offset;
+    row.end = std::int64_t{gap.gap_end} - on.offset;
   }
   // A gap that begins in the padding before the chromosome is cut at its
   // start; one that does not reach the chromosome has no place on it.
@@ -54,6 +55,15 @@ void GapBed::add(const GapEntry& gap, const Region& region) {
   if (row.end < row.start) {
     ++left_out_;
     return;
+  }
+  // So is one that runs past the chromosome's end, where that is known.
+  if (layout_.lengths_known && row.end > on.length) {
+    if (row.start >= on.length) {
+      ++left_out_;
+      return;
+    }
+    row.end = on.length;
+    row.cut = true;
   }
   if (region.strand == "1") row.strand = '+';
   if (region.strand == "-1") row.strand = '-';
@@ -66,14 +76,17 @@ void GapBed::write(OutputFile& out) {
   });
   out.write(kHeading);
   for (const Row& row : rows_) {
-    out.put_in_place(3 * row.name.size() + 4 * kLongestNumber + 64, [&](char* at) {
-      at = put_text(at, kChromosomeNames[static_cast<std::size_t>(row.chromosome)]);
+    const std::string& chromosome = layout_.chromosomes[row.chromosome].name;
+    out.put_in_place(3 * row.name.size() + chromosome.size() + kCutAtChromosomeEnd.size() + 4 * kLongestNumber + 64,
+                     [&](char* at) {
+      at = put_text(at, chromosome);
       *at++ = '\t';
       at = put_number_field(at, row.start, 0);
       *at++ = '\t';
       at = put_number_field(at, row.end, 0);
       *at++ = '\t';
       at = put_name(at, row.name);
+      if (row.cut) at = put_text(at, kCutAtChromosomeEnd);
       at = put_text(at, "\t0\t");
       *at++ = row.strand;
       *at++ = '\t';

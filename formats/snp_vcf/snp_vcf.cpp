@@ -1,9 +1,9 @@
 #include "formats/snp_vcf/snp_vcf.h"
 
 #include <array>
+#include <limits>
 #include <sstream>
 
-#include "genome/chromosome_offsets.h"
 #include "engine/fixed_width.h"
 #include "genome/package_paths.h"
 #include "engine/percent_encoding.h"
@@ -46,7 +46,13 @@ char capital(char base) { return base >= 'a' && base <= 'z' ? static_cast<char>(
 
 bool is_capital_base(char base) { return base == 'A' || base == 'C' || base == 'G' || base == 'T'; }
 
-std::string header(const SnpVcfRun& settings) {
+std::string contig_line(const ChromosomeLayout& layout, const LayoutChromosome& chromosome) {
+  std::string line = "##contig=<ID=" + chromosome.name;
+  if (layout.lengths_known) line += ",length=" + std::to_string(chromosome.length);
+  return line + ">\n";
+}
+
+std::string header(const SnpVcfRun& settings, const ChromosomeLayout& layout) {
   std::ostringstream ratio;
   ratio << settings.thresholds.mut_wt_ratio;
   std::string text =
@@ -58,7 +64,7 @@ std::string header(const SnpVcfRun& settings) {
       "##vesmar_alignment_results=" + std::string(settings.alignment_path) + "\n"
       "##vesmar_region_file=" + path_in(kFeatureLocationsFolder, settings.region_file_name) + "\n"
       "##vesmar_report=" + std::string(settings.report_path) + "\n";
-  for (const std::string_view chromosome : kChromosomeNames) text += "##contig=<ID=" + std::string(chromosome) + ">\n";
+  for (const LayoutChromosome& chromosome : layout.chromosomes) text += contig_line(layout, chromosome);
   text +=
       "##INFO=<ID=REGION,Number=1,Type=String,Description=\"The region the SNP lies in or next to (the "
       "report's Exon column)\">\n"
@@ -69,6 +75,8 @@ std::string header(const SnpVcfRun& settings) {
       "first base, counted from its lower genome end (the report's Position column)\">\n"
       "##INFO=<ID=CSQ,Number=.,Type=String,Description=\"The codon change of an SNP in the coding part of an "
       "exon. Format: Consequence|Gene|Codons|Amino_acids\">\n"
+      "##FORMAT=<ID=GT,Number=1,Type=String,Description=\"Genotype: 1/1 when the mutant reads are at least 0.8 "
+      "of the reads (WT and mutant), 0/1 otherwise\">\n"
       "##FORMAT=<ID=AD,Number=R,Type=Integer,Description=\"Reads that show the reference base (WT reads), "
       "and reads that show another base (mutant reads)\">\n"
       "##FORMAT=<ID=DP,Number=1,Type=Integer,Description=\"WT reads and mutant reads together\">\n"
@@ -85,18 +93,29 @@ std::string_view class_of(std::string_view region_file_name) {
 
 }  // namespace
 
-SnpVcfWriter::SnpVcfWriter(const SnpVcfRun& run, OutputFile* out)
-    : out_(out), region_class_(class_of(run.region_file_name)) {
-  if (out_ != nullptr) out_->write(header(run));
+std::string_view genotype_of(std::int64_t wt_reads, std::int64_t mut_reads) {
+  // mut / (wt + mut) >= 4 / 5, in whole numbers.
+  return 5 * mut_reads >= 4 * (wt_reads + mut_reads) ? "1/1" : "0/1";
+}
+
+SnpVcfWriter::SnpVcfWriter(const SnpVcfRun& run, const ChromosomeLayout& layout, OutputFile* out)
+    : layout_(layout), out_(out), region_class_(class_of(run.region_file_name)) {
+  if (out_ != nullptr) out_->write(header(run, layout_));
 }
 
 void SnpVcfWriter::prepare(const Region& region) {
   text_.region = &region;
-  text_.offset = chromosome_offset(region.chromosome);
-  // Built by appending: g++ 12 warns falsely of overlapping copies in
-  // assign() and operator+ here.
+  const std::optional<std::size_t> chromosome = find_region_chromosome(layout_, region.chromosome);
+  text_.offset.reset();
   text_.chromosome.clear();
-  text_.chromosome.append(region.chromosome).push_back('\t');
+  if (chromosome) {
+    const LayoutChromosome& on = layout_.chromosomes[*chromosome];
+    text_.offset = on.offset;
+    text_.last_position = layout_.lengths_known ? on.length : std::numeric_limits<std::int64_t>::max();
+    // Built by appending: g++ 12 warns falsely of overlapping copies in
+    // assign() and operator+ here.
+    text_.chromosome.append(on.name).push_back('\t');
+  }
   text_.info.clear();
   text_.info.append("REGION=").append(encoded(region.name)).append(";CLASS=").append(region_class_);
   text_.info.append(";STRAND=").append(encoded(region.strand)).append(";RPOS=");
@@ -107,7 +126,7 @@ void SnpVcfWriter::prepare(const Region& region) {
 void SnpVcfWriter::add(const AlignmentRecord& hit, const Region& region, const std::optional<CodonChange>& change) {
   if (text_.region != &region) prepare(region);
   const std::int64_t position = text_.offset ? hit.position - *text_.offset : 0;
-  if (position < 1) {
+  if (position < 1 || position > text_.last_position) {
     ++off_chromosomes_;
     return;
   }
@@ -145,7 +164,9 @@ void SnpVcfWriter::add(const AlignmentRecord& hit, const Region& region, const s
       *out++ = '>';
       out = put_value(out, change->mut_amino_acid);
     }
-    out = put_text(out, "\tAD:DP\t");
+    out = put_text(out, "\tGT:AD:DP\t");
+    out = put_text(out, genotype_of(hit.wt_reads, hit.mut_reads));
+    *out++ = ':';
     out = put_number_field(out, hit.wt_reads, 0);
     *out++ = ',';
     out = put_number_field(out, hit.mut_reads, 0);

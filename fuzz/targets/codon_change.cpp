@@ -240,7 +240,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(out.ok(), out.failure().message);
   std::vector<std::pair<AlignmentRecord, std::size_t>> hits;
   {
-    PointReportWriter writer(exon_mode, regions, tables, out.value().get());
+    const ChromosomeLayout layout = built_in_layout();
+    PointReportWriter writer(exon_mode, regions, tables, layout, out.value().get());
     for (std::size_t more = 1 + input.pick(4); more > 0; --more) {
       const AlignmentRecord hit{position + static_cast<std::int64_t>(input.pick(7)), wt_reads, mut_reads,
                                 read_window, reference_window};

@@ -208,7 +208,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::int64_t first = gap_start(entry);
     FUZZ_CHECK((first <= r.start && entry.gap_end >= r.start) || (first >= r.start && first <= r.end));
     line.assign(longest_gap_row(r), '\0');
-    line.resize(static_cast<std::size_t>(put_gap_row(line.data(), ++rows, entry, r) - line.data()));
+    const std::optional<std::int32_t> offset = chromosome_offset(r.chromosome);
+    line.resize(static_cast<std::size_t>(
+        put_gap_row(line.data(), ++rows, entry, r, offset ? std::optional<std::int64_t>(*offset) : std::nullopt) -
+        line.data()));
     check_row_layout(line, rows, entry, r);
   });
   FUZZ_CHECK(rows <= static_cast<std::int64_t>(gaps.size() + regions.size()));

@@ -57,7 +57,11 @@ else:
         if line.startswith("#"):
             continue
         fields = line.split("\t")
-        by_name.setdefault(fields[3], set()).update(range(int(fields[1]) + 1, int(fields[2]) + 1))
+        # An insertion covers its two neighbouring positions but no
+        # uncovered base; a name may say where its stretch was cut.
+        if fields[6] == "0":
+            continue
+        by_name.setdefault(fields[3].split(";")[0], set()).update(range(int(fields[1]) + 1, int(fields[2]) + 1))
 for name, start, end in regions:
     bases = by_name.get(name, set()) if source == "bed" else uncovered
     count = sum(1 for p in bases if start <= p <= end)

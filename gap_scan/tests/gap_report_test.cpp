@@ -10,8 +10,13 @@ namespace {
 const Region kExon{"F56A8.1exon2", 1000, 2000, "I", "1"};
 
 std::string row(std::int64_t number, const GapEntry& gap, const Region& region) {
+  const ChromosomeLayout layout = built_in_layout();
+  std::optional<std::int64_t> offset;
+  if (const std::optional<std::size_t> chromosome = find_region_chromosome(layout, region.chromosome)) {
+    offset = layout.chromosomes[*chromosome].offset;
+  }
   std::string line(longest_gap_row(region), '\0');
-  line.resize(static_cast<std::size_t>(put_gap_row(line.data(), number, gap, region) - line.data()));
+  line.resize(static_cast<std::size_t>(put_gap_row(line.data(), number, gap, region, offset) - line.data()));
   return line;
 }
 

@@ -9,6 +9,7 @@
 #include "testing/command_line_check.h"
 #include "testing/gzip_member.h"
 #include "testing/program_run.h"
+#include "testing/text_lines.h"
 #include "gap_scan/gap_report.h"
 
 namespace vesmar {
@@ -106,6 +107,20 @@ std::string cannot_open(const std::string& name, const std::string& reason) {
   return asked_again("cannot open Desktop/vesmar/Alignment_results/" + name + ": " + reason);
 }
 
+// The warning of an alignment results file of `positions` positions, far
+// shorter than the built-in genome.
+std::string short_file(std::size_t positions) {
+  return "Gap_region_scan: warning: Desktop/vesmar/Alignment_results/aln.txt holds " + std::to_string(positions) +
+         " positions, but the last of the chromosomes I, II, III, IV, V, X starts after position 82548900: the "
+         "file ends before the genome does\n";
+}
+// The positions of an alignment results file: its pairs of count lines.
+std::size_t positions_of(const std::string& alignment) {
+  std::size_t count_lines = 0;
+  for (const std::string& line : testing::lines_of(alignment)) count_lines += line.size() <= 6 && !line.empty();
+  return count_lines / 2;
+}
+
 struct RunCase {
   const char* what;
   std::string answers;
@@ -115,7 +130,8 @@ struct RunCase {
   std::string expected_questions;
   std::string report;          // in Deletion_results/
   std::string expected_report;
-  std::string expected_warnings = "";
+  std::string expected_warnings = "";  // before the short file's
+  std::string expected_bed_warning = "";
 };
 
 TEST(GapRegionScanProgram, WritesTheReport) {
@@ -124,7 +140,7 @@ TEST(GapRegionScanProgram, WritesTheReport) {
        kRegion + kName + kAlignment, "ann_del_cexons.txt", kExonReport},
       {"introns: flanks, insertion, unknown chromosome, gap at the end", "i\nann\naln.txt\n",
        "cintrons.txt", kIntronFile, kFlanksAndInsertion, kRegion + kName + kAlignment,
-       "ann_del_cintrons.txt", kIntronReport,
+       "ann_del_cintrons.txt", kIntronReport, "",
        "Gap_region_scan: warning: 2 rows of the report are not in Desktop/vesmar/Deletion_results/"
        "ann_del_cintrons.bed: their regions lie on none of the chromosomes I, II, III, IV, V, X\n"},
       {"intergenic, no gaps", "n\nbob\naln.txt\n", "cintergenic.txt", kExonFile,
@@ -156,7 +172,7 @@ TEST(GapRegionScanProgram, WritesTheReport) {
     folder.make_folder("Desktop/vesmar/Alignment_results/folder");
     ProgramRun run = testing::run_program(kBinary, folder, c.answers);
     EXPECT_EQ(run.out, run_output(c.expected_questions));
-    EXPECT_EQ(run.err, c.expected_warnings);
+    EXPECT_EQ(run.err, c.expected_warnings + short_file(positions_of(c.alignment)) + c.expected_bed_warning);
     EXPECT_EQ(run.status, 0);
     const std::string bed = c.report.substr(0, c.report.size() - 4) + ".bed";
     EXPECT_EQ(folder.list("Desktop/vesmar/Deletion_results"), (std::vector<std::string>{bed, c.report}));
@@ -238,9 +254,9 @@ TEST(GapRegionScanProgram, AReportThatCannotBeCreatedEndsTheRunWithoutDone) {
   EXPECT_EQ(run.out, "[clear]\n" + kBanner + kRegion + kName + kAlignment +
                          "Reading exon data...\nMapping deletions...\n"
                          "Assigning deletions to exons...\n");
-  EXPECT_EQ(run.err,
-            "Gap_region_scan: cannot create Desktop/vesmar/Deletion_results/ann_del_cexons.txt: "
-            "No such file or directory\n");
+  EXPECT_EQ(run.err, short_file(1009) +
+                         "Gap_region_scan: cannot create Desktop/vesmar/Deletion_results/ann_del_cexons.txt: "
+                         "No such file or directory\n");
   EXPECT_EQ(run.status, 1);
   EXPECT_FALSE(folder.exists("Desktop/vesmar/Deletion_results"));
 }

@@ -19,6 +19,8 @@ TEST(GapRegionScanWriteError, AReportThatCannotBeWrittenLeavesTheOlderOne) {
                                  folder.write("Desktop/vesmar/Alignment_results/aln.txt", gaps);
                                  folder.write("Desktop/vesmar/Feature_locations/cintrons.txt",
                                               "intron1\n0\n1000\nI\n1\n");
+                                 // The genome that the file fills.
+                                 folder.write("Desktop/vesmar/Feature_locations/chromosomes.txt", "I\t0\t399\n");
                                },
                                "i\nann\naln.txt\n",
                                {"Desktop/vesmar/Deletion_results/ann_del_cintrons.txt",

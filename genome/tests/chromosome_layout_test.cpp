@@ -274,5 +274,29 @@ TEST(SameChromosomeName, ThePrefixesOnEitherSide) {
   EXPECT_FALSE(same_chromosome_name("chrI", "chrII"));
 }
 
+TEST(ResultsLengthWarning, AFileThatEndsBeforeTheGenomeOrRunsPastIt) {
+  const ChromosomeLayout file = layout_of({{"a", 37}, {"b", 50}});  // 150 positions
+  const std::string path = "Desktop/vesmar/Alignment_results/run1.txt";
+  struct Case {
+    const ChromosomeLayout layout;
+    std::int64_t positions;
+    std::optional<std::string> warning;
+  };
+  const Case cases[] = {
+      {file, 150, std::nullopt},
+      {file, 149, path + " holds 149 positions, but the genome of test.fa has 150: the file ends before the genome does"},
+      {file, 0, path + " holds 0 positions, but the genome of test.fa has 150: the file ends before the genome does"},
+      {file, 151, path + " holds 151 positions, but the genome of test.fa has 150: the file runs past the genome's end"},
+      {built_in_layout(), 82548901, std::nullopt},
+      {built_in_layout(), 100'300'000, std::nullopt},
+      {built_in_layout(), 120'000'000, std::nullopt},
+      {built_in_layout(), 82548900,
+       path + " holds 82548900 positions, but the last of the chromosomes I, II, III, IV, V, X starts after position "
+              "82548900: the file ends before the genome does"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(results_length_warning(c.layout, c.positions, path), c.warning);
+  EXPECT_EQ(chromosomes_named(file), "the chromosomes of test.fa");
+}
+
 }  // namespace
 }  // namespace vesmar

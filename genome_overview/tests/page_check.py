@@ -40,8 +40,13 @@ def gap_places(paths):
     for path in paths:
         for line in open(path, encoding="utf-8", errors="replace"):
             if not line.startswith("#"):
-                chrom, start, end = line.split("\t")[:3]
-                places.add((chrom, int(start), int(end)))
+                fields = line.rstrip("\n").split("\t")
+                chrom, start, end = fields[0], int(fields[1]), int(fields[2])
+                # An insertion's two neighbouring positions are drawn as the
+                # point between them.
+                if fields[7] == "insertion" and end - start == 2:
+                    start = end = start + 1
+                places.add((chrom, start, end))
     return places
 
 

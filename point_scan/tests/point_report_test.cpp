@@ -32,12 +32,13 @@ struct ReportedHit {
 };
 
 // The rows the report writer writes for `hits`, without the heading.
-std::string rows_of(bool exon_mode, const RegionTable& regions, const std::vector<ReportedHit>& hits) {
+std::string rows_of(bool exon_mode, const RegionTable& regions, const std::vector<ReportedHit>& hits,
+                    const ChromosomeLayout& layout = built_in_layout()) {
   testing::ScratchFolder folder;
   Result<std::unique_ptr<OutputFile>> file = OutputFile::create(folder.path("report"), OutputFile::Mode::Replace);
   EXPECT_TRUE(file.ok());
   const ExonTables exon_tables;
-  PointReportWriter writer(exon_mode, regions, exon_tables, file.value().get());
+  PointReportWriter writer(exon_mode, regions, exon_tables, layout, file.value().get());
   for (const ReportedHit& hit : hits) writer.add(hit.record, hit.region);
   EXPECT_TRUE(file.value()->commit().ok());
   return folder.read("report").substr(point_report_heading(exon_mode).size());
@@ -70,6 +71,23 @@ TEST(PointReportRow, AHitWithoutWindows) {
             "1           g.exon1             III         1           49          -30350750           "
             "       0           0                  \n" +
                 kBlank88 + "||||||||||||*\n" + kBlank88 + "\n");
+}
+
+// With a layout file, its offsets (III starts after 1050 positions), and the
+// region file's spellings of its names; the built-in layout compares them
+// exactly, as the reports always have.
+TEST(PointReportRow, TheChromosomePositionFromTheLayout) {
+  const ChromosomeLayout layout =
+      layout_from_lengths({{"CHROMOSOME_I", 1000}, {"CHROMOSOME_III", 1000}}, "chromosomes.txt").value();
+  const RegionTable regions{{Region{"g.exon1", 1000, 1099, "III", "1"}, Region{"g.exon2", 1000, 1099, "chrIII", "1"}},
+                            {}};
+  const std::string row = "1           g.exon1             III         1           1049        1000                "
+                          "       0           0                  \n";
+  EXPECT_EQ(rows_of(false, regions, {{{2050, 0, 0, "", ""}, 0}}, layout).substr(0, row.size()), row);
+  const std::string spelt = "1           g.exon2             chrIII      1           1049        1000                ";
+  EXPECT_EQ(rows_of(false, regions, {{{2050, 0, 0, "", ""}, 1}}, layout).substr(0, spelt.size()), spelt);
+  const std::string built_in = "1           g.exon2             chrIII      1           1049               0   ";
+  EXPECT_EQ(rows_of(false, regions, {{{2050, 0, 0, "", ""}, 1}}).substr(0, built_in.size()), built_in);
 }
 
 }  // namespace

@@ -97,6 +97,15 @@ void write_inputs(const ScratchFolder& folder) {
   folder.write("Desktop/vesmar/Feature_locations/cintergenic.txt", "far\n1000\n2000\nY\n1\n");
 }
 
+// A file of a few positions is far shorter than the built-in genome.
+std::string short_file(std::string_view name, int positions) {
+  return "Point_scan: warning: Desktop/vesmar/Alignment_results/" + std::string(name) + " holds " +
+         std::to_string(positions) + (positions == 1 ? " position" : " positions") +
+         ", but the last of the chromosomes I, II, III, IV, V, X starts after position 82548900: the file ends "
+         "before the genome does\n";
+}
+const std::string kShortRun1 = short_file("run1.txt", 6);
+
 class PointScanRun : public ::testing::Test {
  protected:
   PointScanRun() { write_inputs(folder); }
@@ -109,7 +118,7 @@ class PointScanRun : public ::testing::Test {
 TEST_F(PointScanRun, ExonModeReport) {
   ProgramRun result = run("3\n2\nAnna\nrun1.txt\ne\n");
   EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.err, kShortRun1);
   EXPECT_EQ(result.out, kSuccess);
   EXPECT_EQ(folder.read("Desktop/vesmar/SNP_results/Anna_snp_cexons.txt"),
             kExonHeading +
@@ -124,9 +133,9 @@ TEST_F(PointScanRun, ExonModeReport) {
   EXPECT_TRUE(vcf.ends_with(
       "#CHROM\tPOS\tID\tREF\tALT\tQUAL\tFILTER\tINFO\tFORMAT\tAnna\n"
       "I\t4\t.\tA\tT\t.\t.\tREGION=gene1.exon1;CLASS=exon;STRAND=1;RPOS=3;CSQ=synonymous|gene1|tac>tac|Tyr>Tyr"
-      "\tAD:DP\t1,4:5\n"
+      "\tGT:AD:DP\t1/1:1,4:5\n"
       "I\t5\t.\tA\tG\t.\t.\tREGION=gene1.exon1;CLASS=exon;STRAND=1;RPOS=4;CSQ=missense|gene1|tac>tgc|Tyr>Cys"
-      "\tAD:DP\t0,2:2\n"));
+      "\tGT:AD:DP\t1/1:0,2:2\n"));
 }
 
 TEST_F(PointScanRun, IntronModeHasNoCodonColumn) {
@@ -137,6 +146,7 @@ TEST_F(PointScanRun, IntronModeHasNoCodonColumn) {
   EXPECT_EQ(result.out, kSuccess);
   // The hit lies before chromosome III, so the VCF cannot hold it.
   EXPECT_EQ(result.err,
+            kShortRun1 +
             "Point_scan: warning: 1 row of the report is not in Desktop/vesmar/SNP_results/Anna_snp_cintrons.vcf: "
             "1 whose place is on none of the chromosomes I, II, III, IV, V, X\n");
   EXPECT_EQ(folder.read("Desktop/vesmar/SNP_results/Anna_snp_cintrons.txt"),
@@ -168,16 +178,16 @@ TEST_F(PointScanRun, WarningsSayWhyAQuestionComesBackAndNameThresholdsBelowZeroA
        prefix + "cannot open Desktop/vesmar/Alignment_results/missing.txt: No such file or directory" + again +
            prefix + "cannot open Desktop/vesmar/Alignment_results/.: Is a directory" + again + prefix +
            "the answer \"x\" is none of e, i and n" + again + prefix + "the answer \"E\" is none of e, i and n" +
-           again},
+           again + kShortRun1},
       {"-1\n-5\nAnna\nrun1.txt\nn\n", kQuestions,
        prefix + "the Mutant-to-WT reads ratio -1 is below 0: every position passes it, so only the minimum "
                 "decides\n" +
            prefix + "the minimum number of mutant reads -5 is below 0: positions without any mutant read are "
-                    "reported too\n"},
+                    "reported too\n" + kShortRun1},
       {"3\n2\nAnna\ncrlf.txt\nn\n", kQuestions,
        prefix + "Desktop/vesmar/Alignment_results/crlf.txt has Windows line ends (a carriage return before each "
                 "line feed); they are read as part of the lines, where names and chromosomes then match nothing "
-                "(convert the file with dos2unix)\n"},
+                "(convert the file with dos2unix)\n" + short_file("crlf.txt", 1)},
   };
   folder.write("Desktop/vesmar/Alignment_results/crlf.txt", "5\r\n0\r\n");
   for (const Case& c : cases) {
@@ -261,9 +271,9 @@ TEST_F(PointScanRun, AReportThatCannotBeCreatedIsAFailure) {
   ProgramRun result = run("3 2 Anna run1.txt e\n");
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.out, "[clear]\n" + kBanner + kQuestions + kProgress);
-  EXPECT_EQ(result.err,
-            "Point_scan: cannot create Desktop/vesmar/SNP_results/Anna_snp_cexons.txt: No such file "
-            "or directory\n");
+  EXPECT_EQ(result.err, kShortRun1 +
+                            "Point_scan: cannot create Desktop/vesmar/SNP_results/Anna_snp_cexons.txt: No such "
+                            "file or directory\n");
 }
 
 TEST_F(PointScanRun, HelpAndVersionAnswerWithoutADialogue) {

@@ -25,9 +25,13 @@ TEST(PointScanWriteError, AReportThatCannotBeWrittenLeavesTheOlderOne) {
                                  for (int position = 1; position <= 150; ++position) {
                                    hits += "0\n3\ntcgtacgtacgtaacgtacgtacgt\nacgtacgtacgtaacgtacgtacgt\n";
                                  }
+                                 // and the padding after chromosome I, without hits.
+                                 for (int position = 151; position <= 200; ++position) hits += "5\n0\n";
                                  folder.write("Desktop/vesmar/Alignment_results/run1.txt", hits);
                                  folder.write("Desktop/vesmar/Feature_locations/cintrons.txt",
                                               "intron1\n0\n200\nI\n1\n");
+                                 // The genome that the file fills.
+                                 folder.write("Desktop/vesmar/Feature_locations/chromosomes.txt", "I\t0\t150\n");
                                },
                                "3 2 Anna run1.txt i\n",
                                {kReport, "Desktop/vesmar/SNP_results/Anna_snp_cintrons.vcf"}, "Point_scan",

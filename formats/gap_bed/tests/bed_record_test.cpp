@@ -24,6 +24,18 @@ TEST(BedLine, StretchesInsertionsAndLinesLeftOut) {
   ASSERT_EQ(read_bed_line("I\t1300\t1300\tI.intergenic2\t0\t+\t0\tinsertion", record), LineKind::Record);
   EXPECT_EQ(record.length(), 0);
   EXPECT_EQ(record.comment, "insertion");
+  // The interval over both changed positions is the same point between them.
+  const struct {
+    const char* line;
+    std::int64_t point;
+  } insertions[] = {{"I\t1299\t1301\tr\t0\t+\t0\tinsertion", 1300},
+                    {"I\t0\t1\tr\t0\t+\t0\tinsertion", 0},
+                    {"I\t59\t60\tr;cut_at_chromosome_end\t0\t+\t0\tinsertion", 60}};
+  for (const auto& insertion : insertions) {
+    ASSERT_EQ(read_bed_line(insertion.line, record), LineKind::Record) << insertion.line;
+    EXPECT_EQ(record.start, insertion.point) << insertion.line;
+    EXPECT_EQ(record.end, insertion.point) << insertion.line;
+  }
   ASSERT_EQ(read_bed_line("X\t0\t12", record), LineKind::Record);
   EXPECT_EQ(record.key(), std::pair(5, std::int64_t{0}));
   EXPECT_EQ(record.name + record.comment, "");

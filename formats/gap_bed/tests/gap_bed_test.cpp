@@ -15,12 +15,13 @@ struct BedRow {
   Region region;
 };
 
-std::string bed_of(const std::vector<BedRow>& rows, std::int64_t expected_left_out = 0) {
+std::string bed_of(const std::vector<BedRow>& rows, std::int64_t expected_left_out = 0,
+                   const ChromosomeLayout& layout = built_in_layout()) {
   testing::ScratchFolder folder;
   Result<std::unique_ptr<OutputFile>> file = OutputFile::create(folder.path("bed"), OutputFile::Mode::Replace);
   EXPECT_TRUE(file.ok());
-  GapBed bed;
-  for (const BedRow& row : rows) bed.add(row.gap, row.region);
+  GapBed bed(layout);
+  for (const BedRow& row : rows) bed.add(row.gap, row.region, find_region_chromosome(layout, row.region.chromosome));
   bed.write(*file.value());
   EXPECT_TRUE(file.value()->commit().ok());
   EXPECT_EQ(bed.left_out(), expected_left_out);
@@ -48,8 +49,8 @@ TEST(GapBed, LinesByKindOfEntry) {
       {"two mutant reads beside it",
        {{kOffsetOfII + 8, 1, GapComment::FlankedByTwoMutants}, Region{"r", kOffsetOfII, kOffsetOfII + 9, "II", "0"}},
        "II\t7\t8\tr\t0\t.\t1\tflanked_by_2_mutant_reads\n"},
-      // Mutant positions 1008 and 1009: the point between them.
-      {"an insertion", {{1008, 0, GapComment::Insertion}, exon}, "I\t1008\t1008\tF56A8.1exon2\t0\t+\t0\tinsertion\n"},
+      // Mutant positions 1008 and 1009, bases 1007 and 1008 counted from 0.
+      {"an insertion", {{1008, 0, GapComment::Insertion}, exon}, "I\t1007\t1009\tF56A8.1exon2\t0\t+\t0\tinsertion\n"},
       {"a name with blanks", {{1008, 3, GapComment::None}, Region{"a b%", 990, 1100, "I", "1\r"}},
        "I\t1005\t1008\ta%20b%25\t0\t.\t3\t.\n"},
       {"a gap begun before the chromosome",
@@ -65,6 +66,31 @@ TEST(GapBed, RowsOffTheChromosomesAreLeftOut) {
                     {{1008, 3, GapComment::None}, Region{"r", 990, 1100, "II", "1"}}},
                    3),
             "");
+}
+
+// With a layout file: its names, and intervals that end at the chromosome's
+// end (60 bases of "a", its padding to 100, then "b" from 100 on).
+TEST(GapBed, WithALayoutItsNamesAndIntervalsCutAtTheChromosomesEnd) {
+  const ChromosomeLayout layout = layout_from_lengths({{"CHROMOSOME_a", 60}, {"b", 10}}, "chromosomes.txt").value();
+  const Region end_of_a{"r", 40, 99, "a", "1"};
+  const Region on_b{"s", 100, 109, "chrb", "-1"};
+  const struct {
+    const char* what;
+    BedRow row;
+    std::string line;
+    std::int64_t left_out;
+  } cases[] = {
+      {"a gap within", {{55, 5, GapComment::None}, end_of_a}, "CHROMOSOME_a\t50\t55\tr\t0\t+\t5\t.\n", 0},
+      {"a gap to the last base", {{60, 5, GapComment::None}, end_of_a}, "CHROMOSOME_a\t55\t60\tr\t0\t+\t5\t.\n", 0},
+      {"a gap into the padding", {{100, 45, GapComment::FlankedByOneMutant}, end_of_a},
+       "CHROMOSOME_a\t55\t60\tr;cut_at_chromosome_end\t0\t+\t45\tflanked_by_1_mutant_read\n", 0},
+      {"an insertion over the last base", {{60, 0, GapComment::Insertion}, end_of_a},
+       "CHROMOSOME_a\t59\t60\tr;cut_at_chromosome_end\t0\t+\t0\tinsertion\n", 0},
+      {"a gap in the padding alone", {{90, 20, GapComment::None}, end_of_a}, "", 1},
+      {"a usual spelling", {{105, 2, GapComment::None}, on_b}, "b\t3\t5\ts\t0\t-\t2\t.\n", 0},
+      {"a chromosome the layout lacks", {{55, 5, GapComment::None}, Region{"r", 40, 99, "I", "1"}}, "", 1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(bed_of({c.row}, c.left_out, layout), c.line) << c.what;
 }
 
 TEST(GapBed, SortedByChromosomeThenStartKeepingReportOrderOtherwise) {

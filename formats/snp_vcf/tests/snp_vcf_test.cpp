@@ -33,11 +33,12 @@ struct WrittenVcf {
   std::int64_t without_base_change = 0;
 };
 
-WrittenVcf write_vcf(const RunText& settings, const std::vector<VcfRow>& rows) {
+WrittenVcf write_vcf(const RunText& settings, const std::vector<VcfRow>& rows,
+                     const ChromosomeLayout& layout = built_in_layout()) {
   testing::ScratchFolder folder;
   Result<std::unique_ptr<OutputFile>> file = OutputFile::create(folder.path("vcf"), OutputFile::Mode::Replace);
   EXPECT_TRUE(file.ok());
-  SnpVcfWriter writer(settings.run(), file.value().get());
+  SnpVcfWriter writer(settings.run(), layout, file.value().get());
   for (const VcfRow& row : rows) writer.add(row.hit, row.region, row.change);
   EXPECT_TRUE(file.value()->commit().ok());
   const std::string text = folder.read("vcf");
@@ -56,7 +57,7 @@ TEST(SnpVcf, HeaderRecordsTheSettingsAndDeclaresEveryKey) {
         "##vesmar_region_file=Desktop/vesmar/Feature_locations/cexons.txt\n",
         "##vesmar_report=Desktop/vesmar/SNP_results/Anna Lee_snp_cexons.txt\n", "##contig=<ID=I>\n",
         "##contig=<ID=X>\n", "##INFO=<ID=REGION,", "##INFO=<ID=CLASS,", "##INFO=<ID=STRAND,", "##INFO=<ID=RPOS,",
-        "Format: Consequence|Gene|Codons|Amino_acids\">\n", "##FORMAT=<ID=AD,Number=R,",
+        "Format: Consequence|Gene|Codons|Amino_acids\">\n", "##FORMAT=<ID=GT,Number=1,Type=String,", "##FORMAT=<ID=AD,Number=R,",
         "##FORMAT=<ID=DP,Number=1,"}) {
     EXPECT_NE(header.find(line), std::string::npos) << line;
   }
@@ -74,13 +75,13 @@ TEST(SnpVcf, RecordsAndRowsLeftOut) {
   const std::vector<Case> cases = {
       {"marker at the first column",
        {{30352900, 1, 4, "tcgtacgtacgtaacgtacgtacgt", "acgtacgtacgtaacgtacgtacgt"}, intron, {}},
-       "III\t1100\t.\tA\tT\t.\t.\tREGION=g.intron1;CLASS=intron;STRAND=1;RPOS=899\tAD:DP\t1,4:5\n"},
+       "III\t1100\t.\tA\tT\t.\t.\tREGION=g.intron1;CLASS=intron;STRAND=1;RPOS=899\tGT:AD:DP\t1/1:1,4:5\n"},
       {"marker at the thirteenth column",
        {{30352900, 7, 2, "acgtacgtacgtgacgt", "acgtacgtacgtaacgt"}, intron, {}},
-       "III\t1100\t.\tA\tG\t.\t.\tREGION=g.intron1;CLASS=intron;STRAND=1;RPOS=899\tAD:DP\t7,2:9\n"},
+       "III\t1100\t.\tA\tG\t.\t.\tREGION=g.intron1;CLASS=intron;STRAND=1;RPOS=899\tGT:AD:DP\t0/1:7,2:9\n"},
       {"texts VCF cannot hold as they are",
        {{1050, 0, 3, "acgtacgtacgtcacgt", "acgtacgtacgtaacgt"}, Region{"a b;c=d%", 1000, 1099, "I", "-1"}, {}},
-       "I\t1050\t.\tA\tC\t.\t.\tREGION=a%20b%3Bc%3Dd%25;CLASS=intron;STRAND=-1;RPOS=49\tAD:DP\t0,3:3\n"},
+       "I\t1050\t.\tA\tC\t.\t.\tREGION=a%20b%3Bc%3Dd%25;CLASS=intron;STRAND=-1;RPOS=49\tGT:AD:DP\t1/1:0,3:3\n"},
       {"off the six chromosomes", {{1050, 0, 3, "acgtacgtacgtcacgt", "acgtacgtacgtaacgt"}, Region{"y", 1000, 1099, "Y", "1"}, {}}, ""},
       {"before the chromosome's start",
        {{1050, 0, 3, "acgtacgtacgtcacgt", "acgtacgtacgtaacgt"}, Region{"y", 1000, 1099, "II", "1"}, {}}, ""},
@@ -102,7 +103,38 @@ TEST(SnpVcf, CodonChangeAsCsq) {
       write_vcf(settings_for("cexons.txt"), {{{1010, 2, 5, "acgtacgtacgtgacgt", "acgtacgtacgtaacgt"}, exon, change}});
   EXPECT_EQ(vcf.records,
             "I\t1010\t.\tA\tG\t.\t.\tREGION=ves-1.exon2;CLASS=exon;STRAND=1;RPOS=9;"
-            "CSQ=missense|ves-1|gga>aga|Gly>Arg\tAD:DP\t2,5:7\n");
+            "CSQ=missense|ves-1|gga>aga|Gly>Arg\tGT:AD:DP\t0/1:2,5:7\n");
+}
+
+TEST(SnpVcf, GenotypeFromTheMutantShare) {
+  struct Case {
+    std::int64_t wt_reads;
+    std::int64_t mut_reads;
+    const char* genotype;
+  };
+  const Case cases[] = {{0, 3, "1/1"}, {1, 4, "1/1"}, {2, 8, "1/1"}, {1, 3, "0/1"},
+                        {3, 11, "0/1"}, {5, 5, "0/1"}, {9, 1, "0/1"}, {0, 0, "1/1"}};
+  for (const Case& c : cases) EXPECT_EQ(genotype_of(c.wt_reads, c.mut_reads), c.genotype) << c.wt_reads << "," << c.mut_reads;
+}
+
+// With a layout file: contigs with their lengths, the layout's names for
+// the region files' spellings, and places past a chromosome's end left out.
+TEST(SnpVcf, WithALayoutFile) {
+  const ChromosomeLayout layout =
+      layout_from_lengths({{"CHROMOSOME_I", 1060}, {"chr2L", 23513712}}, "chromosomes.txt").value();
+  const WrittenVcf vcf = write_vcf(
+      settings_for("cintrons.txt"),
+      {{{1050, 0, 3, "acgtacgtacgtcacgt", "acgtacgtacgtaacgt"}, Region{"a", 1000, 1099, "I", "1"}, {}},
+       {{1061, 0, 3, "acgtacgtacgtcacgt", "acgtacgtacgtaacgt"}, Region{"a", 1000, 1099, "I", "1"}, {}},
+       {{1105, 0, 3, "acgtacgtacgtcacgt", "acgtacgtacgtaacgt"}, Region{"b", 1100, 1199, "2L", "1"}, {}}},
+      layout);
+  EXPECT_NE(vcf.header.find("##contig=<ID=CHROMOSOME_I,length=1060>\n##contig=<ID=chr2L,length=23513712>\n"),
+            std::string::npos);
+  EXPECT_EQ(vcf.header.find("##contig=<ID=I"), std::string::npos);
+  EXPECT_EQ(vcf.records,
+            "CHROMOSOME_I\t1050\t.\tA\tC\t.\t.\tREGION=a;CLASS=intron;STRAND=1;RPOS=49\tGT:AD:DP\t1/1:0,3:3\n"
+            "chr2L\t5\t.\tA\tC\t.\t.\tREGION=b;CLASS=intron;STRAND=1;RPOS=4\tGT:AD:DP\t1/1:0,3:3\n");
+  EXPECT_EQ(vcf.off_chromosomes, 1);
 }
 
 }  // namespace
