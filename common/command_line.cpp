@@ -35,7 +35,9 @@ std::string listed(const std::vector<std::string>& items, std::string_view last_
 Status check_complete(const CommandLineSyntax& syntax, const Arguments& arguments) {
   std::vector<std::string> missing;
   for (const AnswerOption& option : syntax.answers) {
-    if (option.default_value.empty() && !arguments.values.contains(option.name)) {
+    const bool given = option.repeat == Repeat::Once ? arguments.values.contains(option.name)
+                                                     : arguments.lists.contains(option.name);
+    if (option.default_value.empty() && option.repeat != Repeat::AnyNumber && !given) {
       missing.push_back("--" + std::string(option.name));
     }
   }
@@ -48,6 +50,12 @@ Status check_complete(const CommandLineSyntax& syntax, const Arguments& argument
 }  // namespace
 
 Failure usage_failure(std::string message) { return Failure{std::move(message), kUsageStatus}; }
+
+const std::vector<std::string>& Arguments::all(std::string_view name) const {
+  static const std::vector<std::string> none;
+  const auto found = lists.find(name);
+  return found == lists.end() ? none : found->second;
+}
 
 namespace {
 
@@ -115,7 +123,8 @@ Result<CommandLine> parse_command_line(int argc, char** argv, const CommandLineS
     } else if (argument.starts_with("--")) {
       const std::size_t equals = argument.find('=');
       const std::string_view name = argument.substr(2, equals == std::string_view::npos ? equals : equals - 2);
-      if (find_answer(syntax, name) == nullptr) {
+      const AnswerOption* option = find_answer(syntax, name);
+      if (option == nullptr) {
         return usage_failure("unknown option \"" + std::string(argument) + "\"");
       }
       if (line.arguments.values.contains(name)) return usage_failure("--" + std::string(name) + " is given twice");
@@ -127,12 +136,16 @@ Result<CommandLine> parse_command_line(int argc, char** argv, const CommandLineS
         if (!next.ok()) return next.failure();
         value = std::move(next.value());
       }
-      line.arguments.values.emplace(name, std::move(value));
+      if (option->repeat == Repeat::Once) {
+        line.arguments.values.emplace(name, std::move(value));
+      } else {
+        line.arguments.lists[std::string(name)].push_back(std::move(value));
+      }
     } else {
       return usage_failure("unknown option \"" + std::string(argument) + "\"");
     }
   }
-  if (line.arguments.values.empty() && line.arguments.files.empty()) return line;
+  if (line.arguments.values.empty() && line.arguments.files.empty() && line.arguments.lists.empty()) return line;
   if (Status complete = check_complete(syntax, line.arguments); !complete.ok()) return complete.failure();
   for (const AnswerOption& option : syntax.answers) {
     if (!option.default_value.empty()) line.arguments.values.emplace(option.name, option.default_value);
@@ -147,8 +160,9 @@ std::string usage_line(const CommandLineSyntax& syntax) {
   line += " [";
   for (const AnswerOption& option : syntax.answers) {
     if (line.back() != '[') line += ' ';
-    const std::string answer = "--" + std::string(option.name) + " " + std::string(option.value);
-    line += option.default_value.empty() ? answer : "[" + answer + "]";
+    std::string answer = "--" + std::string(option.name) + " " + std::string(option.value);
+    if (option.repeat != Repeat::Once) answer += "...";
+    line += option.default_value.empty() && option.repeat != Repeat::AnyNumber ? answer : "[" + answer + "]";
   }
   if (!syntax.files.empty()) line += " " + std::string(syntax.files);
   return line + "]";
@@ -173,6 +187,7 @@ std::string help_text(const CommandLineSyntax& syntax) {
     for (const AnswerOption& option : syntax.answers) {
       std::string help(option.help);
       if (!option.default_value.empty()) help += " (default " + std::string(option.default_value) + ")";
+      if (option.repeat != Repeat::Once) help += " (may be given again)";
       text += entry("--" + std::string(option.name) + " " + std::string(option.value), help);
     }
     if (!syntax.files.empty()) text += entry(syntax.files, syntax.files_help);

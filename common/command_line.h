@@ -12,6 +12,12 @@
 
 namespace vesmar {
 
+// How often an answering option may stand on a command line: once (the
+// usual answer to one question), or again and again for a list of answers
+// (at least once, or any number of times, none included). A repeated option
+// gives no default.
+enum class Repeat { Once, AtLeastOnce, AnyNumber };
+
 // An option that answers one of a program's questions: --name VALUE (or
 // --name=VALUE). One with a default may be left out of a command line that
 // gives the other answers, and then has its default.
@@ -20,6 +26,7 @@ struct AnswerOption {
   std::string_view value;  // what it takes, as the help shows it
   std::string_view help;
   std::string_view default_value = {};  // empty: it must be given
+  Repeat repeat = Repeat::Once;
 };
 
 // What a program's command line is: the options that answer its questions,
@@ -38,10 +45,14 @@ struct CommandLineSyntax {
 struct Arguments {
   std::map<std::string, std::string, std::less<>> values;
   std::vector<std::string> files;
+  // The values of the repeated options, in command line order.
+  std::map<std::string, std::vector<std::string>, std::less<>> lists;
 
   // The value of an answering option (every one is there once a command line
   // is complete).
   const std::string& operator[](std::string_view name) const { return values.find(name)->second; }
+  // Every value of a repeated option, none when it was not given.
+  const std::vector<std::string>& all(std::string_view name) const;
 };
 
 // What the command line asks for:

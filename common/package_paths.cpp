@@ -1,6 +1,17 @@
 #include "common/package_paths.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
 namespace vesmar {
+
+Status make_package_folder(std::string_view folder) {
+  std::string path(folder);
+  if (path.ends_with('/')) path.pop_back();
+  if (::mkdir(path.c_str(), 0777) == 0 || errno == EEXIST) return {};
+  return Failure{"cannot create the folder " + path + ": " + error_text(errno)};
+}
 
 std::string path_in(std::string_view folder, std::string_view file_name) {
   std::string path;

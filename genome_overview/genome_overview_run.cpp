@@ -1,9 +1,5 @@
 #include "genome_overview/genome_overview_run.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <memory>
 
 #include "common/input_file.h"
@@ -21,15 +17,6 @@ Failure nothing_to_draw(const GenomeOverviewSettings& settings) {
                  "\": none of " + settings.snp_paths[0] + ", " + settings.snp_paths[1] + ", " + settings.snp_paths[2] +
                  ", " + settings.gap_paths[0] + ", " + settings.gap_paths[1] + ", " + settings.gap_paths[2] +
                  " exists (run the scanners for that name first)"};
-}
-
-// The page's folder, made when it is missing: packages set up before the
-// overview existed have none.
-Status make_folder(std::string_view folder) {
-  std::string path(folder);
-  if (path.ends_with('/')) path.pop_back();
-  if (::mkdir(path.c_str(), 0777) == 0 || errno == EEXIST) return {};
-  return Failure{"cannot create the folder " + path + ": " + error_text(errno)};
 }
 
 void warn_of(const std::vector<FileTally>& tallies, std::string_view item, Console& console) {
@@ -63,7 +50,7 @@ Result<RunOutcome> run_genome_overview(const GenomeOverviewSettings& settings, C
   warn_of(sources.gap_files, "a stretch", console);
 
   console.print("Writing " + settings.page_path + "...\n");
-  if (Status made = make_folder(kOverviewFolder); !made.ok()) return made.failure();
+  if (Status made = make_package_folder(kOverviewFolder); !made.ok()) return made.failure();
   Result<std::unique_ptr<OutputFile>> page = OutputFile::create(settings.page_path, OutputFile::Mode::Replace);
   if (!page.ok()) return page.failure();
   page.value()->write(overview_page(overview, sources));

@@ -32,15 +32,6 @@ std::string encoded(std::string_view text) {
   return value;
 }
 
-// The gene of an exon: its name up to "exon", less a separator before it
-// ("ves-1.exon2" is of "ves-1"); a name without "exon" is its own.
-std::string_view gene_of(std::string_view exon_name) {
-  const std::size_t found = exon_name.find("exon");
-  if (found == std::string_view::npos || found == 0) return exon_name;
-  std::string_view gene = exon_name.substr(0, found);
-  if (gene.back() == '.' || gene.back() == '_' || gene.back() == '-') gene.remove_suffix(1);
-  return gene.empty() ? exon_name : gene;
-}
 
 // Whether an amino acid's name is one that genetic code tables give stops,
 // in any case.
@@ -98,6 +89,14 @@ std::string_view class_of(std::string_view region_file_name) {
 }
 
 }  // namespace
+
+std::string_view gene_of(std::string_view exon_name) {
+  const std::size_t found = exon_name.find("exon");
+  if (found == std::string_view::npos || found == 0) return exon_name;
+  std::string_view gene = exon_name.substr(0, found);
+  if (gene.back() == '.' || gene.back() == '_' || gene.back() == '-') gene.remove_suffix(1);
+  return gene.empty() ? exon_name : gene;
+}
 
 std::string_view consequence_of(const CodonChange& change) {
   const auto unknown = [](const Codon& codon, std::string_view acid) {

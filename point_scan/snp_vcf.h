@@ -72,4 +72,9 @@ class SnpVcfWriter {
 // an amino acid is not known.
 std::string_view consequence_of(const CodonChange& change);
 
+// The gene of an exon, as CSQ names it: its name up to "exon", less a
+// separator before it ("ves-1.exon2" is of "ves-1"); a name without "exon"
+// is its own.
+std::string_view gene_of(std::string_view exon_name);
+
 }  // namespace vesmar
