@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/failure.h"
+#include "package_generator/feature_locations.h"
+
+namespace vesmar::generator {
+
+// A batch of strains as a mapping experiment gives it: a parent and mutants
+// of it, each mutant with one planted cause and many changes of its own,
+// homozygous only near its cause (the stretch a backcross keeps linked to
+// it), heterozygous elsewhere; and the parent's own differences from the
+// reference, which every strain carries. The genome is chromosome I only,
+// small enough for a test, with genes of two exons on both strands.
+
+// A change in one strain: at a genome position, the read's base.
+struct PlantedChange {
+  std::int64_t position = 0;
+  char alt = 'a';
+  std::int32_t wt_reads = 0;
+  std::int32_t mut_reads = 0;
+};
+
+// Genome positions first to last that no read of the strain covers.
+struct PlantedStretch {
+  std::int64_t first = 0;
+  std::int64_t last = 0;
+};
+
+// What one strain's alignment results file shows beyond plain coverage.
+struct StrainPlan {
+  std::string name;
+  bool parent = false;
+  std::vector<PlantedChange> changes;  // in genome order
+  std::vector<PlantedStretch> stretches;
+};
+
+// The cause planted in a mutant: a change, or a stretch without reads.
+struct PlantedCause {
+  std::string strain;
+  std::int64_t first = 0;
+  std::int64_t last = 0;
+  bool uncovered = false;
+  std::string gene;
+};
+
+struct MutantBatchShape {
+  std::int64_t chromosome_bases = 60'000;
+  int genes = 10;
+  int own_changes = 100;          // each mutant's, besides its cause
+  int background_changes = 40;    // the parent's, which every strain carries
+  std::int64_t linked_reach = 5'000;  // own changes this near the cause are homozygous
+  int single_read_errors = 30;    // each strain's changes of one mutant read
+};
+
+struct MutantBatch {
+  std::string genome;  // chromosome I's bases and its padding, lowercase
+  FeatureLocations features;
+  std::vector<StrainPlan> strains;  // the parent first, then the mutants
+  std::vector<PlantedCause> causes;  // a mutant's cause, in the mutants' order
+  std::vector<std::int64_t> background_positions;
+};
+
+// The batch "parent", "m1" to "m4": m1 and m2 with stop codons gained in the
+// two exons of one gene (two alleles), m3 a missense change in another gene,
+// m4 an uncovered stretch over the coding bases of a third. Every cause is
+// an EMS change (G to A) or a deletion. The same seed gives the same batch.
+MutantBatch make_mutant_batch(const MutantBatchShape& shape, std::uint64_t seed);
+
+// Writes the package under `home`: the feature location files and, in
+// Alignment_results/, each strain's file NAME.txt.
+Status write_mutant_batch(const std::string& home, const MutantBatch& batch);
+
+}  // namespace vesmar::generator
