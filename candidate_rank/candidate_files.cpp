@@ -23,19 +23,24 @@ std::string cell(std::string_view text) {
   return out.empty() ? "." : out;
 }
 
-std::string interval_text(const LinkedInterval& interval) {
-  return std::string(kChromosomeNames[static_cast<std::size_t>(interval.chromosome)]) + ":" +
+std::string interval_text(const GenomeSpans& spans, const LinkedInterval& interval) {
+  return chromosome_name(spans, interval.chromosome) + ":" +
          std::to_string(interval.first) + "-" + std::to_string(interval.last);
 }
 
 }  // namespace
 
-std::int64_t chromosome_position(std::int64_t genome_position, int chromosome) {
-  return genome_position - kGenomeChromosomes[static_cast<std::size_t>(chromosome)].offset;
+std::int64_t chromosome_position(const GenomeSpans& spans, std::int64_t genome_position, int chromosome) {
+  return genome_position - spans[static_cast<std::size_t>(chromosome)].offset;
+}
+
+const std::string& chromosome_name(const GenomeSpans& spans, int chromosome) {
+  return spans[static_cast<std::size_t>(chromosome)].name;
 }
 
 std::string candidates_table(const StrainRanking& ranking, const CandidateRankSettings& settings) {
   const DropCounts& c = ranking.counts;
+  const GenomeSpans& spans = *ranking.spans;
   std::string out = "##program=Candidate_rank " + std::string(kSuiteVersion) + "\n";
   out += "##strain=" + ranking.strain->name + "\n";
   out += "##min_mut_reads=" + std::to_string(settings.min_mut_reads) + "\n";
@@ -56,7 +61,7 @@ std::string candidates_table(const StrainRanking& ranking, const CandidateRankSe
   if (ranking.map.intervals.empty()) {
     out += "##linked_interval=none\n";
   } else {
-    for (const LinkedInterval& interval : ranking.map.intervals) out += "##linked_interval=" + interval_text(interval) + "\n";
+    for (const LinkedInterval& interval : ranking.map.intervals) out += "##linked_interval=" + interval_text(spans, interval) + "\n";
   }
   out += "##map=" + ranking.map.verdict + "\n";
   out +=
@@ -68,9 +73,9 @@ std::string candidates_table(const StrainRanking& ranking, const CandidateRankSe
     const Annotation& a = candidate.annotation;
     std::string names;
     for (const std::string& name : candidate.strains_with_gene) names += (names.empty() ? "" : ",") + name;
-    out += std::to_string(++rank) + "\t" + std::string(kChromosomeNames[static_cast<std::size_t>(candidate.chromosome)]) +
-           "\t" + std::to_string(chromosome_position(candidate.first, candidate.chromosome)) + "\t" +
-           std::to_string(chromosome_position(candidate.last, candidate.chromosome)) + "\t" +
+    out += std::to_string(++rank) + "\t" + cell(chromosome_name(spans, candidate.chromosome)) +
+           "\t" + std::to_string(chromosome_position(spans, candidate.first, candidate.chromosome)) + "\t" +
+           std::to_string(chromosome_position(spans, candidate.last, candidate.chromosome)) + "\t" +
            (snp ? "snp" : "uncovered") + "\t" + (snp ? std::string(1, candidate.ref) : ".") + "\t" +
            (snp ? std::string(1, candidate.alt) : ".") + "\t" + cell(a.region) + "\t" + cell(a.consequence) + "\t" +
            cell(a.codons) + "\t" + cell(a.amino_acids) + "\t" + (snp ? fixed(candidate.share(), 3) : ".") + "\t" +
@@ -84,7 +89,7 @@ std::string candidates_table(const StrainRanking& ranking, const CandidateRankSe
 std::string linked_bed(const StrainRanking& ranking) {
   std::string out;
   for (const LinkedInterval& interval : ranking.map.intervals) {
-    out += std::string(kChromosomeNames[static_cast<std::size_t>(interval.chromosome)]) + "\t" +
+    out += cell(chromosome_name(*ranking.spans, interval.chromosome)) + "\t" +
            std::to_string(interval.first - 1) + "\t" + std::to_string(interval.last) + "\t" + ranking.strain->name +
            "_linked\n";
   }

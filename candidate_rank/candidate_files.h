@@ -14,6 +14,7 @@ namespace vesmar {
 // What one ranked strain's files are written from.
 struct StrainRanking {
   const StrainFile* strain = nullptr;
+  const GenomeSpans* spans = nullptr;
   DropCounts counts;
   LinkageMap map;
   std::vector<Candidate> candidates;  // in rank order
@@ -28,7 +29,8 @@ std::string candidates_table(const StrainRanking& ranking, const CandidateRankSe
 // genome order; empty when there is none.
 std::string linked_bed(const StrainRanking& ranking);
 
-// A candidate's place on its chromosome, from 1.
-std::int64_t chromosome_position(std::int64_t genome_position, int chromosome);
+// A candidate's place on its chromosome, from 1, and the chromosome's name.
+std::int64_t chromosome_position(const GenomeSpans& spans, std::int64_t genome_position, int chromosome);
+const std::string& chromosome_name(const GenomeSpans& spans, int chromosome);
 
 }  // namespace vesmar

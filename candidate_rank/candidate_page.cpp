@@ -92,12 +92,12 @@ void share_plot(std::string& out, int chromosome, const LinkageMap& map, const C
   out += "</svg>";
 }
 
-std::string place_of(const Candidate& candidate) {
-  std::string text = std::string(kChromosomeNames[static_cast<std::size_t>(candidate.chromosome)]) + ":" +
-                     grouped(chromosome_position(candidate.first, candidate.chromosome));
+std::string place_of(const GenomeSpans& spans, const Candidate& candidate) {
+  std::string text = xml(chromosome_name(spans, candidate.chromosome)) + ":" +
+                     grouped(chromosome_position(spans, candidate.first, candidate.chromosome));
   if (candidate.last != candidate.first) {
     text.push_back('-');
-    text.append(grouped(chromosome_position(candidate.last, candidate.chromosome)));
+    text.append(grouped(chromosome_position(spans, candidate.last, candidate.chromosome)));
   }
   return text;
 }
@@ -120,7 +120,7 @@ void candidates_section(std::string& out, const StrainRanking& ranking, const Ca
     if (candidate.annotation.amino_acids != ".") change.append(" ").append(candidate.annotation.amino_acids);
     std::string names;
     for (const std::string& name : candidate.strains_with_gene) names += (names.empty() ? "" : ", ") + name;
-    out += "<tr><td>" + std::to_string(i + 1) + "</td><td class=\"t\">" + place_of(candidate) + "</td><td class=\"t\">" +
+    out += "<tr><td>" + std::to_string(i + 1) + "</td><td class=\"t\">" + place_of(*ranking.spans, candidate) + "</td><td class=\"t\">" +
            (snp ? "SNP" : "uncovered") + "</td><td class=\"t\">" + xml(candidate.annotation.region) +
            "</td><td class=\"t\">" + xml(candidate.annotation.consequence) + "</td><td class=\"t\">" + xml(change) +
            "</td><td>" + (snp ? decimal(candidate.share(), 2) : "-") + "</td><td" +
@@ -181,10 +181,10 @@ std::string candidates_page(const StrainRanking& ranking, const CandidateRankSet
   for (int c = 0; c < static_cast<int>(spans.size()); ++c) {
     const std::vector<SharePoint>& points = ranking.map.points[static_cast<std::size_t>(c)];
     if (points.empty()) {
-      empty += (empty.empty() ? "" : ", ") + std::string(spans[static_cast<std::size_t>(c)].name);
+      empty += (empty.empty() ? "" : ", ") + xml(spans[static_cast<std::size_t>(c)].name);
       continue;
     }
-    out += "<figure><figcaption><b>Chromosome " + std::string(spans[static_cast<std::size_t>(c)].name) + "</b>: " +
+    out += "<figure><figcaption><b>Chromosome " + xml(spans[static_cast<std::size_t>(c)].name) + "</b>: " +
            grouped(static_cast<std::int64_t>(points.size())) + " own changes, " +
            grouped(spans[static_cast<std::size_t>(c)].length) + " positions.</figcaption>";
     share_plot(out, c, ranking.map, spans[static_cast<std::size_t>(c)], settings.homozygous_share);

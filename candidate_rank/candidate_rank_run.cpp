@@ -35,13 +35,15 @@ Result<std::vector<StrainScan>> scan_batch(const CandidateRankSettings& settings
 
 Result<RunOutcome> run_candidate_rank(const CandidateRankSettings& settings, Console& console) {
   console.print("Reading feature locations...\n");
+  Result<ChromosomeLayout> layout = load_package_layout();
+  if (!layout.ok()) return layout.failure();
   Result<FeatureTables> tables = load_feature_tables();
   if (!tables.ok()) return tables.failure();
   Result<std::vector<StrainScan>> batch = scan_batch(settings, console);
   if (!batch.ok()) return batch.failure();
   std::int64_t positions = 0;
   for (const StrainScan& scan : batch.value()) positions = std::max(positions, scan.positions);
-  const GenomeSpans spans = genome_spans(positions);
+  const GenomeSpans spans = genome_spans(layout.value(), positions);
 
   console.print("Ranking candidates...\n");
   Annotator annotator(tables.value());
@@ -54,9 +56,10 @@ Result<RunOutcome> run_candidate_rank(const CandidateRankSettings& settings, Con
     OwnFindings own = own_findings(batch.value(), s, thresholds);
     StrainRanking ranking;
     ranking.strain = &settings.strains[s];
+    ranking.spans = &spans;
     ranking.counts = own.counts;
     ranking.map = map_linkage(own.changes, spans, settings.homozygous_share);
-    candidates.push_back(strain_candidates(own.changes, own.stretches, annotator, ranking.map, settings.homozygous_share));
+    candidates.push_back(strain_candidates(own.changes, own.stretches, annotator, ranking.map, spans, settings.homozygous_share));
     names.push_back(settings.strains[s].name);
     rankings.push_back(std::move(ranking));
   }

@@ -67,13 +67,14 @@ bool ems_transition(char ref, char alt) {
 
 std::vector<Candidate> strain_candidates(std::span<const StrainChange> changes,
                                          std::span<const UncoveredStretch> stretches, Annotator& annotator,
-                                         const LinkageMap& map, double homozygous_share) {
+                                         const LinkageMap& map, const GenomeSpans& spans,
+                                         double homozygous_share) {
   std::vector<Candidate> candidates;
   candidates.reserve(changes.size() + stretches.size());
   for (const StrainChange& change : changes) {
     Candidate candidate;
     candidate.first = candidate.last = change.position;
-    candidate.chromosome = chromosome_of(change.position);
+    candidate.chromosome = chromosome_of(spans, change.position);
     if (change.windows) {
       candidate.ref = base_capital(change.ref);
       candidate.alt = base_capital(change.alt);
@@ -91,7 +92,7 @@ std::vector<Candidate> strain_candidates(std::span<const StrainChange> changes,
     candidate.kind = Candidate::Kind::Uncovered;
     candidate.first = stretch.first;
     candidate.last = stretch.last;
-    candidate.chromosome = chromosome_of(stretch.first);
+    candidate.chromosome = chromosome_of(spans, stretch.first);
     candidate.annotation = annotator.stretch(stretch);
     candidate.homozygous = true;  // no read at all: no copy is left
     candidate.linked = in_linked_interval(map, stretch.first, stretch.last);

@@ -45,7 +45,8 @@ bool ems_transition(char ref, char alt);
 // then its own stretches, in genome order.
 std::vector<Candidate> strain_candidates(std::span<const StrainChange> changes,
                                          std::span<const UncoveredStretch> stretches, Annotator& annotator,
-                                         const LinkageMap& map, double homozygous_share);
+                                         const LinkageMap& map, const GenomeSpans& spans,
+                                         double homozygous_share);
 
 // Names for each candidate of strain `index` the other ranked strains that
 // have a candidate in one of its genes: two alleles of one gene.

@@ -4,21 +4,24 @@
 
 namespace vesmar {
 
-GenomeSpans genome_spans(std::int64_t file_positions) {
+GenomeSpans genome_spans(const ChromosomeLayout& layout, std::int64_t file_positions) {
   GenomeSpans spans;
-  for (std::size_t i = 0; i < spans.size(); ++i) {
-    const std::int64_t offset = kGenomeChromosomes[i].offset;
-    const std::int64_t end = std::min(chromosome_room_end(i, file_positions), file_positions);
-    spans[i] = ChromosomeSpan{kGenomeChromosomes[i].name, offset, std::max<std::int64_t>(end - offset, 0)};
+  for (std::size_t i = 0; i < layout.chromosomes.size(); ++i) {
+    const LayoutChromosome& chromosome = layout.chromosomes[i];
+    std::int64_t length = chromosome.length;
+    if (!layout.lengths_known) {
+      length = std::max<std::int64_t>(std::min(room_end(layout, i), file_positions) - chromosome.offset, 0);
+    }
+    spans.push_back(ChromosomeSpan{chromosome.name, chromosome.offset, length});
   }
   return spans;
 }
 
-int chromosome_of(std::int64_t position) {
+int chromosome_of(const GenomeSpans& spans, std::int64_t position) {
+  // Positions come in genome order, so the search starts at the end only
+  // for the first of a chromosome; spans are few.
   int found = 0;
-  for (std::size_t i = 1; i < kGenomeChromosomes.size(); ++i) {
-    if (kGenomeChromosomes[i].offset < position) found = static_cast<int>(i);
-  }
+  for (std::size_t i = 1; i < spans.size() && spans[i].offset < position; ++i) found = static_cast<int>(i);
   return found;
 }
 
@@ -41,8 +44,9 @@ void smooth(std::vector<SharePoint>& points, std::span<const StrainChange> chang
 }
 
 // The homozygous runs of one chromosome.
-void find_runs(int chromosome, const std::vector<SharePoint>& points, std::span<const StrainChange> changes,
-               std::int64_t length, double homozygous, std::vector<LinkedInterval>& runs) {
+void find_runs(int chromosome, std::int64_t offset, const std::vector<SharePoint>& points,
+               std::span<const StrainChange> changes, std::int64_t length, double homozygous,
+               std::vector<LinkedInterval>& runs) {
   const std::size_t count = points.size();
   std::size_t i = 0;
   while (i < count) {
@@ -60,6 +64,7 @@ void find_runs(int chromosome, const std::vector<SharePoint>& points, std::span<
     if (points[first].share < homozygous) continue;
     LinkedInterval run;
     run.chromosome = chromosome;
+    run.offset = offset;
     run.changes = static_cast<std::int64_t>(last - first + 1);
     run.first = first > 0 ? points[first - 1].position + 1 : 1;
     run.last = last + 1 < count ? points[last + 1].position - 1 : std::max(length, points[last].position);
@@ -78,12 +83,13 @@ void find_runs(int chromosome, const std::vector<SharePoint>& points, std::span<
 
 LinkageMap map_linkage(std::span<const StrainChange> changes, const GenomeSpans& spans, double homozygous_share) {
   LinkageMap map;
+  map.points.resize(spans.size());
   std::vector<LinkedInterval> runs;
   std::size_t begin = 0;
   while (begin < changes.size()) {
-    const int chromosome = chromosome_of(changes[begin].position);
+    const int chromosome = chromosome_of(spans, changes[begin].position);
     std::size_t end = begin;
-    while (end < changes.size() && chromosome_of(changes[end].position) == chromosome) ++end;
+    while (end < changes.size() && chromosome_of(spans, changes[end].position) == chromosome) ++end;
     const std::span<const StrainChange> here = changes.subspan(begin, end - begin);
     std::vector<SharePoint>& points = map.points[static_cast<std::size_t>(chromosome)];
     const std::int64_t offset = spans[static_cast<std::size_t>(chromosome)].offset;
@@ -91,7 +97,7 @@ LinkageMap map_linkage(std::span<const StrainChange> changes, const GenomeSpans&
       points.push_back(SharePoint{change.position - offset, change.share(), 0, change.depth()});
     }
     smooth(points, here);
-    find_runs(chromosome, points, here, spans[static_cast<std::size_t>(chromosome)].length, homozygous_share, runs);
+    find_runs(chromosome, offset, points, here, spans[static_cast<std::size_t>(chromosome)].length, homozygous_share, runs);
     begin = end;
   }
   std::int64_t largest = 0;
@@ -123,8 +129,7 @@ LinkageMap map_linkage(std::span<const StrainChange> changes, const GenomeSpans&
 
 bool in_linked_interval(const LinkageMap& map, std::int64_t first, std::int64_t last) {
   for (const LinkedInterval& interval : map.intervals) {
-    const std::int64_t offset = kGenomeChromosomes[static_cast<std::size_t>(interval.chromosome)].offset;
-    if (first <= offset + interval.last && last >= offset + interval.first) return true;
+    if (first <= interval.offset + interval.last && last >= interval.offset + interval.first) return true;
   }
   return false;
 }

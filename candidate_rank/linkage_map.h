@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -8,25 +7,27 @@
 #include <vector>
 
 #include "candidate_rank/strain_scan.h"
-#include "common/chromosome_offsets.h"
+#include "genome/chromosome_layout.h"
 
 namespace vesmar {
 
-// The chromosomes of the batch's genome: where each begins (its offset) and
-// how many positions the alignment results give it, up to the next
-// chromosome's offset or the file's last position (its padding included).
-// A chromosome that the file does not reach has length 0.
+// The chromosomes of the batch's genome, in genome order: where each
+// begins (its offset) and how long it is. A layout file gives the true
+// lengths; the built-in layout knows none, and then a chromosome runs up to
+// the next one's offset or the alignment results' last position (its
+// padding included), whichever comes first: a chromosome that the file
+// does not reach has length 0.
 struct ChromosomeSpan {
-  std::string_view name;
+  std::string name;
   std::int64_t offset = 0;
   std::int64_t length = 0;
 };
-using GenomeSpans = std::array<ChromosomeSpan, kGenomeChromosomes.size()>;
-GenomeSpans genome_spans(std::int64_t file_positions);
+using GenomeSpans = std::vector<ChromosomeSpan>;
+GenomeSpans genome_spans(const ChromosomeLayout& layout, std::int64_t file_positions);
 
 // The chromosome (its index) that holds a genome position: the last whose
-// offset lies before it.
-int chromosome_of(std::int64_t position);
+// offset lies before it (the first for a position before them all).
+int chromosome_of(const GenomeSpans& spans, std::int64_t position);
 
 // A change on the map: its place on its chromosome, its mutant share, and
 // the share smoothed over its neighbours.
@@ -42,6 +43,7 @@ struct SharePoint {
 // part of it (or the chromosome's ends).
 struct LinkedInterval {
   int chromosome = 0;
+  std::int64_t offset = 0;  // the chromosome's
   std::int64_t first = 0;
   std::int64_t last = 0;
   std::int64_t changes = 0;  // the homozygous run's changes
@@ -50,7 +52,7 @@ struct LinkedInterval {
 
 // The mapping of one strain.
 struct LinkageMap {
-  std::array<std::vector<SharePoint>, kGenomeChromosomes.size()> points;
+  std::vector<std::vector<SharePoint>> points;  // a list per chromosome
   std::vector<LinkedInterval> intervals;  // sorted; empty when no chromosome stands out
   std::string verdict;                    // one sentence on what the map shows
 };

@@ -33,7 +33,7 @@ TEST(LinkageMap, TheIntervalIsBoundedByTheNearestChangesOutsideTheHomozygousRun)
       {"HHHHHHHHHHHHHHHHHHH", {}},               // homozygous everywhere: nothing stands out
       {"hhhhhhHHHHHHhhhHhhh", {{601, 1299}}},    // a lone homozygous change is no run
   };
-  const GenomeSpans spans = genome_spans(10'000);
+  const GenomeSpans spans = genome_spans(built_in_layout(), 10'000);
   for (const Case& c : cases) {
     const LinkageMap map = map_linkage(changes_of(c.shares), spans, 0.8);
     std::vector<std::pair<std::int64_t, std::int64_t>> intervals;
@@ -44,7 +44,7 @@ TEST(LinkageMap, TheIntervalIsBoundedByTheNearestChangesOutsideTheHomozygousRun)
 }
 
 TEST(LinkageMap, SmoothsOverTwoChangesOnEachSideByReads) {
-  const LinkageMap map = map_linkage(changes_of("hhHhh"), genome_spans(1'000), 0.8);
+  const LinkageMap map = map_linkage(changes_of("hhHhh"), genome_spans(built_in_layout(), 1'000), 0.8);
   ASSERT_EQ(map.points[0].size(), 5u);
   EXPECT_DOUBLE_EQ(map.points[0][2].smoothed, 60.0 / 100.0);
   EXPECT_DOUBLE_EQ(map.points[0][0].smoothed, 40.0 / 60.0);
@@ -52,18 +52,18 @@ TEST(LinkageMap, SmoothsOverTwoChangesOnEachSideByReads) {
 }
 
 TEST(LinkageMap, ChromosomesEndWhereTheFileEnds) {
-  const GenomeSpans small = genome_spans(60'050);
+  const GenomeSpans small = genome_spans(built_in_layout(), 60'050);
   EXPECT_EQ(small[0].length, 60'050);
   EXPECT_EQ(small[1].length, 0);
-  const GenomeSpans whole = genome_spans(100'300'000);
+  const GenomeSpans whole = genome_spans(built_in_layout(), 100'300'000);
   EXPECT_EQ(whole[0].length, 15'072'450);
   EXPECT_EQ(whole[5].length, 100'300'000 - 82'548'900);
-  EXPECT_EQ(chromosome_of(15'072'450), 0);
-  EXPECT_EQ(chromosome_of(15'072'451), 1);
+  EXPECT_EQ(chromosome_of(whole, 15'072'450), 0);
+  EXPECT_EQ(chromosome_of(whole, 15'072'451), 1);
 }
 
 TEST(LinkageMap, ATouchOfTheIntervalIsLinked) {
-  const LinkageMap map = map_linkage(changes_of("hhhhhHHHHhhhhhhhhhh"), genome_spans(10'000), 0.8);
+  const LinkageMap map = map_linkage(changes_of("hhhhhHHHHhhhhhhhhhh"), genome_spans(built_in_layout(), 10'000), 0.8);
   EXPECT_TRUE(in_linked_interval(map, 501, 501));
   EXPECT_TRUE(in_linked_interval(map, 400, 501));
   EXPECT_FALSE(in_linked_interval(map, 500, 500));
