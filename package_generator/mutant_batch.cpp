@@ -5,6 +5,8 @@
 #include <set>
 
 #include "common/package_paths.h"
+#include "common/chromosome_offsets.h"
+#include "genome/chromosome_layout.h"
 #include "package_generator/alignment_file.h"
 #include "package_generator/joined_genome.h"
 #include "package_generator/package_folders.h"
@@ -34,6 +36,7 @@ char complement_of(char base) {
 struct GenePlace {
   std::string name;
   std::int64_t first = 0;  // genome positions
+  std::string_view chromosome;
   bool forward = true;
   std::int64_t low_exon() const { return first; }
   std::int64_t high_exon() const { return first + kExonBases + kIntronBases; }
@@ -46,6 +49,15 @@ struct Builder {
   MutantBatch batch;
   std::vector<GenePlace> genes;
   std::set<std::int64_t> used;
+
+  // Whether `position` lies in a chromosome's own bases, `margin` from its
+  // ends.
+  bool inside_a_chromosome(std::int64_t position, std::int64_t margin) const {
+    for (const Chromosome& c : batch.chromosomes) {
+      if (position >= c.first_position() + margin && position <= c.last_position() - margin) return true;
+    }
+    return false;
+  }
 
   bool in_an_exon_reach(std::int64_t position) const {
     for (const GenePlace& gene : genes) {
@@ -60,8 +72,8 @@ struct Builder {
   // positions taken.
   std::int64_t free_position() {
     for (;;) {
-      const std::int64_t position = random.uniform(100, shape.chromosome_bases - 100);
-      if (in_an_exon_reach(position) || used.contains(position)) continue;
+      const std::int64_t position = random.uniform(1, static_cast<std::int64_t>(batch.genome.size()));
+      if (!inside_a_chromosome(position, 100) || in_an_exon_reach(position) || used.contains(position)) continue;
       used.insert(position);
       return position;
     }
@@ -79,11 +91,20 @@ struct Builder {
   }
 
   void lay_out_genome() {
-    const std::int64_t padded = padded_length(shape.chromosome_bases);
-    batch.genome.resize(static_cast<std::size_t>(padded), 'g');
-    for (std::int64_t i = 0; i < shape.chromosome_bases; ++i) batch.genome[static_cast<std::size_t>(i)] = kBases[random.below(4)];
-    for (int k = 0; k < shape.genes; ++k) {
-      genes.push_back(GenePlace{"gen-" + std::to_string(k + 1), kGeneStart + k * kGeneSpacing, k % 2 == 0});
+    std::vector<ChromosomeBases> bases;
+    for (std::size_t c = 0; c < shape.chromosome_bases.size() && c < kChromosomeNames.size(); ++c) {
+      bases.push_back(ChromosomeBases{kChromosomeNames[c], shape.chromosome_bases[c]});
+    }
+    batch.chromosomes = join_chromosomes(bases);
+    for (const Chromosome& c : batch.chromosomes) {
+      std::string own(static_cast<std::size_t>(c.padded_length), 'g');
+      for (std::int64_t i = 0; i < c.sequence_length; ++i) own[static_cast<std::size_t>(i)] = kBases[random.below(4)];
+      batch.genome += own;
+      for (std::int64_t first = c.offset + kGeneStart; first + 3 * kExonBases + kIntronBases <= c.last_position();
+           first += kGeneSpacing) {
+        const int k = static_cast<int>(genes.size());
+        genes.push_back(GenePlace{"gen-" + std::to_string(k + 1), first, c.name, k % 2 == 0});
+      }
     }
   }
 
@@ -99,30 +120,39 @@ struct Builder {
   void write_features() {
     FeatureLocations& f = batch.features;
     f.stop_name = "Stp";
-    std::int64_t intergenic_from = 1;
-    for (const GenePlace& gene : genes) {
-      f.intergenic.push_back(RegionRecord{"igr-" + gene.name, region_coordinate(intergenic_from),
-                                          region_coordinate(gene.first - 1), "I", true});
-      intergenic_from = gene.last() + 1;
-      const std::int64_t exons[2] = {gene.forward ? gene.low_exon() : gene.high_exon(),
-                                     gene.forward ? gene.high_exon() : gene.low_exon()};
-      for (int e = 0; e < 2; ++e) {
-        const std::string name = gene.name + ".exon" + std::to_string(e + 1);
-        f.exons.push_back(RegionRecord{name, region_coordinate(exons[e]), region_coordinate(exons[e] + kExonBases - 1),
-                                       "I", gene.forward});
-        std::string bases = batch.genome.substr(static_cast<std::size_t>(exons[e] - 1), kExonBases);
-        if (!gene.forward) {
-          std::reverse(bases.begin(), bases.end());
-          for (char& base : bases) base = complement_of(base);
-        }
-        f.exon_sequences.push_back(ExonSequence{name, bases});
-        f.exon_frames.push_back(ExonFrame{name, 0, 0, 1});
+    std::size_t next_gene = 0;
+    for (const Chromosome& chromosome : batch.chromosomes) {
+      std::int64_t intergenic_from = chromosome.first_position();
+      for (; next_gene < genes.size() && genes[next_gene].chromosome == chromosome.name; ++next_gene) {
+        const GenePlace& gene = genes[next_gene];
+        f.intergenic.push_back(RegionRecord{"igr-" + gene.name, region_coordinate(intergenic_from),
+                                            region_coordinate(gene.first - 1), chromosome.name, true});
+        intergenic_from = gene.last() + 1;
+        add_gene(gene);
       }
-      f.introns.push_back(RegionRecord{gene.name + ".intron1", region_coordinate(gene.low_exon() + kExonBases),
-                                       region_coordinate(gene.high_exon() - 1), "I", gene.forward});
+      f.intergenic.push_back(RegionRecord{"igr-end-" + std::string(chromosome.name), region_coordinate(intergenic_from),
+                                          region_coordinate(chromosome.last_position()), chromosome.name, true});
     }
-    f.intergenic.push_back(RegionRecord{"igr-end", region_coordinate(intergenic_from),
-                                        region_coordinate(shape.chromosome_bases), "I", true});
+  }
+
+  void add_gene(const GenePlace& gene) {
+    FeatureLocations& f = batch.features;
+    const std::int64_t exons[2] = {gene.forward ? gene.low_exon() : gene.high_exon(),
+                                   gene.forward ? gene.high_exon() : gene.low_exon()};
+    for (int e = 0; e < 2; ++e) {
+      const std::string name = gene.name + ".exon" + std::to_string(e + 1);
+      f.exons.push_back(RegionRecord{name, region_coordinate(exons[e]), region_coordinate(exons[e] + kExonBases - 1),
+                                     gene.chromosome, gene.forward});
+      std::string bases = batch.genome.substr(static_cast<std::size_t>(exons[e] - 1), kExonBases);
+      if (!gene.forward) {
+        std::reverse(bases.begin(), bases.end());
+        for (char& base : bases) base = complement_of(base);
+      }
+      f.exon_sequences.push_back(ExonSequence{name, bases});
+      f.exon_frames.push_back(ExonFrame{name, 0, 0, 1});
+    }
+    f.introns.push_back(RegionRecord{gene.name + ".intron1", region_coordinate(gene.low_exon() + kExonBases),
+                                     region_coordinate(gene.high_exon() - 1), gene.chromosome, gene.forward});
   }
 
   PlantedChange change_at(std::int64_t position, bool homozygous) {
@@ -150,6 +180,7 @@ struct Builder {
 MutantBatch make_mutant_batch(const MutantBatchShape& shape, std::uint64_t seed) {
   Builder b{shape, RandomStream(seed), {}, {}, {}};
   b.lay_out_genome();
+  if (b.genes.size() < 9) return {};  // too short a genome for the causes
   // The causes, set into the genome before the exon tables are taken from it.
   const GenePlace& two_alleles = b.genes[2];   // forward
   const GenePlace& missense = b.genes[6];      // forward
@@ -161,10 +192,14 @@ MutantBatch make_mutant_batch(const MutantBatchShape& shape, std::uint64_t seed)
   const std::int64_t gap_last = gap_first + 59;
   b.write_features();
   MutantBatch& batch = b.batch;
-  batch.causes = {{"m1", stop_one, stop_one, false, two_alleles.name},
-                  {"m2", stop_two, stop_two, false, two_alleles.name},
-                  {"m3", changed, changed, false, missense.name},
-                  {"m4", gap_first, gap_last, true, deleted.name}};
+  const auto cause = [&](const char* strain, std::int64_t first, std::int64_t last, bool uncovered,
+                         const GenePlace& gene) {
+    const Chromosome& chromosome = chromosome_at(batch.chromosomes, first);
+    return PlantedCause{strain, first, last, chromosome.name, first - chromosome.offset, last - chromosome.offset,
+                        uncovered, gene.name};
+  };
+  batch.causes = {cause("m1", stop_one, stop_one, false, two_alleles), cause("m2", stop_two, stop_two, false, two_alleles),
+                  cause("m3", changed, changed, false, missense), cause("m4", gap_first, gap_last, true, deleted)};
 
   // What every strain carries: the parent's differences, the padding after
   // the chromosome and a few stretches no strain's reads cover (one of them
@@ -175,7 +210,10 @@ MutantBatch make_mutant_batch(const MutantBatchShape& shape, std::uint64_t seed)
     background.push_back(PlantedChange{position, b.alt_for(position), 0, 20});
     batch.background_positions.push_back(position);
   }
-  std::vector<PlantedStretch> shared = {{shape.chromosome_bases + 1, static_cast<std::int64_t>(batch.genome.size())}};
+  std::vector<PlantedStretch> shared;
+  for (const Chromosome& chromosome : batch.chromosomes) {
+    shared.push_back({chromosome.last_position() + 1, chromosome.offset + chromosome.padded_length});
+  }
   for (int i = 0; i < 3; ++i) {
     const std::int64_t first = b.free_position();
     shared.push_back({first, first + 19});
@@ -196,7 +234,8 @@ MutantBatch make_mutant_batch(const MutantBatchShape& shape, std::uint64_t seed)
     }
     for (int i = 0; i < shape.own_changes; ++i) {
       const std::int64_t position = b.free_position();
-      const bool linked = position >= cause.first - shape.linked_reach && position <= cause.last + shape.linked_reach;
+      const bool linked = chromosome_at(batch.chromosomes, position).offset == chromosome_at(batch.chromosomes, cause.first).offset &&
+                          position >= cause.first - shape.linked_reach && position <= cause.last + shape.linked_reach;
       strain.changes.push_back(b.change_at(position, linked));
     }
     // A few stretches of poor coverage of its own, far from the cause.
@@ -222,6 +261,19 @@ MutantBatch make_mutant_batch(const MutantBatchShape& shape, std::uint64_t seed)
 Status write_mutant_batch(const std::string& home, const MutantBatch& batch) {
   if (Status made = make_package_folders(home); !made.ok()) return made;
   if (Status written = write_feature_locations(home, batch.features); !written.ok()) return written;
+  if (batch.chromosomes.size() > 1) {
+    std::vector<NamedLength> lengths;
+    for (const Chromosome& chromosome : batch.chromosomes) {
+      lengths.push_back(NamedLength{std::string(chromosome.name), chromosome.sequence_length});
+    }
+    Result<ChromosomeLayout> layout = layout_from_lengths(lengths, "the generated batch");
+    if (!layout.ok()) return layout.failure();
+    Result<std::unique_ptr<OutputFile>> file =
+        OutputFile::create(path_under(home, kFeatureLocationsFolder, kChromosomeLayoutFileName), OutputFile::Mode::Replace);
+    if (!file.ok()) return file.failure();
+    write_layout(*file.value(), layout.value());
+    if (Status committed = file.value()->commit(); !committed.ok()) return committed;
+  }
   const auto positions = static_cast<std::int64_t>(batch.genome.size());
   for (const StrainPlan& strain : batch.strains) {
     Result<AlignmentFile> file = AlignmentFile::create(path_under(home, kAlignmentResultsFolder, strain.name + ".txt"));

@@ -6,6 +6,7 @@
 
 #include "common/failure.h"
 #include "package_generator/feature_locations.h"
+#include "package_generator/joined_genome.h"
 
 namespace vesmar::generator {
 
@@ -13,8 +14,10 @@ namespace vesmar::generator {
 // of it, each mutant with one planted cause and many changes of its own,
 // homozygous only near its cause (the stretch a backcross keeps linked to
 // it), heterozygous elsewhere; and the parent's own differences from the
-// reference, which every strain carries. The genome is chromosome I only,
-// small enough for a test, with genes of two exons on both strands.
+// reference, which every strain carries. The genome is small enough for a
+// test: chromosome I alone, laid out as the built-in layout places it, or up
+// to six short chromosomes (I, II, III, IV, V, X) joined as Chromosome_join
+// joins them, with their layout file; genes of two exons on both strands.
 
 // A change in one strain: at a genome position, the read's base.
 struct PlantedChange {
@@ -41,15 +44,19 @@ struct StrainPlan {
 // The cause planted in a mutant: a change, or a stretch without reads.
 struct PlantedCause {
   std::string strain;
-  std::int64_t first = 0;
+  std::int64_t first = 0;  // genome positions
   std::int64_t last = 0;
+  std::string_view chromosome;
+  std::int64_t chromosome_first = 0;  // the same on the chromosome, from 1
+  std::int64_t chromosome_last = 0;
   bool uncovered = false;
   std::string gene;
 };
 
 struct MutantBatchShape {
-  std::int64_t chromosome_bases = 60'000;
-  int genes = 10;
+  // The chromosomes' own bases, from I on. More than one chromosome: the
+  // batch has its layout file, Feature_locations/chromosomes.txt.
+  std::vector<std::int64_t> chromosome_bases = {60'000};
   int own_changes = 100;          // each mutant's, besides its cause
   int background_changes = 40;    // the parent's, which every strain carries
   std::int64_t linked_reach = 5'000;  // own changes this near the cause are homozygous
@@ -61,13 +68,16 @@ struct MutantBatch {
   FeatureLocations features;
   std::vector<StrainPlan> strains;  // the parent first, then the mutants
   std::vector<PlantedCause> causes;  // a mutant's cause, in the mutants' order
-  std::vector<std::int64_t> background_positions;
+  std::vector<std::int64_t> background_positions;  // genome positions
+  std::vector<Chromosome> chromosomes;
 };
 
 // The batch "parent", "m1" to "m4": m1 and m2 with stop codons gained in the
 // two exons of one gene (two alleles), m3 a missense change in another gene,
 // m4 an uncovered stretch over the coding bases of a third. Every cause is
-// an EMS change (G to A) or a deletion. The same seed gives the same batch.
+// an EMS change (G to A) or a deletion. Genes stand every 5,600 bases from
+// 2,000 on each chromosome; the batch needs nine of them. The same seed
+// gives the same batch.
 MutantBatch make_mutant_batch(const MutantBatchShape& shape, std::uint64_t seed);
 
 // Writes the package under `home`: the feature location files and, in

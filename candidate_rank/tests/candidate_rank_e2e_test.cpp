@@ -20,7 +20,9 @@ using testing::ScratchFolder;
 
 const std::string kBinary = CANDIDATE_RANK_BINARY;
 
-generator::MutantBatch test_batch() { return generator::make_mutant_batch(generator::MutantBatchShape{}, 23); }
+generator::MutantBatch test_batch(const generator::MutantBatchShape& shape = {}) {
+  return generator::make_mutant_batch(shape, 23);
+}
 
 void write_batch(const ScratchFolder& folder) {
   ASSERT_TRUE(generator::write_mutant_batch(folder.root(), test_batch()).ok());
@@ -59,16 +61,22 @@ std::vector<std::string> paths_of(const std::vector<std::string>& names) {
   return paths;
 }
 
-TEST(CandidateRankBatch, EachPlantedCauseRanksFirstInsideItsLinkedInterval) {
-  ScratchFolder folder;
-  write_batch(folder);
-  const generator::MutantBatch batch = test_batch();
+// Runs the batch of `shape` and checks what a lab wants of it: each cause
+// first, in its strain's linked interval, and nothing the parent carries.
+void check_causes_rank_first(const generator::MutantBatchShape& shape, const ScratchFolder& folder) {
+  const generator::MutantBatch batch = test_batch(shape);
+  ASSERT_TRUE(generator::write_mutant_batch(folder.root(), batch).ok());
   const ProgramRun run = testing::run_program(kBinary, folder, "", kBatchArguments);
   ASSERT_EQ(run.status, 0) << run.err;
   std::string expected_out;
   for (const std::string& path : paths_of({"m1", "m2", "m3", "m4"})) expected_out += path + "\n";
   EXPECT_EQ(run.out, expected_out);
   EXPECT_FALSE(folder.exists("Desktop/vesmar/Candidates/parent_candidates.tsv"));
+  std::vector<std::string> background;
+  for (const std::int64_t position : batch.background_positions) {
+    const generator::Chromosome& chromosome = generator::chromosome_at(batch.chromosomes, position);
+    background.push_back(std::string(chromosome.name) + ":" + std::to_string(position - chromosome.offset));
+  }
 
   for (const generator::PlantedCause& cause : batch.causes) {
     SCOPED_TRACE(cause.strain);
@@ -78,35 +86,40 @@ TEST(CandidateRankBatch, EachPlantedCauseRanksFirstInsideItsLinkedInterval) {
     const std::vector<std::string>& top = rows.front();
     ASSERT_EQ(top.size(), 19u);
     EXPECT_EQ(top[0], "1");
-    EXPECT_EQ(top[1], "I");
-    EXPECT_EQ(top[2], std::to_string(cause.first));
-    EXPECT_EQ(top[3], std::to_string(cause.last));
+    EXPECT_EQ(top[1], cause.chromosome);
+    EXPECT_EQ(top[2], std::to_string(cause.chromosome_first));
+    EXPECT_EQ(top[3], std::to_string(cause.chromosome_last));
     EXPECT_EQ(top[4], cause.uncovered ? "uncovered" : "snp");
     EXPECT_EQ(top[15], "yes");  // linked
     EXPECT_TRUE(top[7].starts_with(cause.gene + ".exon")) << top[7];
-    // No change that the parent carries is listed, nor one of its stretches.
+    // No change that the parent carries is listed, nor a stretch in the
+    // padding, which no strain covers.
     for (const auto& row : rows) {
-      const std::int64_t position = std::stoll(row[2]);
-      EXPECT_EQ(std::count(batch.background_positions.begin(), batch.background_positions.end(), position), 0)
-          << position;
-      EXPECT_LE(std::stoll(row[3]), 60'000);  // the padding no strain covers
+      EXPECT_EQ(std::count(background.begin(), background.end(), row[1] + ":" + row[2]), 0) << row[1] << ":" << row[2];
+      const auto chromosome = std::find_if(batch.chromosomes.begin(), batch.chromosomes.end(),
+                                           [&](const generator::Chromosome& c) { return c.name == row[1]; });
+      ASSERT_NE(chromosome, batch.chromosomes.end());
+      EXPECT_LE(std::stoll(row[3]), chromosome->sequence_length);
     }
     // The linked interval holds the cause.
-    const std::string bed = folder.read("Desktop/vesmar/Candidates/" + cause.strain + "_linked.bed");
+    std::stringstream bed(folder.read("Desktop/vesmar/Candidates/" + cause.strain + "_linked.bed"));
     bool holds = false;
-    for (const std::string& line : {bed}) {
-      std::stringstream in(line);
-      std::string interval;
-      while (std::getline(in, interval)) {
-        const auto fields = fields_of(interval);
-        ASSERT_GE(fields.size(), 3u);
-        holds = holds || (fields[0] == "I" && std::stoll(fields[1]) < cause.first && std::stoll(fields[2]) >= cause.last);
-      }
+    std::string interval;
+    while (std::getline(bed, interval)) {
+      const auto fields = fields_of(interval);
+      ASSERT_GE(fields.size(), 3u);
+      holds = holds || (fields[0] == cause.chromosome && std::stoll(fields[1]) < cause.chromosome_first &&
+                        std::stoll(fields[2]) >= cause.chromosome_last);
     }
-    EXPECT_TRUE(holds) << bed;
+    EXPECT_TRUE(holds) << bed.str();
     EXPECT_NE(table.find("##removed_changes_seen_in_another_strain=" + std::to_string(batch.background_positions.size())),
               std::string::npos);
   }
+}
+
+TEST(CandidateRankBatch, EachPlantedCauseRanksFirstInsideItsLinkedInterval) {
+  ScratchFolder folder;
+  check_causes_rank_first(generator::MutantBatchShape{}, folder);
   // Two alleles of one gene name each other.
   EXPECT_EQ(rows_of(folder.read("Desktop/vesmar/Candidates/m1_candidates.tsv")).front()[16], "m2");
   EXPECT_EQ(rows_of(folder.read("Desktop/vesmar/Candidates/m2_candidates.tsv")).front()[16], "m1");
@@ -116,6 +129,19 @@ TEST(CandidateRankBatch, EachPlantedCauseRanksFirstInsideItsLinkedInterval) {
   EXPECT_EQ(m1[14], "yes");
   EXPECT_EQ(rows_of(folder.read("Desktop/vesmar/Candidates/m3_candidates.tsv")).front()[8], "missense");
   EXPECT_EQ(rows_of(folder.read("Desktop/vesmar/Candidates/m4_candidates.tsv")).front()[8], "coding_bases_uncovered");
+}
+
+TEST(CandidateRankBatch, OnAGenomeOfThreeChromosomesWithItsLayoutFile) {
+  ScratchFolder folder;
+  generator::MutantBatchShape shape;
+  shape.chromosome_bases = {20'000, 21'000, 22'000};
+  check_causes_rank_first(shape, folder);
+  ASSERT_TRUE(folder.exists("Desktop/vesmar/Feature_locations/chromosomes.txt"));
+  const std::string page = folder.read("Desktop/vesmar/Candidates/m4_candidates.html");
+  for (const char* caption : {"<b>Chromosome I</b>: ", "<b>Chromosome II</b>: ", "<b>Chromosome III</b>: "}) {
+    EXPECT_NE(page.find(caption), std::string::npos) << caption;
+  }
+  EXPECT_EQ(page.find("<b>Chromosome IV</b>"), std::string::npos);
 }
 
 TEST(CandidateRankBatch, TheTableBeginsWithTheRunAndWhatEachFilterRemoved) {
