@@ -72,14 +72,4 @@ Result<CandidateRankSettings> candidate_rank_settings(const std::vector<std::str
 
 std::string_view mutagen_name(Mutagen mutagen) { return mutagen == Mutagen::Ems ? "ems" : "none"; }
 
-std::string candidates_table_path(std::string_view strain) {
-  return path_in(kCandidatesFolder, std::string(strain) + "_candidates.tsv");
-}
-std::string linked_bed_path(std::string_view strain) {
-  return path_in(kCandidatesFolder, std::string(strain) + "_linked.bed");
-}
-std::string candidates_page_path(std::string_view strain) {
-  return path_in(kCandidatesFolder, std::string(strain) + "_candidates.html");
-}
-
 }  // namespace vesmar

@@ -45,9 +45,4 @@ Result<CandidateRankSettings> candidate_rank_settings(const std::vector<std::str
 // The mutagen's name as the options and the files give it.
 std::string_view mutagen_name(Mutagen mutagen);
 
-// The output files of a ranked strain, in Desktop/vesmar/Candidates/.
-std::string candidates_table_path(std::string_view strain);
-std::string linked_bed_path(std::string_view strain);
-std::string candidates_page_path(std::string_view strain);
-
 }  // namespace vesmar

@@ -29,6 +29,16 @@ std::string deletion_report_path(std::string_view first_name, std::string_view r
   return path_in(kDeletionResultsFolder, std::string(first_name) + "_del_" + std::string(region_file_name));
 }
 
+std::string candidates_table_path(std::string_view strain) {
+  return path_in(kCandidatesFolder, std::string(strain) + "_candidates.tsv");
+}
+std::string linked_bed_path(std::string_view strain) {
+  return path_in(kCandidatesFolder, std::string(strain) + "_linked.bed");
+}
+std::string candidates_page_path(std::string_view strain) {
+  return path_in(kCandidatesFolder, std::string(strain) + "_candidates.html");
+}
+
 std::string companion_path(std::string_view report_path, std::string_view extension) {
   std::string path(report_path.ends_with(".txt") ? report_path.substr(0, report_path.size() - 4) : report_path);
   path += extension;

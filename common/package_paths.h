@@ -41,6 +41,13 @@ std::string path_in(std::string_view folder, std::string_view file_name);
 std::string snp_report_path(std::string_view first_name, std::string_view region_file_name);
 std::string deletion_report_path(std::string_view first_name, std::string_view region_file_name);
 
+// Candidate_rank's files for a ranked strain, in Candidates/:
+// NAME_candidates.tsv, NAME_linked.bed and NAME_candidates.html (which
+// Genome_overview's page links to when it is there).
+std::string candidates_table_path(std::string_view strain);
+std::string linked_bed_path(std::string_view strain);
+std::string candidates_page_path(std::string_view strain);
+
 // The path of a file written beside a report, of the same base name:
 // `extension` (".vcf", ".bed") in place of the report's ".txt", or after its
 // name when it has none.

@@ -28,7 +28,7 @@ void warn_of(const std::vector<FileTally>& tallies, std::string_view item, Conso
 }  // namespace
 
 Result<RunOutcome> run_genome_overview(const GenomeOverviewSettings& settings, Console& console) {
-  PageSources sources{settings.first_name, {}, {}};
+  PageSources sources{settings.first_name, {}, {}, check_exists(candidates_page_path(settings.first_name)).ok()};
   std::vector<SnpFile> snp_files;
   std::vector<std::string> gap_files;
   for (std::size_t i = 0; i < 3; ++i) {

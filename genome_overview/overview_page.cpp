@@ -4,6 +4,8 @@
 #include <array>
 
 #include "common/chromosome_offsets.h"
+#include "common/fixed_width.h"
+#include "common/percent_encoding.h"
 #include "common/program_info.h"
 #include "page_drawing/axis_scale.h"
 #include "page_drawing/page_style.h"
@@ -247,6 +249,17 @@ std::string overview_page(const Overview& overview, const PageSources& sources) 
          " of Point_scan) and the stretches without reads (" + grouped(overview.gaps()) + ", from " +
          plural(static_cast<std::int64_t>(sources.gap_files.size()), "BED file", "BED files") +
          " of Gap_region_scan) lie. All suspected mutations should be confirmed directly.</p>\n";
+  if (sources.candidates_page) {
+    std::string link(3 * sources.first_name.size() + 40, '\0');
+    char* end = put_text(link.data(), "../Candidates/");
+    end = put_percent_encoded(end, sources.first_name, [](char c) {
+      return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' || c == '.';
+    });
+    end = put_text(end, "_candidates.html");
+    link.resize(static_cast<std::size_t>(end - link.data()));
+    out += "<p>The strain's candidates, ranked against the other strains of its batch by Candidate_rank: <a href=\"" +
+           xml(link) + "\">" + xml(sources.first_name) + "_candidates.html</a>.</p>\n";
+  }
   legend(out);
   out += "\n";
   for (int c = 0; c < 6; ++c) track_figure(out, overview, picture, c);

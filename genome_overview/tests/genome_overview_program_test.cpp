@@ -172,3 +172,21 @@ TEST(GenomeOverviewPage, MarksAndBarsAgreeWithTheRecords) {
 
 }  // namespace
 }  // namespace vesmar
+
+namespace vesmar {
+namespace {
+
+TEST(GenomeOverviewProgram, LinksToTheStrainsCandidatesWhenCandidateRankRankedIt) {
+  ScratchFolder folder;
+  write_inputs(folder);
+  ASSERT_EQ(testing::run_program(kBinary, folder, "", {"--name", "Anna"}).status, 0);
+  EXPECT_EQ(folder.read(kPage).find("Candidates/"), std::string::npos);
+  folder.make_folder("Desktop/vesmar/Candidates");
+  folder.write("Desktop/vesmar/Candidates/Anna_candidates.html", "<html/>");
+  ASSERT_EQ(testing::run_program(kBinary, folder, "", {"--name", "Anna"}).status, 0);
+  EXPECT_NE(folder.read(kPage).find("<a href=\"../Candidates/Anna_candidates.html\">Anna_candidates.html</a>"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace vesmar
