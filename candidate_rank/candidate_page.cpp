@@ -37,7 +37,9 @@ std::string x_of(std::int64_t position, std::int64_t end) {
 }
 std::string y_of(double share) { return decimal(PlotLayout::kTop + PlotLayout::kPlotHeight * (1 - share), 1); }
 
-void share_plot(std::string& out, int chromosome, const LinkageMap& map, const ChromosomeSpan& span, double homozygous) {
+void share_plot(std::string& out, int chromosome, const StrainRanking& ranking, const ChromosomeSpan& span,
+                double homozygous) {
+  const LinkageMap& map = ranking.map;
   const std::vector<SharePoint>& points = map.points[static_cast<std::size_t>(chromosome)];
   std::int64_t end = span.length;
   for (const SharePoint& point : points) end = std::max(end, point.position);
@@ -80,6 +82,18 @@ void share_plot(std::string& out, int chromosome, const LinkageMap& map, const C
     out.back() = '"';
     out += "/>";
   }
+  // The strain's own uncovered stretches, as bars along the foot of the plot.
+  for (const Candidate& candidate : ranking.candidates) {
+    if (candidate.kind != Candidate::Kind::Uncovered || candidate.chromosome != chromosome) continue;
+    const std::int64_t first = candidate.first - span.offset;
+    const std::int64_t last = candidate.last - span.offset;
+    const double left = PlotLayout::kLeft + PlotLayout::kPlotWidth * static_cast<double>(first - 1) / static_cast<double>(end);
+    const double right = PlotLayout::kLeft + PlotLayout::kPlotWidth * static_cast<double>(last) / static_cast<double>(end);
+    out += "<rect class=\"g\" x=\"" + decimal(left, 1) + "\" y=\"" + decimal(PlotLayout::kTop + PlotLayout::kPlotHeight - 6, 1) +
+           "\" width=\"" + decimal(std::max(right - left, 1.5), 1) + "\" height=\"6\" data-start=\"" + std::to_string(first - 1) +
+           "\" data-end=\"" + std::to_string(last) + "\"><title>no reads, " + grouped(first) + " to " + grouped(last) + ": " +
+           xml(candidate.annotation.region) + "</title></rect>";
+  }
   const std::string axis_y = decimal(PlotLayout::kTop + PlotLayout::kPlotHeight, 1);
   out += "<line class=\"axis\" x1=\"" + decimal(PlotLayout::kLeft, 1) + "\" x2=\"" +
          decimal(PlotLayout::kLeft + PlotLayout::kPlotWidth, 1) + "\" y1=\"" + axis_y + "\" y2=\"" + axis_y + "\"/>";
@@ -87,7 +101,7 @@ void share_plot(std::string& out, int chromosome, const LinkageMap& map, const C
     out += "<text class=\"tick\" x=\"" + x_of(tick, end) + "\" y=\"" +
            decimal(PlotLayout::kTop + PlotLayout::kPlotHeight + 16, 1) + "\">" + tick_label(tick, axis.step) + "</text>";
   }
-  out += "<text class=\"tick\" x=\"" + x_of(end, end) + "\" y=\"" + decimal(PlotLayout::kHeight - 4, 1) + "\">end " +
+  out += "<text class=\"num\" x=\"" + x_of(end, end) + "\" y=\"" + decimal(PlotLayout::kHeight - 4, 1) + "\">end " +
          grouped(end) + "</text>";
   out += "</svg>";
 }
@@ -175,8 +189,8 @@ std::string candidates_page(const StrainRanking& ranking, const CandidateRankSet
   out += "<p class=\"note\">Each dot is one of the strain's own changes at its mutant share (red: homozygous, at least " +
          decimal(settings.homozygous_share, 2) + ", the dashed line); the black line is the share smoothed over " +
          std::to_string(2 * MapRule::kHalfWindow + 1) +
-         " neighbouring changes (their mutant reads over their reads); the yellow band is the linked interval. Each "
-         "axis ends at the chromosome's end.</p>\n";
+         " neighbouring changes (their mutant reads over their reads); the yellow band is the linked interval; a purple "
+         "bar at the foot, a stretch of its own without reads. Each axis ends at the chromosome's end.</p>\n";
   std::string empty;
   for (int c = 0; c < static_cast<int>(spans.size()); ++c) {
     const std::vector<SharePoint>& points = ranking.map.points[static_cast<std::size_t>(c)];
@@ -187,7 +201,7 @@ std::string candidates_page(const StrainRanking& ranking, const CandidateRankSet
     out += "<figure><figcaption><b>Chromosome " + xml(spans[static_cast<std::size_t>(c)].name) + "</b>: " +
            grouped(static_cast<std::int64_t>(points.size())) + " own changes, " +
            grouped(spans[static_cast<std::size_t>(c)].length) + " positions.</figcaption>";
-    share_plot(out, c, ranking.map, spans[static_cast<std::size_t>(c)], settings.homozygous_share);
+    share_plot(out, c, ranking, spans[static_cast<std::size_t>(c)], settings.homozygous_share);
     out += "</figure>\n";
   }
   if (!empty.empty()) out += "<p class=\"note\">No own changes on chromosome " + empty + ".</p>\n";
