@@ -45,10 +45,11 @@ struct StrainScan {
 // so that "a" and "A" are one base.
 char base_capital(char base);
 
-// Reads the alignment results once, as the point scanner frames the
-// records (every record with a mutant read is a change, its bases taken
-// where the scanner's marker stands), and hands every position's counts to
-// the gap scanner's detector, whose gaps (not its insertion traces) are the
+// Reads the alignment results once (read_positions: the point scanner's
+// framing, the WT-only positions in bulk as the gap scanner passes over
+// them): every record with a mutant read is a change, its bases taken where
+// the point scanner's marker stands, and every position's counts go to the
+// gap scanner's detector, whose gaps (not its insertion traces) are the
 // uncovered stretches. Fails, naming the file, when it cannot be read on.
 Result<StrainScan> scan_strain(LineReader& reader);
 
