@@ -216,7 +216,7 @@ void files_table(std::string& out, const PageSources& sources) {
   }
   out +=
       "<h2>Files and settings</h2><p class=\"note\">The files read, in Desktop/vesmar/, and the run settings "
-      "their headers record (the BED files record none).</p><table><tr><th class=\"t\">file</th>";
+      "their headers record (the BED files record none).</p><table class=\"files\"><tr><th class=\"t\">file</th>";
   for (const FileTally* file : files) out += "<th class=\"t\">" + xml(file_name(file->path)) + "</th>";
   const auto row = [&](const std::string& label, auto cell) {
     out += "</tr><tr><td class=\"t\">" + xml(label) + "</td>";
@@ -262,7 +262,18 @@ std::string overview_page(const Overview& overview, const PageSources& sources) 
   }
   legend(out);
   out += "\n";
-  for (int c = 0; c < 6; ++c) track_figure(out, overview, picture, c);
+  // Chromosomes with nothing found share one line rather than an empty
+  // track each, which took half the page.
+  std::string empty;
+  for (int c = 0; c < 6; ++c) {
+    const ChromosomeTrack& track = overview.track(c);
+    if (track.all_snps() == 0 && track.gaps == 0) {
+      empty += (empty.empty() ? "" : ", ") + chromosome_name(c);
+    } else {
+      track_figure(out, overview, picture, c);
+    }
+  }
+  if (!empty.empty()) out += "<p class=\"note\">Nothing found on chromosome " + empty + " in these files.</p>\n";
   counts_table(out, overview);
   candidates_table(out, overview);
   reading_notes(out, overview, picture);
