@@ -27,7 +27,6 @@ constexpr std::string_view kExtraStyle = R"(
 .hom{fill:#D55E00}
 .smooth{stroke:#111;stroke-width:1.5;fill:none}
 .limit{stroke:#D55E00;stroke-width:0.8;stroke-dasharray:4 3}
-.low{color:#a00}
 table.settings{max-width:100%;table-layout:auto}
 td.reasons{text-align:left;max-width:30em}
 )";

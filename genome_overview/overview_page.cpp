@@ -125,6 +125,20 @@ void counts_table(std::string& out, const Overview& overview) {
   out += "</tr></table>\n";
 }
 
+// The share with the reads it comes from beside it: a share of 1.00 from 2
+// reads is no call like one from 45. Fewer reads than Candidate_rank's
+// least depth (3) are marked.
+constexpr std::int64_t kLeastTrustedDepth = 3;
+
+std::string share_cell(const Candidate& candidate) {
+  if (candidate.share < 0) return "<td>-</td>";
+  if (candidate.wt_reads < 0 || candidate.mut_reads < 0) return "<td>" + decimal(candidate.share, 2) + "</td>";
+  const std::int64_t depth = std::int64_t{candidate.wt_reads} + candidate.mut_reads;
+  return std::string(depth < kLeastTrustedDepth ? "<td class=\"low\" title=\"fewer than 3 reads\">" : "<td>") +
+         decimal(candidate.share, 2) + " of " + grouped(depth) + (depth < kLeastTrustedDepth ? " (few reads)" : "") +
+         "</td>";
+}
+
 void candidates_table(std::string& out, const Overview& overview) {
   const CandidateList& candidates = overview.candidates();
   out += "<h2>SNPs that change a protein</h2>";
@@ -148,15 +162,14 @@ void candidates_table(std::string& out, const Overview& overview) {
   out +=
       "</p><table><tr><th class=\"t\">place</th><th class=\"t\">region</th><th class=\"t\">change</th>"
       "<th class=\"t\">bases</th><th class=\"t\">codons</th><th class=\"t\">amino acids</th>"
-      "<th>WT reads</th><th>mutant reads</th><th>mutant share</th></tr>";
+      "<th>WT reads</th><th>mutant reads</th><th>mutant share of reads</th></tr>";
   for (const Candidate& candidate : listed) {
     out += "<tr><td class=\"t\">" + chromosome_name(candidate.chromosome) + ":" + grouped(candidate.position) +
            "</td><td class=\"t\">" + xml(candidate.region) + "</td><td class=\"t\">" + xml(candidate.consequence) +
            "</td><td class=\"t\">" + xml(candidate.ref + ">" + candidate.alt) + "</td><td class=\"t\">" +
            xml(candidate.codons) + "</td><td class=\"t\">" + xml(candidate.amino_acids) + "</td><td>" +
            (candidate.wt_reads < 0 ? "-" : grouped(candidate.wt_reads)) + "</td><td>" +
-           (candidate.mut_reads < 0 ? "-" : grouped(candidate.mut_reads)) + "</td><td>" +
-           (candidate.share < 0 ? "-" : decimal(candidate.share, 2)) + "</td></tr>";
+           (candidate.mut_reads < 0 ? "-" : grouped(candidate.mut_reads)) + "</td>" + share_cell(candidate) + "</tr>";
   }
   out += "</table>\n";
 }

@@ -28,6 +28,7 @@ table{border-collapse:collapse;margin:0.4em 0;font-size:10.5pt}
 th,td{border:1px solid #999;padding:2px 7px;text-align:right;vertical-align:top}
 th{background:#eee}
 table.files{table-layout:fixed;width:100%}
+.low{color:#a00}
 table.files td,table.files th{overflow-wrap:anywhere}
 .t{text-align:left}
 ul.legend{list-style:none;padding:0;margin:0.4em 0}

@@ -181,6 +181,8 @@ TEST(GenomeOverviewProgram, LinksToTheStrainsCandidatesWhenCandidateRankRankedIt
   write_inputs(folder);
   ASSERT_EQ(testing::run_program(kBinary, folder, "", {"--name", "Anna"}).status, 0);
   EXPECT_EQ(folder.read(kPage).find("Candidates/"), std::string::npos);
+  // The share stands with its reads: AD 1,3 is 0.75 of 4 reads.
+  EXPECT_NE(folder.read(kPage).find("<td>0.75 of 4</td>"), std::string::npos);
   folder.make_folder("Desktop/vesmar/Candidates");
   folder.write("Desktop/vesmar/Candidates/Anna_candidates.html", "<html/>");
   ASSERT_EQ(testing::run_program(kBinary, folder, "", {"--name", "Anna"}).status, 0);
