@@ -6,7 +6,7 @@
 #include "engine/fixed_width.h"
 #include "genome_scan/report_columns.h"
 #include "engine/output_file.h"
-#include "gap_scan/region_walk.h"
+#include "genome_scan/region_walk.h"
 
 namespace vesmar {
 

@@ -1,6 +1,17 @@
 #include "genome/package_paths.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
 namespace vesmar {
+
+Status make_package_folder(std::string_view folder) {
+  std::string path(folder);
+  if (path.ends_with('/')) path.pop_back();
+  if (::mkdir(path.c_str(), 0777) == 0 || errno == EEXIST) return {};
+  return Failure{"cannot create the folder " + path + ": " + error_text(errno)};
+}
 
 std::string path_in(std::string_view folder, std::string_view file_name) {
   std::string path;
@@ -16,6 +27,16 @@ std::string snp_report_path(std::string_view first_name, std::string_view region
 
 std::string deletion_report_path(std::string_view first_name, std::string_view region_file_name) {
   return path_in(kDeletionResultsFolder, std::string(first_name) + "_del_" + std::string(region_file_name));
+}
+
+std::string candidates_table_path(std::string_view strain) {
+  return path_in(kCandidatesFolder, std::string(strain) + "_candidates.tsv");
+}
+std::string linked_bed_path(std::string_view strain) {
+  return path_in(kCandidatesFolder, std::string(strain) + "_linked.bed");
+}
+std::string candidates_page_path(std::string_view strain) {
+  return path_in(kCandidatesFolder, std::string(strain) + "_candidates.html");
 }
 
 std::string companion_path(std::string_view report_path, std::string_view extension) {

@@ -4,14 +4,17 @@
 #include <string>
 #include <string_view>
 
+#include "engine/failure.h"
+
 namespace vesmar {
 
 // Every path the programs use is relative to the working directory (the folder
 // that holds the user's Desktop): the package folder "Desktop/vesmar/", one of
 // its sub-folders and a file name, or "Desktop/" and a file of the user's own.
 // The folders come with the package and no program creates one, except
-// Genome_overview: it makes its output folder, Overview/, when it is missing
-// (a package set up before the overview existed has none).
+// Genome_overview and Candidate_rank: they make their output folders,
+// Overview/ and Candidates/, when they are missing
+// (a package set up before them has none).
 inline constexpr std::string_view kDesktopFolder = "Desktop/";
 inline constexpr std::string_view kPackageFolder = "Desktop/vesmar/";
 inline constexpr std::string_view kSequenceReadsFolder = "Desktop/vesmar/Sequence_reads/";
@@ -21,6 +24,11 @@ inline constexpr std::string_view kFeatureLocationsFolder = "Desktop/vesmar/Feat
 inline constexpr std::string_view kSnpResultsFolder = "Desktop/vesmar/SNP_results/";
 inline constexpr std::string_view kDeletionResultsFolder = "Desktop/vesmar/Deletion_results/";
 inline constexpr std::string_view kOverviewFolder = "Desktop/vesmar/Overview/";
+inline constexpr std::string_view kCandidatesFolder = "Desktop/vesmar/Candidates/";
+
+// Makes `folder` (one of the above) when it is missing, as the programs that
+// write into Overview/ and Candidates/ do; fails naming it when it cannot.
+Status make_package_folder(std::string_view folder);
 
 // `folder` followed by `file_name`.
 std::string path_in(std::string_view folder, std::string_view file_name);
@@ -32,6 +40,13 @@ std::string path_in(std::string_view folder, std::string_view file_name);
 // finds the scanners' VCF and BED files beside them (companion_path).
 std::string snp_report_path(std::string_view first_name, std::string_view region_file_name);
 std::string deletion_report_path(std::string_view first_name, std::string_view region_file_name);
+
+// Candidate_rank's files for a ranked strain, in Candidates/:
+// NAME_candidates.tsv, NAME_linked.bed and NAME_candidates.html (which
+// Genome_overview's page links to when it is there).
+std::string candidates_table_path(std::string_view strain);
+std::string linked_bed_path(std::string_view strain);
+std::string candidates_page_path(std::string_view strain);
 
 // The path of a file written beside a report, of the same base name:
 // `extension` (".vcf", ".bed") in place of the report's ".txt", or after its

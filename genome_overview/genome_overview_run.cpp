@@ -1,9 +1,5 @@
 #include "genome_overview/genome_overview_run.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <memory>
 
 #include "engine/input_file.h"
@@ -23,15 +19,6 @@ Failure nothing_to_draw(const GenomeOverviewSettings& settings) {
                  " exists (run the scanners for that name first)"};
 }
 
-// The page's folder, made when it is missing: packages set up before the
-// overview existed have none.
-Status make_folder(std::string_view folder) {
-  std::string path(folder);
-  if (path.ends_with('/')) path.pop_back();
-  if (::mkdir(path.c_str(), 0777) == 0 || errno == EEXIST) return {};
-  return Failure{"cannot create the folder " + path + ": " + error_text(errno)};
-}
-
 void warn_of(const std::vector<FileTally>& tallies, std::string_view item, Console& console) {
   for (const FileTally& tally : tallies) {
     for (const std::string& warning : tally_warnings(tally, item)) console.warn(warning);
@@ -41,7 +28,7 @@ void warn_of(const std::vector<FileTally>& tallies, std::string_view item, Conso
 }  // namespace
 
 Result<RunOutcome> run_genome_overview(const GenomeOverviewSettings& settings, Console& console) {
-  PageSources sources{settings.first_name, {}, {}};
+  PageSources sources{settings.first_name, {}, {}, check_exists(candidates_page_path(settings.first_name)).ok()};
   std::vector<SnpFile> snp_files;
   std::vector<std::string> gap_files;
   for (std::size_t i = 0; i < 3; ++i) {
@@ -63,7 +50,7 @@ Result<RunOutcome> run_genome_overview(const GenomeOverviewSettings& settings, C
   warn_of(sources.gap_files, "a stretch", console);
 
   console.print("Writing " + settings.page_path + "...\n");
-  if (Status made = make_folder(kOverviewFolder); !made.ok()) return made.failure();
+  if (Status made = make_package_folder(kOverviewFolder); !made.ok()) return made.failure();
   Result<std::unique_ptr<OutputFile>> page = OutputFile::create(settings.page_path, OutputFile::Mode::Replace);
   if (!page.ok()) return page.failure();
   page.value()->write(overview_page(overview, sources));

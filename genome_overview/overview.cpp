@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "formats/record_lines/field_text.h"
-#include "genome_overview/page_text.h"
+#include "page_drawing/page_text.h"
 
 namespace vesmar {
 

@@ -5,47 +5,18 @@
 
 #include "genome/chromosome_offsets.h"
 #include "engine/program_info.h"
-#include "genome_overview/axis_scale.h"
-#include "genome_overview/page_text.h"
+#include "engine/fixed_width.h"
+#include "engine/percent_encoding.h"
+#include "page_drawing/axis_scale.h"
+#include "page_drawing/page_style.h"
+#include "page_drawing/page_text.h"
 #include "genome_overview/track_svg.h"
 
 namespace vesmar {
 
 namespace {
 
-constexpr std::string_view kStyle = R"(
-body{font-family:"DejaVu Sans",Arial,sans-serif;font-size:11pt;line-height:1.35;color:#111;background:#fff}
-body{max-width:1150px;margin:1em auto;padding:0 1em}
-h1{font-size:18pt;margin:0.2em 0}
-h2{font-size:14pt;margin:1.2em 0 0.4em}
-figure{margin:0.5em 0 0.9em;break-inside:avoid;page-break-inside:avoid}
-svg.track{display:block;width:100%;height:auto}
-svg text{font-family:"DejaVu Sans",Arial,sans-serif;fill:#111}
-.lab{font-size:12px;text-anchor:end}
-.num{font-size:10px;text-anchor:end}
-.tick{font-size:12px;text-anchor:middle}
-.lane{fill:#ececec}
-.grid{stroke:#b0b0b0;stroke-width:0.6}
-.axis{stroke:#333;stroke-width:1}
-.cut{stroke:#111;stroke-width:1.6;fill:none}
-.p{fill:#D55E00}.e{fill:#E69F00}.i{fill:#56B4E9}.n{fill:#009E73}.g{fill:#CC79A7}
-.range{fill:#9a9a9a}.mean{fill:#000}
-table{border-collapse:collapse;margin:0.4em 0;font-size:10.5pt}
-th,td{border:1px solid #999;padding:2px 7px;text-align:right;vertical-align:top}
-th{background:#eee}
-.t{text-align:left}
-ul.legend{list-style:none;padding:0;margin:0.4em 0}
-ul.legend li{display:inline-block;margin:0.15em 1.4em 0.15em 0}
-ul.legend svg{vertical-align:middle;margin-right:0.35em}
-p.note{font-size:10pt;color:#333;margin:0.2em 0}
-@page{size:A4;margin:12mm}
-@media print{
-body{max-width:none;margin:0;padding:0;font-size:10pt}
-h2{break-after:avoid;page-break-after:avoid}
-tr{break-inside:avoid}
-*{-webkit-print-color-adjust:exact;print-color-adjust:exact}
-}
-)";
+
 
 std::string chromosome_name(int chromosome) {
   return std::string(kChromosomeNames[static_cast<std::size_t>(chromosome)]);
@@ -154,6 +125,20 @@ void counts_table(std::string& out, const Overview& overview) {
   out += "</tr></table>\n";
 }
 
+// The share with the reads it comes from beside it: a share of 1.00 from 2
+// reads is no call like one from 45. Fewer reads than Candidate_rank's
+// least depth (3) are marked.
+constexpr std::int64_t kLeastTrustedDepth = 3;
+
+std::string share_cell(const Candidate& candidate) {
+  if (candidate.share < 0) return "<td>-</td>";
+  if (candidate.wt_reads < 0 || candidate.mut_reads < 0) return "<td>" + decimal(candidate.share, 2) + "</td>";
+  const std::int64_t depth = std::int64_t{candidate.wt_reads} + candidate.mut_reads;
+  return std::string(depth < kLeastTrustedDepth ? "<td class=\"low\" title=\"fewer than 3 reads\">" : "<td>") +
+         decimal(candidate.share, 2) + " of " + grouped(depth) + (depth < kLeastTrustedDepth ? " (few reads)" : "") +
+         "</td>";
+}
+
 void candidates_table(std::string& out, const Overview& overview) {
   const CandidateList& candidates = overview.candidates();
   out += "<h2>SNPs that change a protein</h2>";
@@ -177,15 +162,14 @@ void candidates_table(std::string& out, const Overview& overview) {
   out +=
       "</p><table><tr><th class=\"t\">place</th><th class=\"t\">region</th><th class=\"t\">change</th>"
       "<th class=\"t\">bases</th><th class=\"t\">codons</th><th class=\"t\">amino acids</th>"
-      "<th>WT reads</th><th>mutant reads</th><th>mutant share</th></tr>";
+      "<th>WT reads</th><th>mutant reads</th><th>mutant share of reads</th></tr>";
   for (const Candidate& candidate : listed) {
     out += "<tr><td class=\"t\">" + chromosome_name(candidate.chromosome) + ":" + grouped(candidate.position) +
            "</td><td class=\"t\">" + xml(candidate.region) + "</td><td class=\"t\">" + xml(candidate.consequence) +
            "</td><td class=\"t\">" + xml(candidate.ref + ">" + candidate.alt) + "</td><td class=\"t\">" +
            xml(candidate.codons) + "</td><td class=\"t\">" + xml(candidate.amino_acids) + "</td><td>" +
            (candidate.wt_reads < 0 ? "-" : grouped(candidate.wt_reads)) + "</td><td>" +
-           (candidate.mut_reads < 0 ? "-" : grouped(candidate.mut_reads)) + "</td><td>" +
-           (candidate.share < 0 ? "-" : decimal(candidate.share, 2)) + "</td></tr>";
+           (candidate.mut_reads < 0 ? "-" : grouped(candidate.mut_reads)) + "</td>" + share_cell(candidate) + "</tr>";
   }
   out += "</table>\n";
 }
@@ -245,7 +229,7 @@ void files_table(std::string& out, const PageSources& sources) {
   }
   out +=
       "<h2>Files and settings</h2><p class=\"note\">The files read, in Desktop/vesmar/, and the run settings "
-      "their headers record (the BED files record none).</p><table><tr><th class=\"t\">file</th>";
+      "their headers record (the BED files record none).</p><table class=\"files\"><tr><th class=\"t\">file</th>";
   for (const FileTally* file : files) out += "<th class=\"t\">" + xml(file_name(file->path)) + "</th>";
   const auto row = [&](const std::string& label, auto cell) {
     out += "</tr><tr><td class=\"t\">" + xml(label) + "</td>";
@@ -271,16 +255,38 @@ std::string overview_page(const Overview& overview, const PageSources& sources) 
   std::string out =
       "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head><meta charset=\"utf-8\"/>"
       "<title>Genome overview: " +
-      xml(sources.first_name) + "</title>\n<style>" + std::string(kStyle) +
+      xml(sources.first_name) + "</title>\n<style>" + std::string(kPageStyle) +
       "</style></head>\n<body>\n<h1>Genome overview: " + xml(sources.first_name) + "</h1>\n";
   out += "<p>Where along each chromosome the suspected SNPs (" + grouped(overview.snps()) + ", from " +
          plural(static_cast<std::int64_t>(sources.snp_files.size()), "VCF file", "VCF files") +
          " of Point_scan) and the stretches without reads (" + grouped(overview.gaps()) + ", from " +
          plural(static_cast<std::int64_t>(sources.gap_files.size()), "BED file", "BED files") +
          " of Gap_region_scan) lie. All suspected mutations should be confirmed directly.</p>\n";
+  if (sources.candidates_page) {
+    std::string link(3 * sources.first_name.size() + 40, '\0');
+    char* end = put_text(link.data(), "../Candidates/");
+    end = put_percent_encoded(end, sources.first_name, [](char c) {
+      return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' || c == '.';
+    });
+    end = put_text(end, "_candidates.html");
+    link.resize(static_cast<std::size_t>(end - link.data()));
+    out += "<p>The strain's candidates, ranked against the other strains of its batch by Candidate_rank: <a href=\"" +
+           xml(link) + "\">" + xml(sources.first_name) + "_candidates.html</a>.</p>\n";
+  }
   legend(out);
   out += "\n";
-  for (int c = 0; c < 6; ++c) track_figure(out, overview, picture, c);
+  // Chromosomes with nothing found share one line rather than an empty
+  // track each, which took half the page.
+  std::string empty;
+  for (int c = 0; c < 6; ++c) {
+    const ChromosomeTrack& track = overview.track(c);
+    if (track.all_snps() == 0 && track.gaps == 0) {
+      empty += (empty.empty() ? "" : ", ") + chromosome_name(c);
+    } else {
+      track_figure(out, overview, picture, c);
+    }
+  }
+  if (!empty.empty()) out += "<p class=\"note\">Nothing found on chromosome " + empty + " in these files.</p>\n";
   counts_table(out, overview);
   candidates_table(out, overview);
   reading_notes(out, overview, picture);

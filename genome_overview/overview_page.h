@@ -13,6 +13,7 @@ struct PageSources {
   std::string first_name;
   std::vector<FileTally> snp_files;  // the VCFs read, in the order exons, introns, intergenic
   std::vector<FileTally> gap_files;  // the BEDs
+  bool candidates_page = false;      // Candidate_rank's page for the name is there
 };
 
 // The overview page: one self-contained XHTML file (inline CSS and SVG, no

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "genome/chromosome_offsets.h"
-#include "genome_overview/page_text.h"
+#include "page_drawing/page_text.h"
 
 namespace vesmar {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "genome_overview/axis_scale.h"
+#include "page_drawing/axis_scale.h"
 #include "genome_overview/overview.h"
 #include "genome_overview/position_bins.h"
 

@@ -32,15 +32,6 @@ std::string encoded(std::string_view text) {
   return value;
 }
 
-// The gene of an exon: its name up to "exon", less a separator before it
-// ("ves-1.exon2" is of "ves-1"); a name without "exon" is its own.
-std::string_view gene_of(std::string_view exon_name) {
-  const std::size_t found = exon_name.find("exon");
-  if (found == std::string_view::npos || found == 0) return exon_name;
-  std::string_view gene = exon_name.substr(0, found);
-  if (gene.back() == '.' || gene.back() == '_' || gene.back() == '-') gene.remove_suffix(1);
-  return gene.empty() ? exon_name : gene;
-}
 
 char capital(char base) { return base >= 'a' && base <= 'z' ? static_cast<char>(base - 'a' + 'A') : base; }
 
@@ -96,6 +87,14 @@ std::string_view class_of(std::string_view region_file_name) {
 std::string_view genotype_of(std::int64_t wt_reads, std::int64_t mut_reads) {
   // mut / (wt + mut) >= 4 / 5, in whole numbers.
   return 5 * mut_reads >= 4 * (wt_reads + mut_reads) ? "1/1" : "0/1";
+}
+
+std::string_view gene_of(std::string_view exon_name) {
+  const std::size_t found = exon_name.find("exon");
+  if (found == std::string_view::npos || found == 0) return exon_name;
+  std::string_view gene = exon_name.substr(0, found);
+  if (gene.back() == '.' || gene.back() == '_' || gene.back() == '-') gene.remove_suffix(1);
+  return gene.empty() ? exon_name : gene;
 }
 
 SnpVcfWriter::SnpVcfWriter(const SnpVcfRun& run, const ChromosomeLayout& layout, OutputFile* out)

@@ -93,4 +93,9 @@ inline constexpr double kHomozygousShare = 0.8;
 // reads are at least 0.8 of all, "0/1" otherwise.
 std::string_view genotype_of(std::int64_t wt_reads, std::int64_t mut_reads);
 
+// The gene of an exon, as CSQ names it: its name up to "exon", less a
+// separator before it ("ves-1.exon2" is of "ves-1"); a name without "exon"
+// is its own.
+std::string_view gene_of(std::string_view exon_name);
+
 }  // namespace vesmar

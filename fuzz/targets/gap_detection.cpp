@@ -22,7 +22,7 @@
 #include "fuzz/support/row_layout.h"
 #include "genome_scan/gap_detector.h"
 #include "gap_scan/gap_report.h"
-#include "gap_scan/region_walk.h"
+#include "genome_scan/region_walk.h"
 
 namespace vesmar::fuzz {
 namespace {

@@ -1,4 +1,4 @@
-#include "gap_scan/region_walk.h"
+#include "genome_scan/region_walk.h"
 
 #include <gtest/gtest.h>
 

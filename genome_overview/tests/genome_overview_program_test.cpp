@@ -172,3 +172,23 @@ TEST(GenomeOverviewPage, MarksAndBarsAgreeWithTheRecords) {
 
 }  // namespace
 }  // namespace vesmar
+
+namespace vesmar {
+namespace {
+
+TEST(GenomeOverviewProgram, LinksToTheStrainsCandidatesWhenCandidateRankRankedIt) {
+  ScratchFolder folder;
+  write_inputs(folder);
+  ASSERT_EQ(testing::run_program(kBinary, folder, "", {"--name", "Anna"}).status, 0);
+  EXPECT_EQ(folder.read(kPage).find("Candidates/"), std::string::npos);
+  // The share stands with its reads: AD 1,3 is 0.75 of 4 reads.
+  EXPECT_NE(folder.read(kPage).find("<td>0.75 of 4</td>"), std::string::npos);
+  folder.make_folder("Desktop/vesmar/Candidates");
+  folder.write("Desktop/vesmar/Candidates/Anna_candidates.html", "<html/>");
+  ASSERT_EQ(testing::run_program(kBinary, folder, "", {"--name", "Anna"}).status, 0);
+  EXPECT_NE(folder.read(kPage).find("<a href=\"../Candidates/Anna_candidates.html\">Anna_candidates.html</a>"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace vesmar

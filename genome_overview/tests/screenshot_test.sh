@@ -17,4 +17,4 @@ chromium --headless --disable-gpu --no-sandbox --hide-scrollbars --window-size=1
   --user-data-dir="$work/chromium" --screenshot="$work/page.png" \
   "file://$work/example/Desktop/vesmar/Overview/Anna_overview.html" > "$work/chromium.log" 2>&1 ||
   fail "chromium failed: $(tail -n 5 "$work/chromium.log")"
-python3 "$source/genome_overview/tests/png_check.py" "$work/page.png"
+python3 "$source/page_drawing/tests/png_check.py" "$work/page.png"

@@ -1,9 +1,9 @@
-#include "genome_overview/axis_scale.h"
+#include "page_drawing/axis_scale.h"
 
 #include <algorithm>
 
 #include "genome/chromosome_offsets.h"
-#include "genome_overview/page_text.h"
+#include "page_drawing/page_text.h"
 
 namespace vesmar {
 

@@ -1,5 +1,5 @@
 // The shared axis: where it ends, its ticks and their labels.
-#include "genome_overview/axis_scale.h"
+#include "page_drawing/axis_scale.h"
 
 #include <gtest/gtest.h>
 

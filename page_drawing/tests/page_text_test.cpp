@@ -1,6 +1,6 @@
 // Texts from the input files on the page: whatever bytes they hold, the
 // page stays well-formed XML.
-#include "genome_overview/page_text.h"
+#include "page_drawing/page_text.h"
 
 #include <gtest/gtest.h>
 

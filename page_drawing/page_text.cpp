@@ -1,4 +1,4 @@
-#include "genome_overview/page_text.h"
+#include "page_drawing/page_text.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,8 +1,9 @@
-"""Checks that a screenshot of an overview page shows the picture: the PNG
-decodes, and the five colours of the SNP classes and the stretches without
-reads (the legend's swatches at least) are among its pixels.
+"""Checks that a screenshot of one of the suite's pages shows the picture:
+the PNG decodes, and the given colours (by default the overview's five, of
+the SNP classes and the stretches without reads: the legend's swatches at
+least) are among its pixels.
 
-    python3 png_check.py SCREENSHOT.png
+    python3 png_check.py SCREENSHOT.png [RRGGBB...]
 """
 import struct
 import sys
@@ -45,6 +46,8 @@ def pixels(path):
     return {tuple(row[i:i + 3]) for row in rows for i in range(0, stride, step)}
 
 
+if len(sys.argv) > 2:
+    COLOURS = {tuple(bytes.fromhex(colour)) for colour in sys.argv[2:]}
 seen = pixels(sys.argv[1])
 missing = COLOURS - seen
 if missing or len(seen) < 50:
