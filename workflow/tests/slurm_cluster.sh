@@ -41,6 +41,9 @@ start_slurm_cluster() {
 
   node=$(hostname -s)
   cpus=$(nproc)
+  # The node offers most of the machine's memory, so that jobs that ask
+  # for some (sbatch --mem) fit.
+  memory=$(awk '/^MemTotal:/ { print int($2 / 1024 * 0.8) }' /proc/meminfo)
   cat >"$slurm_folder/slurm.conf" <<CONF
 ClusterName=vesmartest
 SlurmctldHost=$node
@@ -69,7 +72,7 @@ SchedulerType=sched/builtin
 SlurmdTimeout=30
 InactiveLimit=0
 KillWait=5
-NodeName=$node CPUs=$cpus State=UNKNOWN
+NodeName=$node CPUs=$cpus RealMemory=$memory State=UNKNOWN
 PartitionName=test Nodes=$node Default=YES MaxTime=INFINITE State=UP
 CONF
   export SLURM_CONF="$slurm_folder/slurm.conf"
