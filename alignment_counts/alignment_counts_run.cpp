@@ -11,6 +11,7 @@
 #include "alignment_counts/reference_match.h"
 #include "alignment_counts/results_writer.h"
 #include "common/chromosome_offsets.h"
+#include "common/count_text.h"
 #include "common/output_file.h"
 
 namespace vesmar {
@@ -106,9 +107,9 @@ Result<RunOutcome> run_alignment_counts(const AlignmentCountsSettings& settings,
     chromosomes += (chromosomes.empty() ? "" : ", ") + chromosome.name;
   }
   return RunOutcome{{settings.results_path},
-                    {"wrote " + settings.results_path + ": " + std::to_string(writer.positions()) +
-                         " genome positions, " + std::to_string(writer.positions_with_windows()) +
-                         " of them with mutant reads",
+                    {"wrote " + settings.results_path + ": " +
+                         count_text(writer.positions(), "genome position", "genome positions") + ", " +
+                         std::to_string(writer.positions_with_windows()) + " of them with mutant reads",
                      "counted " + std::to_string(summary.counted_reads) + " of the " + std::to_string(summary.reads) +
                          " reads of " + settings.alignment_path + ", on " + chromosomes}};
 }

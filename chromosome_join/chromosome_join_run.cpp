@@ -4,6 +4,7 @@
 
 #include "chromosome_join/genome_join.h"
 #include "chromosome_join/join_failure.h"
+#include "common/count_text.h"
 #include "common/output_file.h"
 
 namespace vesmar {
@@ -52,7 +53,8 @@ Result<RunOutcome> run_chromosome_join(const ChromosomeJoinSettings& settings, C
   return RunOutcome{{settings.genome_path},
                     {"wrote " + settings.genome_path + ", joined from " +
                      (single ? "the records of " + settings.chromosome_paths.front()
-                             : std::to_string(settings.chromosome_paths.size()) + " chromosome files")}};
+                             : count_text(static_cast<std::int64_t>(settings.chromosome_paths.size()), "chromosome file",
+                                          "chromosome files"))}};
 }
 
 }  // namespace vesmar

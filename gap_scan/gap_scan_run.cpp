@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "common/count_text.h"
 #include "common/line_reader.h"
 #include "common/output_file.h"
 #include "common/package_paths.h"
@@ -47,9 +48,9 @@ Result<RunOutcome> run_gap_scan(const GapScanSettings& settings, Console& consol
   }
   console.print("Done\n");
   return RunOutcome{{settings.report_path, bed_path},
-                    {"wrote " + settings.report_path + ": " + std::to_string(rows) +
-                         " rows of stretches without reads in " + std::string(region_kind(settings.region_file_name)),
-                     "wrote " + bed_path + ": " + std::to_string(bed.lines()) + " of them as BED lines"}};
+                    {"wrote " + settings.report_path + ": " + count_text(rows, "row", "rows") +
+                         " of stretches without reads in " + std::string(region_kind(settings.region_file_name)),
+                     "wrote " + bed_path + ": " + count_text(bed.lines(), "of them as a BED line", "of them as BED lines")}};
 }
 
 }  // namespace vesmar
