@@ -80,8 +80,13 @@ Result<AlignmentInput> AlignmentInput::open(const std::string& path, const std::
   if (cram) {
     if (Status set = set_cram_options(*file, path, reference_path); !set.ok()) return set.failure();
   }
+  // BAM and CRAM files spend their time in decompression, which the pool
+  // takes off the counting thread. A SAM file is left to the one thread:
+  // parsed in batches, its damaged line would be reported without the
+  // reads before it having been counted.
   std::unique_ptr<hts_tpool, PoolFree> pool;
-  if (threads > 1) {
+  const bool compressed_records = hts_get_format(file.get())->format != sam;
+  if (threads > 1 && compressed_records) {
     pool.reset(hts_tpool_init(threads));
     htsThreadPool shared{pool.get(), 0};
     if (!pool || hts_set_thread_pool(file.get(), &shared) != 0) {

@@ -30,8 +30,8 @@ class AlignmentInput {
   // the folder may be written). Fails, naming the file, when it cannot be
   // opened, is no alignment file, or is cut short (a BAM without its
   // end-of-file block). With `threads` above 1, that many threads of
-  // htslib's pool decompress and decode the file's blocks ahead of the
-  // reads asked for, in the file's order, while the caller counts.
+  // htslib's pool decompress a BAM or CRAM file's blocks ahead of the reads
+  // asked for, in the file's order, while the caller counts.
   static Result<AlignmentInput> open(const std::string& path, const std::string& reference_path, int threads = 1);
 
   // The sequences its header names, in their order.

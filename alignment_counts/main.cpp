@@ -14,7 +14,7 @@ constexpr AnswerOption kAnswers[] = {
     {"results", "NAME", "the alignment results file to write, in Desktop/vesmar/Alignment_results/"},
     {"min-base-quality", "Q", "count only bases of at least this quality", "0"},
     {"min-mapping-quality", "Q", "count only reads of at least this mapping quality", "0"},
-    {"threads", "N", "threads that decompress the file beside the counting; 0: one for each core it may use", "0"},
+    {"threads", "N", "threads that decompress a BAM or CRAM file beside the counting; 0: one a core", "0"},
 };
 
 constexpr CommandLineSyntax kSyntax{

@@ -212,12 +212,18 @@ std::string many_reads_sam() {
   std::string sam = kSamHeader;
   const std::string reference = "ACGTACGTACGTACGTACGTACGTACGTACGTACGTACGTACGTACGTACGTACGTACGT";
   int name = 0;
-  for (int copy = 0; copy < 400; ++copy) {
-    for (int start = 1; start <= 51; ++start) {
+  for (int start = 1; start <= 51; ++start) {
+    for (int copy = 0; copy < 400; ++copy) {
       std::string bases = reference.substr(static_cast<std::size_t>(start - 1), 10);
       if ((copy + start) % 7 == 0) bases[4] = bases[4] == 'A' ? 'C' : 'A';
-      sam += "r" + std::to_string(name++) + "\t" + (copy % 2 ? "16" : "0") + "\tchrI\t" + std::to_string(start) +
-             "\t60\t10M\t*\t0\t0\t" + bases + "\tIIIIIIIIII\n";
+      sam += 'r';
+      sam += std::to_string(name++);
+      sam += copy % 2 ? "\t16\tchrI\t" : "\t0\tchrI\t";
+      sam += std::to_string(start);
+      sam += "\t60\t10M\t*\t0\t0\t";
+      sam += bases;
+      sam += '\t';
+      sam.append("IIIIIIIIII\n");
     }
   }
   return sam;
@@ -248,18 +254,19 @@ TEST(AlignmentCountsOptions, AnyNumberOfThreadsWritesTheSameFile) {
 TEST(AlignmentCountsOptions, APathOfTheUsersOwnIsTakenAsItIs) {
   ScratchFolder folder;
   write_inputs(folder);
-  folder.write("lab/run.sam", kSam);
+  // From the folder the program runs in, not the Desktop: glued to
+  // Desktop/ these would name no file.
   const ProgramRun run = testing::run_program(
       kBinary, folder, "",
-      {"--alignments", "./lab/run.sam", "--reference", folder.path("Desktop/ref.fa"), "--results",
-       "./lab/run.txt"});
+      {"--alignments", "./Desktop/run.sam", "--reference", folder.path("Desktop/ref.fa"), "--results",
+       "../" + folder.root().substr(folder.root().rfind('/') + 1) + "/Desktop/own.txt"});
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(folder.read("lab/run.txt"), kResultsFile);
-  EXPECT_NE(run.err.find("the sequence MtDNA (1 read) of ./lab/run.sam"), std::string::npos) << run.err;
+  EXPECT_EQ(folder.read("Desktop/own.txt"), kResultsFile);
+  EXPECT_NE(run.err.find("the sequence MtDNA (1 read) of ./Desktop/run.sam"), std::string::npos) << run.err;
   // A bare name that holds a folder still lies on the Desktop.
-  folder.write("Desktop/lab/run.sam", kSam);
+  folder.write("Desktop/vesmar/run.sam", kSam);
   const ProgramRun bare = testing::run_program(
-      kBinary, folder, "", {"--alignments", "lab/run.sam", "--reference", "ref.fa", "--results", "bare.txt"});
+      kBinary, folder, "", {"--alignments", "vesmar/run.sam", "--reference", "ref.fa", "--results", "bare.txt"});
   EXPECT_EQ(bare.status, 0) << bare.err;
   EXPECT_EQ(folder.read("Desktop/vesmar/Alignment_results/bare.txt"), kResultsFile);
 }
