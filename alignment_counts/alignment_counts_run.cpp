@@ -60,7 +60,8 @@ void warn_of_what_is_left_out(const AlignmentInput& input, const GenomePlan& pla
 
 Result<RunOutcome> run_alignment_counts(const AlignmentCountsSettings& settings, Console& console) {
   console.print("Reading the alignment file's header...\n");
-  Result<AlignmentInput> input = AlignmentInput::open(settings.alignment_path, settings.reference_path, settings.threads);
+  Result<AlignmentInput> input =
+      AlignmentInput::open(settings.alignment_path, settings.reference_path, settings.threads);
   if (!input.ok()) return input.failure();
   const std::vector<SequenceHeader>& sequences = input.value().sequences();
   Result<GenomePlan> plan = plan_genome(sequences, settings.alignment_path);

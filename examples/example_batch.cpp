@@ -35,7 +35,9 @@ BatchChange ems_change(const ReferenceGenome& reference, int from, char base, st
 
 std::string strain_sequence(const ReferenceGenome& reference, const BatchStrain& strain) {
   std::string sequence = reference.chromosome;
-  for (const BatchChange& change : strain.changes) sequence[static_cast<std::size_t>(change.position - 1)] = change.changed;
+  for (const BatchChange& change : strain.changes) {
+    sequence[static_cast<std::size_t>(change.position - 1)] = change.changed;
+  }
   return sequence;
 }
 
