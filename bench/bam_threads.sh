@@ -37,10 +37,10 @@ for round in $(seq 1 "$rounds"); do
     # shellcheck disable=SC2086
     "$measured" "$work/measure" ${command[$id]} > "$work/out" 2> "$work/err" ||
       { cat "$work/err" >&2; echo "bam_threads.sh: $id failed" >&2; exit 1; }
-    read -r seconds cpu kib _ < "$work/measure"
+    read -r seconds cpu kib _ < "$work/measure" || { echo "bam_threads.sh: no measure of $id" >&2; exit 1; }
     walls[$id]="${walls[$id]:-} $seconds"
     cpus[$id]="${cpus[$id]:-} $cpu"
-    [ "$kib" -gt "${peaks[$id]:-0}" ] && peaks[$id]=$kib
+    if [ "$kib" -gt "${peaks[$id]:-0}" ]; then peaks[$id]=$kib; fi
     case $id in
       counts_*) sums[$id]="${sums[$id]:-} $(md5sum < "$data/Desktop/vesmar/Alignment_results/bench_threads.txt" | cut -c1-12)" ;;
     esac
