@@ -13,6 +13,7 @@
 #include "formats/alignment_results/results_writer.h"
 #include "genome/chromosome_layout.h"
 #include "engine/output_file.h"
+#include "engine/count_text.h"
 
 namespace vesmar {
 
@@ -60,7 +61,8 @@ void warn_of_what_is_left_out(const AlignmentInput& input, const GenomePlan& pla
 
 Result<RunOutcome> run_alignment_counts(const AlignmentCountsSettings& settings, Console& console) {
   console.print("Reading the alignment file's header...\n");
-  Result<AlignmentInput> input = AlignmentInput::open(settings.alignment_path, settings.reference_path);
+  Result<AlignmentInput> input =
+      AlignmentInput::open(settings.alignment_path, settings.reference_path, settings.threads);
   if (!input.ok()) return input.failure();
   const std::vector<SequenceHeader>& sequences = input.value().sequences();
   Result<ChromosomeLayout> layout = load_package_layout();
@@ -109,9 +111,9 @@ Result<RunOutcome> run_alignment_counts(const AlignmentCountsSettings& settings,
     chromosomes += (chromosomes.empty() ? "" : ", ") + chromosome.name;
   }
   return RunOutcome{{settings.results_path},
-                    {"wrote " + settings.results_path + ": " + std::to_string(writer.summary().positions) +
-                         " genome positions, " + std::to_string(writer.summary().records_with_windows) +
-                         " of them with mutant reads",
+                    {"wrote " + settings.results_path + ": " +
+                         count_text(writer.summary().positions, "genome position", "genome positions") + ", " +
+                         std::to_string(writer.summary().records_with_windows) + " of them with mutant reads",
                      "counted " + std::to_string(summary.counted_reads) + " of the " + std::to_string(summary.reads) +
                          " reads of " + settings.alignment_path + ", on " + chromosomes}};
 }

@@ -54,16 +54,22 @@ void AlignmentInput::FileClose::operator()(htsFile* file) const {
   (void)hts_close(file);
 }
 
-AlignmentInput::AlignmentInput(std::string path, std::unique_ptr<htsFile, FileClose> file,
-                               std::unique_ptr<sam_hdr_t, HeaderFree> header, bool cram)
-    : path_(std::move(path)), file_(std::move(file)), header_(std::move(header)), cram_(cram) {
+AlignmentInput::AlignmentInput(std::string path, std::unique_ptr<hts_tpool, PoolFree> pool,
+                               std::unique_ptr<htsFile, FileClose> file, std::unique_ptr<sam_hdr_t, HeaderFree> header,
+                               bool cram)
+    : path_(std::move(path)),
+      pool_(std::move(pool)),
+      file_(std::move(file)),
+      header_(std::move(header)),
+      cram_(cram) {
   const int count = sam_hdr_nref(header_.get());
   for (int target = 0; target < count; ++target) {
     sequences_.push_back({sam_hdr_tid2name(header_.get(), target), sam_hdr_tid2len(header_.get(), target)});
   }
 }
 
-Result<AlignmentInput> AlignmentInput::open(const std::string& path, const std::string& reference_path) {
+Result<AlignmentInput> AlignmentInput::open(const std::string& path, const std::string& reference_path,
+                                            int threads) {
   quiet_htslib();
   if (Status openable = check_can_open_for_reading(path); !openable.ok()) return openable.failure();
   std::unique_ptr<htsFile, FileClose> file(hts_open(path.c_str(), "r"));
@@ -74,9 +80,22 @@ Result<AlignmentInput> AlignmentInput::open(const std::string& path, const std::
   if (cram) {
     if (Status set = set_cram_options(*file, path, reference_path); !set.ok()) return set.failure();
   }
+  // BAM and CRAM files spend their time in decompression, which the pool
+  // takes off the counting thread. A SAM file is left to the one thread:
+  // parsed in batches, its damaged line would be reported without the
+  // reads before it having been counted.
+  std::unique_ptr<hts_tpool, PoolFree> pool;
+  const bool compressed_records = hts_get_format(file.get())->format != sam;
+  if (threads > 1 && compressed_records) {
+    pool.reset(hts_tpool_init(threads));
+    htsThreadPool shared{pool.get(), 0};
+    if (!pool || hts_set_thread_pool(file.get(), &shared) != 0) {
+      return Failure{"cannot start " + std::to_string(threads) + " threads to read " + path};
+    }
+  }
   std::unique_ptr<sam_hdr_t, HeaderFree> header(sam_hdr_read(file.get()));
   if (!header) return Failure{"cannot read the header of " + path + ": the file is damaged or cut short"};
-  return AlignmentInput(path, std::move(file), std::move(header), cram);
+  return AlignmentInput(path, std::move(pool), std::move(file), std::move(header), cram);
 }
 
 Result<bool> AlignmentInput::next(bam1_t& read) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <htslib/sam.h>
+#include <htslib/thread_pool.h>
 
 #include <cstdint>
 #include <memory>
@@ -28,8 +29,10 @@ class AlignmentInput {
   // index, reference_path + ".fai", which it makes when it is missing and
   // the folder may be written). Fails, naming the file, when it cannot be
   // opened, is no alignment file, or is cut short (a BAM without its
-  // end-of-file block).
-  static Result<AlignmentInput> open(const std::string& path, const std::string& reference_path);
+  // end-of-file block). With `threads` above 1, that many threads of
+  // htslib's pool decompress a BAM or CRAM file's blocks ahead of the reads
+  // asked for, in the file's order, while the caller counts.
+  static Result<AlignmentInput> open(const std::string& path, const std::string& reference_path, int threads = 1);
 
   // The sequences its header names, in their order.
   const std::vector<SequenceHeader>& sequences() const { return sequences_; }
@@ -44,14 +47,19 @@ class AlignmentInput {
   struct FileClose {
     void operator()(htsFile* file) const;
   };
+  struct PoolFree {
+    void operator()(hts_tpool* pool) const { hts_tpool_destroy(pool); }
+  };
   struct HeaderFree {
     void operator()(sam_hdr_t* header) const { sam_hdr_destroy(header); }
   };
 
-  AlignmentInput(std::string path, std::unique_ptr<htsFile, FileClose> file,
+  AlignmentInput(std::string path, std::unique_ptr<hts_tpool, PoolFree> pool, std::unique_ptr<htsFile, FileClose> file,
                  std::unique_ptr<sam_hdr_t, HeaderFree> header, bool cram);
 
   std::string path_;
+  // The pool outlives the file that uses it: members end in reverse order.
+  std::unique_ptr<hts_tpool, PoolFree> pool_;
   std::unique_ptr<htsFile, FileClose> file_;
   std::unique_ptr<sam_hdr_t, HeaderFree> header_;
   bool cram_;

@@ -2,6 +2,7 @@
 #include "alignment_counts/alignment_counts_run.h"
 #include "engine/program_info.h"
 #include "engine/program_main.h"
+#include "genome/package_paths.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ constexpr AnswerOption kAnswers[] = {
     {"results", "NAME", "the alignment results file to write, in Desktop/vesmar/Alignment_results/"},
     {"min-base-quality", "Q", "count only bases of at least this quality", "0"},
     {"min-mapping-quality", "Q", "count only reads of at least this mapping quality", "0"},
+    {"threads", "N", "threads that decompress a BAM or CRAM file beside the counting; 0: one a core", "0"},
 };
 
 constexpr CommandLineSyntax kSyntax{
@@ -44,7 +46,20 @@ Result<AlignmentCountsSettings> settings_from(const Arguments& arguments) {
   Result<int> mapping_quality = quality_option(arguments, "min-mapping-quality");
   if (!mapping_quality.ok()) return mapping_quality.failure();
   rules.min_mapping_quality = mapping_quality.value();
-  return alignment_counts_settings(arguments["alignments"], arguments["reference"], arguments["results"], rules);
+  Result<int> threads = integer_option(arguments, "threads");
+  if (!threads.ok()) return threads.failure();
+  if (threads.value() < 0) {
+    return usage_failure("the value \"" + arguments["threads"] + "\" of --threads is below 0");
+  }
+  AlignmentCountsSettings settings =
+      alignment_counts_settings(arguments["alignments"], arguments["reference"], arguments["results"], rules);
+  // A path of the user's own is taken as it is; a bare name lies where the
+  // dialogue looks for it.
+  settings.alignment_path = option_file_path(kDesktopFolder, arguments["alignments"]);
+  settings.reference_path = option_file_path(kDesktopFolder, arguments["reference"]);
+  settings.results_path = option_file_path(kAlignmentResultsFolder, arguments["results"]);
+  if (threads.value() > 0) settings.threads = threads.value();
+  return settings;
 }
 
 }  // namespace

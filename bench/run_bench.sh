@@ -340,6 +340,20 @@ if built "$ALIGNMENT_COUNTS" && [ -s "$bam" ]; then
   command -v samtools > /dev/null && run_case depth_bam "$data" "" null - samtools depth -a "$bam"
   run_case counts_bam "$data" "$(printf 'alignments.bam\nreference.fa\nbench_counts.txt\n0\n0\n')" null \
     "$align/bench_counts.txt" "$ALIGNMENT_COUNTS"
+  # With one and two threads (the second decompresses beside the counting),
+  # against the tools a lab would otherwise use on two threads: mosdepth
+  # writing per-base depth (it needs the BAM index), and samtools only
+  # decompressing and counting the records.
+  for threads in 1 2; do
+    run_case counts_bam_t$threads "$data" "" null "$align/bench_counts.txt" "$ALIGNMENT_COUNTS" \
+      --alignments alignments.bam --reference reference.fa --results bench_counts.txt --threads $threads
+  done
+  if command -v samtools > /dev/null; then
+    [ -s "$bam.bai" ] && [ ! "$bam.bai" -ot "$bam" ] || samtools index -@ 2 "$bam"
+    run_case view_count_t2 "$data" "" keep - samtools view -@ 2 -c "$bam"
+    command -v mosdepth > /dev/null &&
+      run_case mosdepth_t2 "$data" "" null "$data/mosdepth_bench.per-base.bed.gz" mosdepth -t 2 "$data/mosdepth_bench" "$bam"
+  fi
 fi
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
@@ -393,6 +407,10 @@ row copy_genome_fa "cat genome.fa > file" "$(input_size "$desk/genome.fa")" - -
 row join_single "Chromosome_join s (genome.fa)" "$(input_size "$desk/genome.fa")" cat_genome_fa -
 row depth_bam "samtools depth -a alignments.bam" "$(input_size "$bam")" - -
 row counts_bam "Alignment_counts alignments.bam" "$(input_size "$bam")" depth_bam -
+row view_count_t2 "samtools view -@ 2 -c alignments.bam" "$(input_size "$bam")" - -
+row mosdepth_t2 "mosdepth -t 2 (per-base depth)" "$(input_size "$bam")" - -
+row counts_bam_t1 "Alignment_counts --threads 1" "$(input_size "$bam")" mosdepth_t2 -
+row counts_bam_t2 "Alignment_counts --threads 2" "$(input_size "$bam")" mosdepth_t2 -
 
 # --- the targets --------------------------------------------------------------
 
@@ -445,6 +463,12 @@ if [ "$quick" = 0 ]; then
     judge "counts_bam: wall ${median[counts_bam]} s <= 2 x samtools depth -a (${median[depth_bam]:-?} s)" \
       "${median[counts_bam]}" "${median[depth_bam]:-}" "a <= 2 * b"
     judge "counts_bam: peak memory $(mib "${peak[counts_bam]}") MiB < 100 MB" "${peak[counts_bam]}" 1 "a * 1024 < 100e6"
+  fi
+  if [ -n "${median[counts_bam_t2]:-}" ]; then
+    judge "counts_bam_t2: wall ${median[counts_bam_t2]} s <= 0.6 x mosdepth -t 2 (${median[mosdepth_t2]:-?} s)" \
+      "${median[counts_bam_t2]}" "${median[mosdepth_t2]:-}" "a <= 0.6 * b"
+    judge "counts_bam_t2: wall ${median[counts_bam_t2]} s <= 1.5 x samtools view -@ 2 -c (${median[view_count_t2]:-?} s)" \
+      "${median[counts_bam_t2]}" "${median[view_count_t2]:-}" "a <= 1.5 * b"
   fi
   for id in reads_fastq reads_fastq_short reads_gseq reads_fasta join_separate join_single; do
     [ -n "${median[$id]:-}" ] || continue

@@ -7,6 +7,7 @@
 #include "engine/input_file.h"
 #include "engine/output_file.h"
 #include "genome/chromosome_layout.h"
+#include "engine/count_text.h"
 
 namespace vesmar {
 
@@ -107,7 +108,8 @@ Result<RunOutcome> run_chromosome_join(const ChromosomeJoinSettings& settings, C
   RunOutcome outcome{written,
                      {"wrote " + settings.genome_path + ", joined from " +
                       (single ? "the records of " + settings.chromosome_paths.front()
-                              : std::to_string(settings.chromosome_paths.size()) + " chromosome files")}};
+                              : count_text(static_cast<std::int64_t>(settings.chromosome_paths.size()), "chromosome file",
+                                           "chromosome files"))}};
   if (written.size() > 1) outcome.summary.push_back("wrote " + written.back() + ", the layout of its chromosomes");
   return outcome;
 }

@@ -36,10 +36,11 @@ Result<ChromosomeJoinSettings> settings_from(const Arguments& arguments) {
     return usage_failure("--mode s joins one file, not " + std::to_string(arguments.files.size()));
   }
   for (const std::string& file : arguments.files) {
-    settings.chromosome_paths.push_back(typed_file_path(kDesktopFolder, file));
+    settings.chromosome_paths.push_back(is_own_path(file) ? file : typed_file_path(kDesktopFolder, file));
   }
   settings.number_value = static_cast<double>(arguments.files.size());
-  settings.genome_path = typed_file_path(kGenomeSequencesFolder, arguments["genome"]);
+  const std::string& genome = arguments["genome"];
+  settings.genome_path = is_own_path(genome) ? genome : typed_file_path(kGenomeSequencesFolder, genome);
   settings.layout_path = std::string(kChromosomeLayoutPath);
   return settings;
 }

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "genome/package_paths.h"
+#include "examples/example_batch.h"
 #include "examples/example_genome.h"
 #include "examples/example_lanes.h"
 #include "examples/example_sam.h"
@@ -117,8 +118,11 @@ Status write_example(const std::string& home) {
           sam, [&](OutputFile& file) { file.write(sam_text(lanes, reads.value(), kInstrument.name_prefix)); });
       !s.ok())
     return s;
-  return write_whole_file(home + "/planted_changes.txt",
-                                     [&](OutputFile& file) { file.write(key_text(reads.value())); });
+  if (Status s = write_whole_file(home + "/planted_changes.txt",
+                                             [&](OutputFile& file) { file.write(key_text(reads.value())); });
+      !s.ok())
+    return s;
+  return write_batch(home, reference.value());
 }
 
 }  // namespace vesmar::example

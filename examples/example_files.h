@@ -17,6 +17,9 @@ namespace vesmar::example {
 //   Desktop/vesmar/Alignment_results/Anna_run1.txt
 //   Desktop/vesmar/Feature_locations/<the six feature location files>
 //   planted_changes.txt                      what was planted, as a key
+//   Desktop/Bea_R1.fastq, Bea_R2.fastq       the batch beside Anna (example_batch.h):
+//   Desktop/Parent.fastq                     a second mutant's paired reads and
+//   batch_changes.txt                        the parent's, and their key
 // Fails naming a file that cannot be written.
 Status write_example(const std::string& home);
 

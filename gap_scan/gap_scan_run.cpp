@@ -8,6 +8,7 @@
 #include "genome/region_choice.h"
 #include "genome/chromosome_layout.h"
 #include "genome_scan/gap_detector.h"
+#include "engine/count_text.h"
 #include "gap_scan/gap_report.h"
 #include "formats/feature_locations/region_table.h"
 #include "formats/alignment_results/windows_line_ends.h"
@@ -56,9 +57,9 @@ Result<RunOutcome> run_gap_scan(const GapScanSettings& settings, Console& consol
   }
   console.print("Done\n");
   return RunOutcome{{settings.report_path, bed_path},
-                    {"wrote " + settings.report_path + ": " + std::to_string(rows) +
-                         " rows of stretches without reads in " + std::string(region_kind(settings.region_file_name)),
-                     "wrote " + bed_path + ": " + std::to_string(bed.lines()) + " of them as BED lines"}};
+                    {"wrote " + settings.report_path + ": " + count_text(rows, "row", "rows") +
+                         " of stretches without reads in " + std::string(region_kind(settings.region_file_name)),
+                     "wrote " + bed_path + ": " + count_text(bed.lines(), "of them as a BED line", "of them as BED lines")}};
 }
 
 }  // namespace vesmar

@@ -1,5 +1,6 @@
 #include "engine/program_main.h"
 #include "genome/region_choice.h"
+#include "genome/package_paths.h"
 #include "gap_scan/gap_scan_dialogue.h"
 #include "gap_scan/gap_scan_run.h"
 
@@ -29,7 +30,10 @@ constexpr CommandLineSyntax kSyntax{
 Result<GapScanSettings> settings_from(const Arguments& arguments) {
   Result<std::string> regions = choice_option(arguments, "regions", {"e", "i", "n"});
   if (!regions.ok()) return regions.failure();
-  return gap_scan_settings(*region_file_name_for(regions.value()), arguments["name"], arguments["results"]);
+  GapScanSettings settings =
+      gap_scan_settings(*region_file_name_for(regions.value()), arguments["name"], arguments["results"]);
+  settings.alignment_path = option_file_path(kAlignmentResultsFolder, arguments["results"]);
+  return settings;
 }
 
 }  // namespace

@@ -21,6 +21,14 @@ std::string path_in(std::string_view folder, std::string_view file_name) {
   return path;
 }
 
+bool is_own_path(std::string_view name) {
+  return name.starts_with('/') || name.starts_with("./") || name.starts_with("../");
+}
+
+std::string option_file_path(std::string_view folder, std::string_view name) {
+  return is_own_path(name) ? std::string(name) : path_in(folder, name);
+}
+
 std::string snp_report_path(std::string_view first_name, std::string_view region_file_name) {
   return path_in(kSnpResultsFolder, std::string(first_name) + "_snp_" + std::string(region_file_name));
 }

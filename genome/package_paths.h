@@ -33,6 +33,17 @@ Status make_package_folder(std::string_view folder);
 // `folder` followed by `file_name`.
 std::string path_in(std::string_view folder, std::string_view file_name);
 
+// Whether a file name given as an option is a path of the user's own, used
+// as it is: an absolute path, or one that starts with "./" or "../" (from
+// the folder the program runs in, after -C). Any other name is a bare name,
+// which means on the command line what it means in the dialogue: a file of
+// the program's folder.
+bool is_own_path(std::string_view name);
+
+// The path of a file given as an option: `name` itself when it is a path
+// of the user's own, otherwise `folder` followed by it.
+std::string option_file_path(std::string_view folder, std::string_view name);
+
 // The report each scanner writes for a first name and the region file it
 // searched ("cexons.txt"), as the first name and the region file's name
 // joined: SNP_results/NAME_snp_cexons.txt for Point_scan,

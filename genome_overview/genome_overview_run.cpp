@@ -5,6 +5,7 @@
 #include "engine/input_file.h"
 #include "engine/output_file.h"
 #include "genome/package_paths.h"
+#include "engine/count_text.h"
 #include "genome_overview/overview_input.h"
 #include "genome_overview/overview_page.h"
 
@@ -57,9 +58,10 @@ Result<RunOutcome> run_genome_overview(const GenomeOverviewSettings& settings, C
   if (Status written = page.value()->commit(); !written.ok()) return written.failure();
   console.print("Done\n");
   return RunOutcome{{settings.page_path},
-                    {"wrote " + settings.page_path + ": " + std::to_string(overview.snps()) + " SNPs from " +
-                     std::to_string(sources.snp_files.size()) + " VCF files and " + std::to_string(overview.gaps()) +
-                     " stretches without reads from " + std::to_string(sources.gap_files.size()) + " BED files"}};
+                    {"wrote " + settings.page_path + ": " + count_text(overview.snps(), "SNP", "SNPs") + " from " +
+                     count_text(static_cast<std::int64_t>(sources.snp_files.size()), "VCF file", "VCF files") +
+                     " and " + count_text(overview.gaps(), "stretch", "stretches") + " without reads from " +
+                     count_text(static_cast<std::int64_t>(sources.gap_files.size()), "BED file", "BED files")}};
 }
 
 }  // namespace vesmar

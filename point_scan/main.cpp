@@ -1,5 +1,6 @@
 #include "engine/program_main.h"
 #include "genome/region_choice.h"
+#include "genome/package_paths.h"
 #include "point_scan/point_scan_dialogue.h"
 #include "point_scan/point_scan_run.h"
 
@@ -35,8 +36,10 @@ Result<PointScanSettings> settings_from(const Arguments& arguments) {
   if (!minimum.ok()) return minimum.failure();
   Result<std::string> regions = choice_option(arguments, "regions", {"e", "i", "n"});
   if (!regions.ok()) return regions.failure();
-  return point_scan_settings(HitThresholds{ratio.value(), minimum.value()}, arguments["name"],
-                             arguments["results"], *region_file_name_for(regions.value()));
+  PointScanSettings settings = point_scan_settings(HitThresholds{ratio.value(), minimum.value()}, arguments["name"],
+                                                   arguments["results"], *region_file_name_for(regions.value()));
+  settings.alignment_path = option_file_path(kAlignmentResultsFolder, arguments["results"]);
+  return settings;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "genome/package_paths.h"
 #include "genome/region_choice.h"
 #include "genome/chromosome_layout.h"
+#include "engine/count_text.h"
 #include "point_scan/hit_backlog.h"
 #include "point_scan/point_report.h"
 #include "genome_scan/region_match.h"
@@ -184,9 +185,11 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
   if (Status written = commit_together(files); !written.ok()) return written.failure();
   warn_of_rows_left_out(vcf_path, vcf_writer, layout.value(), console);
   return RunOutcome{{settings.report_path, vcf_path},
-                    {"wrote " + settings.report_path + ": " + std::to_string(writer->rows()) +
-                         " suspected SNPs in " + std::string(region_kind(settings.region_file_name)),
-                     "wrote " + vcf_path + ": " + std::to_string(vcf_writer.records()) + " of them as VCF records"}};
+                    {"wrote " + settings.report_path + ": " +
+                         count_text(writer->rows(), "suspected SNP", "suspected SNPs") + " in " +
+                         std::string(region_kind(settings.region_file_name)),
+                     "wrote " + vcf_path + ": " +
+                         count_text(vcf_writer.records(), "of them as a VCF record", "of them as VCF records")}};
 }
 
 }  // namespace vesmar

@@ -30,7 +30,7 @@ Result<ReadsImporterSettings> settings_from(const Arguments& arguments) {
   ReadsImporterSettings settings;
   settings.reads_file_path = reads_file_path(arguments["name"]);
   settings.format = *read_format_named(format.value());
-  for (const std::string& file : arguments.files) settings.input_paths.push_back(path_in(kDesktopFolder, file));
+  for (const std::string& file : arguments.files) settings.input_paths.push_back(option_file_path(kDesktopFolder, file));
   return settings;
 }
 

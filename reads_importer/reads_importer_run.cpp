@@ -4,6 +4,7 @@
 
 #include "engine/line_reader.h"
 #include "engine/output_file.h"
+#include "engine/count_text.h"
 #include "reads_importer/read_file_conversion.h"
 
 namespace vesmar {
@@ -65,8 +66,8 @@ Result<RunOutcome> run_reads_importer(const ReadsImporterSettings& settings, Con
   if (Status written = output.commit(); !written.ok()) return written.failure();
   console.print("Done.\n");
   return RunOutcome{{settings.reads_file_path},
-                    {"wrote " + settings.reads_file_path + ": " + std::to_string(reads) + " reads from " +
-                     std::to_string(settings.input_paths.size()) + " files"}};
+                    {"wrote " + settings.reads_file_path + ": " + count_text(reads, "read", "reads") + " from " +
+                     count_text(static_cast<std::int64_t>(settings.input_paths.size()), "file", "files")}};
 }
 
 }  // namespace vesmar

@@ -1,28 +1,36 @@
 #!/bin/sh
-# The main job on the bundled example. Builds the six programs and PAUSE
-# (installing missing Debian packages when run as root), installs them into a
-# scratch folder, writes the example there, and runs Chromosome_join,
-# Reads_importer, Alignment_counts (on the example's SAM file), Point_scan and
-# Gap_region_scan on it, each answered from a here-document. Then prints where
-# each output is and the first rows of each report, and ends by drawing the
-# strain's overview page with Genome_overview and printing its path.
-# Everything it writes lies under the scratch folder and build/, never in the
-# repository's own files.
+# The main job on the bundled example, from the sequencer's reads to an
+# overview page and a ranked candidate list per strain. Builds the programs
+# and PAUSE (installing missing Debian packages, bwa and samtools among them,
+# when run as root), installs them into a scratch folder, writes the example
+# there, and runs the workflow (workflow/Snakefile, workflow/config.yaml) on
+# its batch: the reads of Anna, Bea and their parent through bwa mem,
+# samtools, Alignment_counts, both scanners in the three region choices,
+# Genome_overview and Candidate_rank. Then it shows the dialogues of the
+# original programs on Anna's files as the vesmar aligner left them:
+# Chromosome_join, Reads_importer, Alignment_counts (on the example's SAM
+# file), Point_scan and Gap_region_scan, each answered from a
+# here-document, and prints where each output is and the first rows of each
+# report. Everything it writes lies under the scratch folder and build/,
+# never in the repository's own files.
 #
 #   sh scripts/example.sh            scratch folder build/example-run
 #   VESMAR_EXAMPLE_RUN=/tmp/x sh scripts/example.sh
 set -e
 cd "$(dirname "$0")/.."
 source_root=$(pwd)
-sh scripts/install_packages.sh
+sh scripts/install_packages.sh example
 
 build="$source_root/build/example"
 run="${VESMAR_EXAMPLE_RUN:-$source_root/build/example-run}"
 echo "== Building the programs in $build"
 mkdir -p "$build"
+# Candidate_rank ranks the batch where this source tree has it.
+ranking=""
+[ -f candidate_rank/CMakeLists.txt ] && ranking=Candidate_rank
 if ! { cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESMAR_TESTS=OFF &&
        cmake --build "$build" -j 2 --target Point_scan Gap_region_scan Reads_importer Chromosome_join Genome_overview \
-         Alignment_counts PAUSE vesmar_example_package; } >"$build/example-build.log" 2>&1; then
+         Alignment_counts PAUSE vesmar_example_package $ranking; } >"$build/example-build.log" 2>&1; then
   tail -n 40 "$build/example-build.log" >&2
   echo "example.sh: the build failed; the whole log is $build/example-build.log" >&2
   exit 1
@@ -33,10 +41,17 @@ rm -rf "$run"
 mkdir -p "$run/transcripts"
 cmake --install "$build" --prefix "$run/installed" >/dev/null
 
-echo "== Writing the example into $run/home"
-"$build/examples/vesmar_example_package" "$run/home"
-# Sequencing facilities deliver reads compressed: lane 2 comes as a .gz file.
-gzip -c "$run/home/Desktop/lane2.fastq" >"$run/home/Desktop/lane2.fastq.gz"
+# The workflow's batch and the original programs' dialogues each get a copy
+# of the example of their own, so that neither changes the other's files.
+for home in batch home; do
+  echo "== Writing the example into $run/$home"
+  "$build/examples/vesmar_example_package" "$run/$home"
+  # Sequencing facilities deliver reads compressed: lane 2 and Bea's pairs
+  # come as .gz files.
+  for file in lane2.fastq Bea_R1.fastq Bea_R2.fastq; do
+    gzip -c "$run/$home/Desktop/$file" >"$run/$home/Desktop/$file.gz"
+  done
+done
 
 # The installed programs, and the installed PAUSE that the scanners run at
 # their end (with answers from a here-document it returns at once). The
@@ -47,6 +62,20 @@ export PATH TERM
 cd "$run/home"
 transcripts="$run/transcripts"
 
+batch="$run/batch/Desktop/vesmar"
+echo "== The workflow: the batch's reads through bwa mem to the overview pages and candidate lists"
+candidates=false
+[ -n "$ranking" ] && candidates=true
+if ! snakemake -s "$source_root/workflow/Snakefile" --cores 2 --directory "$run/workflow" \
+       --config home="$run/batch" programs="$run/installed/bin" candidates=$candidates \
+       >"$transcripts/workflow.txt" 2>&1; then
+  tail -n 40 "$transcripts/workflow.txt" >&2
+  echo "example.sh: the workflow failed; its whole log is $transcripts/workflow.txt" >&2
+  exit 1
+fi
+echo "  $(grep -o '[0-9]* of [0-9]* steps (100%) done' "$transcripts/workflow.txt" | tail -n 1); the log is $transcripts/workflow.txt"
+echo
+echo "== The original programs' dialogues, on Anna's files as the vesmar aligner left them"
 echo "== Chromosome_join: chromosome I into the genome sequence file"
 Chromosome_join >"$transcripts/Chromosome_join.txt" <<'ANSWERS'
 m
@@ -123,3 +152,18 @@ Genome_overview >"$transcripts/Genome_overview.txt" <<'ANSWERS'
 Anna
 ANSWERS
 echo "Overview page (open it in a web browser): $package/Overview/Anna_overview.html"
+
+echo
+echo "The workflow's batch ran in $run/batch (workflow/config.yaml; the key to the changes"
+echo "planted in Bea and Parent: $run/batch/batch_changes.txt; Anna's: $run/batch/planted_changes.txt):"
+for strain in Anna Bea Parent; do
+  echo "  $strain: overview page $batch/Overview/${strain}_overview.html"
+  if [ "$candidates" = true ] && [ "$strain" != Parent ]; then
+    echo "        candidate list $batch/Candidates/${strain}_candidates.html (and .tsv, _linked.bed)"
+  fi
+done
+if [ "$candidates" = true ]; then
+  echo "  Parent is the background: its changes are left out of the candidate lists."
+else
+  echo "  (Candidate_rank is not part of this source tree: no candidate lists.)"
+fi

@@ -1,9 +1,10 @@
 #!/bin/sh
 # Installs the Debian packages the suite builds with (and, given "tests", the
-# field's own tools its tests check the suite's files with), when one is
-# missing and we may install (root). Otherwise says what is missing.
+# field's own tools its tests check the suite's files with; given "example",
+# what the example's workflow runs), when one is missing and we may install
+# (root). Otherwise says what is missing.
 #
-#   sh scripts/install_packages.sh [tests]
+#   sh scripts/install_packages.sh [example|tests]
 set -e
 # libisal-dev: the programs decompress gzip input with ISA-L; zlib1g-dev:
 # bench/gzip_measure.sh compares it with zlib; libhts-dev: Alignment_counts
@@ -13,7 +14,13 @@ needed="cmake g++ ninja-build libgtest-dev libisal-dev zlib1g-dev libhts-dev pkg
 # python3: the tests that read the VCF and BED files; libxml2-utils (xmllint)
 # and chromium: the tests that parse and render Genome_overview's page;
 # samtools: the test that checks Alignment_counts against samtools mpileup.
-[ "${1:-}" = tests ] && needed="$needed snakemake bcftools bedtools tabix python3 libxml2-utils chromium samtools"
+# The workflow from reads: snakemake, bwa and samtools (the example); its
+# tests also align with minimap2 and run a one-node SLURM cluster
+# (slurm-wlm, munge); mosdepth: the benchmark's floor for Alignment_counts.
+workflow="snakemake bwa samtools"
+[ "${1:-}" = example ] && needed="$needed $workflow"
+[ "${1:-}" = tests ] &&
+  needed="$needed $workflow bcftools bedtools tabix python3 libxml2-utils chromium minimap2 slurm-wlm munge mosdepth"
 [ -n "$VESMAR_EXTRA_PACKAGES" ] && needed="$needed $VESMAR_EXTRA_PACKAGES"
 missing=""
 for package in $needed; do

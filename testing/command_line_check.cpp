@@ -54,6 +54,25 @@ void check_answers_match_dialogue(const ProgramUnderTest& program, const std::st
   EXPECT_TRUE(outputs_in(elsewhere).empty());
 }
 
+void check_own_paths_match_bare_names(const ProgramUnderTest& program, const std::vector<std::string>& bare_arguments,
+                                      const std::vector<std::string>& own_arguments,
+                                      const std::vector<std::string>& same_outputs) {
+  ScratchFolder bare;
+  program.inputs(bare);
+  const ProgramRun bare_run = run_program(program.binary, bare, "", bare_arguments);
+  ASSERT_EQ(bare_run.status, 0) << bare_run.err;
+
+  ScratchFolder own;
+  program.inputs(own);
+  std::vector<std::string> arguments;
+  for (const std::string& argument : own_arguments) {
+    arguments.push_back(argument.starts_with("{root}") ? own.root() + argument.substr(6) : argument);
+  }
+  const ProgramRun own_run = run_program(program.binary, own, "", arguments);
+  ASSERT_EQ(own_run.status, 0) << own_run.err;
+  for (const std::string& output : same_outputs) EXPECT_TRUE(own.read(output) == bare.read(output)) << output;
+}
+
 void check_usage_errors(const ProgramUnderTest& program, const std::vector<UsageCase>& cases) {
   for (const UsageCase& c : cases) {
     std::string call;

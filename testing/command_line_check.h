@@ -23,6 +23,16 @@ void check_answers_match_dialogue(const ProgramUnderTest& program, const std::st
                                   const std::vector<std::string>& arguments,
                                   const std::vector<std::string>& outputs);
 
+// Checks that a run from options whose file options are paths of the
+// user's own writes what the same run with bare names writes: each
+// argument "{root}/..." becomes an absolute path into the scratch folder,
+// and "./..." a path from the folder the program runs in. `same_outputs`
+// are compared byte for byte (a file that records the path it read, as the
+// scanners' VCF does, is left out of them); status 0 for both.
+void check_own_paths_match_bare_names(const ProgramUnderTest& program, const std::vector<std::string>& bare_arguments,
+                                      const std::vector<std::string>& own_arguments,
+                                      const std::vector<std::string>& same_outputs);
+
 // A wrong command line and what the program says of it.
 struct UsageCase {
   std::vector<std::string> arguments;

@@ -205,6 +205,72 @@ TEST(AlignmentCountsOptions, GiveTheDialoguesFileWithoutAsking) {
                                         {"Desktop/vesmar/Alignment_results/run.txt"});
 }
 
+// Many reads, so that the BAM file holds many compressed blocks for the
+// threads to share: every position of chromosome I, forward and reverse,
+// some with a mutant base.
+std::string many_reads_sam() {
+  std::string sam = kSamHeader;
+  const std::string reference = "ACGTACGTACGTACGTACGTACGTACGTACGTACGTACGTACGTACGTACGTACGTACGT";
+  int name = 0;
+  for (int start = 1; start <= 51; ++start) {
+    for (int copy = 0; copy < 400; ++copy) {
+      std::string bases = reference.substr(static_cast<std::size_t>(start - 1), 10);
+      if ((copy + start) % 7 == 0) bases[4] = bases[4] == 'A' ? 'C' : 'A';
+      sam += 'r';
+      sam += std::to_string(name++);
+      sam += copy % 2 ? "\t16\tchrI\t" : "\t0\tchrI\t";
+      sam += std::to_string(start);
+      sam += "\t60\t10M\t*\t0\t0\t";
+      sam += bases;
+      sam += '\t';
+      sam.append("IIIIIIIIII\n");
+    }
+  }
+  return sam;
+}
+
+TEST(AlignmentCountsOptions, AnyNumberOfThreadsWritesTheSameFile) {
+  ScratchFolder folder;
+  folder.write("Desktop/ref.fa", kFasta);
+  folder.write("Desktop/many.sam", many_reads_sam());
+  const std::string bam = as_bam(folder, "many.sam");
+  // More than a megabyte of records, in some twenty blocks of 64 KiB.
+  ASSERT_GT(folder.read("Desktop/" + bam).size(), 20000u);
+  std::string first;
+  for (const std::string& input : {std::string("many.sam"), bam}) {
+    for (const char* threads : {"1", "2", "3", "0"}) {
+      SCOPED_TRACE(input + " with --threads " + threads);
+      const ProgramRun run = testing::run_program(
+          kBinary, folder, "",
+          {"--alignments", input, "--reference", "ref.fa", "--results", "many.txt", "--threads", threads});
+      EXPECT_EQ(run.status, 0) << run.err;
+      const std::string written = folder.read("Desktop/vesmar/Alignment_results/many.txt");
+      if (first.empty()) first = written;
+      EXPECT_EQ(written, first);
+    }
+  }
+}
+
+TEST(AlignmentCountsOptions, APathOfTheUsersOwnIsTakenAsItIs) {
+  ScratchFolder folder;
+  write_inputs(folder);
+  // From the folder the program runs in, not the Desktop: glued to
+  // Desktop/ these would name no file.
+  const ProgramRun run = testing::run_program(
+      kBinary, folder, "",
+      {"--alignments", "./Desktop/run.sam", "--reference", folder.path("Desktop/ref.fa"), "--results",
+       "../" + folder.root().substr(folder.root().rfind('/') + 1) + "/Desktop/own.txt"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(folder.read("Desktop/own.txt"), kResultsFile);
+  EXPECT_NE(run.err.find("the sequence MtDNA (1 read) of ./Desktop/run.sam"), std::string::npos) << run.err;
+  // A bare name that holds a folder still lies on the Desktop.
+  folder.write("Desktop/vesmar/run.sam", kSam);
+  const ProgramRun bare = testing::run_program(
+      kBinary, folder, "", {"--alignments", "vesmar/run.sam", "--reference", "ref.fa", "--results", "bare.txt"});
+  EXPECT_EQ(bare.status, 0) << bare.err;
+  EXPECT_EQ(folder.read("Desktop/vesmar/Alignment_results/bare.txt"), kResultsFile);
+}
+
 TEST(AlignmentCountsOptions, AWrongCommandLineIsAUsageError) {
   const std::vector<std::string> files = {"--alignments", "run.sam", "--reference", "ref.fa", "--results", "r.txt"};
   const auto with = [&](std::vector<std::string> more) {
@@ -220,6 +286,8 @@ TEST(AlignmentCountsOptions, AWrongCommandLineIsAUsageError) {
           {with({"--min-base-quality", "-1"}), "the value \"-1\" of --min-base-quality is below 0"},
           {with({"--min-mapping-quality", "high"}), "the value \"high\" of --min-mapping-quality is not a whole number"},
           {with({"--depth", "3"}), "unknown option \"--depth\""},
+          {with({"--threads", "-2"}), "the value \"-2\" of --threads is below 0"},
+          {with({"--threads", "two"}), "the value \"two\" of --threads is not a whole number"},
       });
 }
 
@@ -228,7 +296,7 @@ TEST(AlignmentCountsOptions, HelpListsEveryOptionAndItsDefault) {
   const ProgramRun help = testing::run_program(kBinary, folder, "", {"--help"});
   EXPECT_EQ(help.status, 0);
   for (const char* part : {"--alignments NAME", "--reference NAME", "--results NAME",
-                           "[--min-base-quality Q]", "least", "(default 0)", "-C DIR", "Read_me.md"}) {
+                           "[--min-base-quality Q]", "[--threads N]", "least", "(default 0)", "-C DIR", "Read_me.md"}) {
     EXPECT_NE(help.out.find(part), std::string::npos) << part << "\n" << help.out;
   }
   const ProgramRun version = testing::run_program(kBinary, folder, "", {"--version"});

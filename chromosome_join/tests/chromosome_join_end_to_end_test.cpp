@@ -249,6 +249,14 @@ TEST(ChromosomeJoinOptions, GiveTheDialoguesFilesWithoutAsking) {
                                         {"Desktop/vesmar/Genome_sequences/genome.txt", kLayout});
 }
 
+TEST(ChromosomeJoinOptions, APathOfTheUsersOwnIsTakenAsItIs) {
+  testing::check_own_paths_match_bare_names(
+      kChromosomeJoin, {"--mode", "m", "--genome", "genome.txt", "chrI.fa", "chrII.fa"},
+      {"--mode", "m", "--genome", "./Desktop/vesmar/Genome_sequences/genome.txt", "{root}/Desktop/chrI.fa",
+       "./Desktop/chrII.fa"},
+      {"Desktop/vesmar/Genome_sequences/genome.txt"});
+}
+
 TEST(ChromosomeJoinOptions, AMissingChromosomeFileIsTheDialoguesFailure) {
   ScratchFolder folder;
   write_inputs(folder);

@@ -309,6 +309,14 @@ void write_inputs(const ScratchFolder& folder) {
 
 const testing::ProgramUnderTest kGapRegionScan{kBinary, "Gap_region_scan", write_inputs};
 
+TEST(GapRegionScanOptions, APathOfTheUsersOwnIsTakenAsItIs) {
+  testing::check_own_paths_match_bare_names(
+      kGapRegionScan, {"--regions", "i", "--name", "Anna", "--results", "aln.txt"},
+      {"--regions", "i", "--name", "Anna", "--results", "{root}/Desktop/vesmar/Alignment_results/aln.txt"},
+      {"Desktop/vesmar/Deletion_results/Anna_del_cintrons.txt",
+       "Desktop/vesmar/Deletion_results/Anna_del_cintrons.bed"});
+}
+
 TEST(GapRegionScanOptions, GiveTheDialoguesFilesWithoutAsking) {
   for (const char* regions : {"e", "i", "n"}) {
     const std::string file =

@@ -308,6 +308,19 @@ TEST(PointScanOptions, GiveTheDialoguesFilesWithoutAsking) {
       {"Desktop/vesmar/SNP_results/Bo_snp_cexons.txt", "Desktop/vesmar/SNP_results/Bo_snp_cexons.vcf"});
 }
 
+TEST(PointScanOptions, APathOfTheUsersOwnIsTakenAsItIs) {
+  const std::vector<std::string> bare = {"--ratio", "3", "--min-mut-reads", "2", "--name", "Anna",
+                                         "--results", "run1.txt", "--regions", "e"};
+  for (const char* own :
+       {"{root}/Desktop/vesmar/Alignment_results/run1.txt", "./Desktop/vesmar/Alignment_results/run1.txt"}) {
+    SCOPED_TRACE(own);
+    std::vector<std::string> arguments = bare;
+    arguments[7] = own;
+    testing::check_own_paths_match_bare_names(kPointScan, bare, arguments,
+                                              {"Desktop/vesmar/SNP_results/Anna_snp_cexons.txt"});
+  }
+}
+
 TEST(PointScanOptions, AWrongCommandLineIsAUsageError) {
   const std::vector<std::string> all = {"--ratio", "3", "--min-mut-reads", "2", "--name", "Anna",
                                         "--results", "run1.txt", "--regions", "e"};

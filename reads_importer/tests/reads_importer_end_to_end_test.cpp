@@ -333,6 +333,13 @@ void write_inputs(const ScratchFolder& folder) {
 
 const testing::ProgramUnderTest kReadsImporter{kBinary, "Reads_importer", write_inputs};
 
+TEST(ReadsImporterOptions, APathOfTheUsersOwnIsTakenAsItIs) {
+  testing::check_own_paths_match_bare_names(kReadsImporter, {"--name", "Anna", "--format", "fastq", "a.fq", "b.fq.gz"},
+                                            {"--name", "Anna", "--format", "fastq", "./Desktop/a.fq",
+                                             "{root}/Desktop/b.fq.gz"},
+                                            {"Desktop/vesmar/Sequence_reads/Anna_reads.txt"});
+}
+
 TEST(ReadsImporterOptions, GiveTheDialoguesFilesWithoutAsking) {
   testing::check_answers_match_dialogue(kReadsImporter, "ann\nfastq\n2\na.fq\nb.fq.gz\n",
                                         {"--name", "ann", "--format", "fastq", "a.fq", "b.fq.gz"},
