@@ -17,10 +17,11 @@ needed="cmake g++ ninja-build libgtest-dev libisal-dev zlib1g-dev libhts-dev pkg
 # The workflow from reads: snakemake, bwa and samtools (the example); its
 # tests also align with minimap2 and run a one-node SLURM cluster
 # (slurm-wlm, munge); mosdepth: the benchmark's floor for Alignment_counts.
+# python3-gffutils: the real WormBase GFF3 and GTF sample Feature_import reads.
 workflow="snakemake bwa samtools"
 [ "${1:-}" = example ] && needed="$needed $workflow"
 [ "${1:-}" = tests ] &&
-  needed="$needed $workflow bcftools bedtools tabix python3 libxml2-utils chromium minimap2 slurm-wlm munge mosdepth"
+  needed="$needed $workflow bcftools bedtools tabix python3 libxml2-utils chromium minimap2 slurm-wlm munge mosdepth python3-gffutils"
 [ -n "$VESMAR_EXTRA_PACKAGES" ] && needed="$needed $VESMAR_EXTRA_PACKAGES"
 missing=""
 for package in $needed; do
