@@ -25,12 +25,9 @@ build="$source_root/build/example"
 run="${VESMAR_EXAMPLE_RUN:-$source_root/build/example-run}"
 echo "== Building the programs in $build"
 mkdir -p "$build"
-# Candidate_rank ranks the batch where this source tree has it.
-ranking=""
-[ -f candidate_rank/CMakeLists.txt ] && ranking=Candidate_rank
 if ! { cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESMAR_TESTS=OFF &&
        cmake --build "$build" -j 2 --target Point_scan Gap_region_scan Reads_importer Chromosome_join Genome_overview \
-         Alignment_counts PAUSE vesmar_example_package $ranking; } >"$build/example-build.log" 2>&1; then
+         Alignment_counts Feature_import Candidate_rank PAUSE vesmar_example_package; } >"$build/example-build.log" 2>&1; then
   tail -n 40 "$build/example-build.log" >&2
   echo "example.sh: the build failed; the whole log is $build/example-build.log" >&2
   exit 1
@@ -64,10 +61,8 @@ transcripts="$run/transcripts"
 
 batch="$run/batch/Desktop/vesmar"
 echo "== The workflow: the batch's reads through bwa mem to the overview pages and candidate lists"
-candidates=false
-[ -n "$ranking" ] && candidates=true
 if ! snakemake -s "$source_root/workflow/Snakefile" --cores 2 --directory "$run/workflow" \
-       --config home="$run/batch" programs="$run/installed/bin" candidates=$candidates \
+       --config home="$run/batch" programs="$run/installed/bin" candidates=true \
        >"$transcripts/workflow.txt" 2>&1; then
   tail -n 40 "$transcripts/workflow.txt" >&2
   echo "example.sh: the workflow failed; its whole log is $transcripts/workflow.txt" >&2
@@ -158,12 +153,8 @@ echo "The workflow's batch ran in $run/batch (workflow/config.yaml; the key to t
 echo "planted in Bea and Parent: $run/batch/batch_changes.txt; Anna's: $run/batch/planted_changes.txt):"
 for strain in Anna Bea Parent; do
   echo "  $strain: overview page $batch/Overview/${strain}_overview.html"
-  if [ "$candidates" = true ] && [ "$strain" != Parent ]; then
+  if [ "$strain" != Parent ]; then
     echo "        candidate list $batch/Candidates/${strain}_candidates.html (and .tsv, _linked.bed)"
   fi
 done
-if [ "$candidates" = true ]; then
-  echo "  Parent is the background: its changes are left out of the candidate lists."
-else
-  echo "  (Candidate_rank is not part of this source tree: no candidate lists.)"
-fi
+echo "  Parent is the background: its changes are left out of the candidate lists."
