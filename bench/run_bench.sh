@@ -327,10 +327,17 @@ fi
 
 if built "$CHROMOSOME_JOIN"; then
   echo "Chromosome_join" >&2
+  layout="$desk/vesmar/Feature_locations/chromosomes.txt"
+  layout_kept="$data/chromosomes.txt.kept"
+  rm -f "$layout_kept"
+  [ ! -f "$layout" ] || cp "$layout" "$layout_kept"
   genome_out="$desk/vesmar/Genome_sequences/bench_genome.txt"
   run_case join_separate "$data" "$(printf 'm\n6\n'; printf '%s\n' "${chromosome_files[@]}"; printf 'bench_genome.txt\n')" \
     null "$genome_out" "$CHROMOSOME_JOIN"
   run_case join_single "$data" "$(printf 's\ngenome.fa\nbench_genome.txt\n')" null "$genome_out" "$CHROMOSOME_JOIN"
+  # The join writes the layout of its six chromosome files, which are not the
+  # genome the BAM file was aligned to: put back what the package had.
+  if [ -f "$layout_kept" ]; then mv "$layout_kept" "$layout"; else rm -f "$layout"; fi
 fi
 # The BAM file of the reads' true alignments, against samtools depth -a
 # (which reads it and writes a line for every position) on the same file.
