@@ -46,9 +46,8 @@ std::optional<std::pair<std::int64_t, std::int64_t>> coding_bounds(const Region&
 Result<FeatureTables> load_feature_tables() {
   FeatureTables tables;
   RegionTable* const targets[] = {&tables.exons, &tables.introns, &tables.intergenic};
-  constexpr std::string_view kChoices[] = {"e", "i", "n"};
   for (std::size_t i = 0; i < 3; ++i) {
-    Result<RegionTable> loaded = load_region_table(path_in(kFeatureLocationsFolder, *region_file_name_for(kChoices[i])));
+    Result<RegionTable> loaded = load_region_table(path_in(kFeatureLocationsFolder, kRegionChoices[i].file_name));
     if (!loaded.ok()) return loaded.failure();
     *targets[i] = std::move(loaded.value());
   }

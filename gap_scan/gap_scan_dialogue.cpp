@@ -34,14 +34,14 @@ constexpr std::string_view kFirstNameQuestion = "Your first name: ";
 Result<GapScanSettings> ask_gap_scan_settings(Console& console) {
   console.shell("clear");
   console.print(kBanner);
-  Result<std::string_view> region_file_name = ask_region_file(console, kRegionQuestion);
-  if (!region_file_name.ok()) return region_file_name.failure();
+  Result<RegionChoice> regions = ask_region_choice(console, kRegionQuestion);
+  if (!regions.ok()) return regions.failure();
   console.print(kFirstNameQuestion);
   std::optional<std::string> first_name = read_word_answer(console);
   if (!first_name) return unanswered(console, kFirstNameQuestion);
   Result<std::string> alignment_file_name = ask_alignment_results_file(console);
   if (!alignment_file_name.ok()) return alignment_file_name.failure();
-  return gap_scan_settings(region_file_name.value(), *first_name, alignment_file_name.value());
+  return gap_scan_settings(regions.value(), *first_name, alignment_file_name.value());
 }
 
 Status run_gap_scan_dialogue(Console& console) {

@@ -16,7 +16,7 @@
 namespace vesmar {
 
 Result<RunOutcome> run_gap_scan(const GapScanSettings& settings, Console& console) {
-  const std::string region_path = path_in(kFeatureLocationsFolder, settings.region_file_name);
+  const std::string region_path = path_in(kFeatureLocationsFolder, region_file_name(settings.regions));
   Result<ChromosomeLayout> layout = load_package_layout();
   if (!layout.ok()) return layout.failure();
   warn_of_windows_line_ends(settings.alignment_path, {region_path}, console);
@@ -58,7 +58,7 @@ Result<RunOutcome> run_gap_scan(const GapScanSettings& settings, Console& consol
   console.print("Done\n");
   return RunOutcome{{settings.report_path, bed_path},
                     {"wrote " + settings.report_path + ": " + count_text(rows, "row", "rows") +
-                         " of stretches without reads in " + std::string(region_kind(settings.region_file_name)),
+                         " of stretches without reads in " + std::string(row_of(settings.regions).words),
                      "wrote " + bed_path + ": " + count_text(bed.lines(), "of them as a BED line", "of them as BED lines")}};
 }
 

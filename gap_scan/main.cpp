@@ -9,7 +9,7 @@ namespace {
 using namespace vesmar;
 
 constexpr AnswerOption kAnswers[] = {
-    {"regions", "e|i|n", "search exons, introns or intergenic regions"},
+    {"regions", kRegionAnswers, "search exons, introns or intergenic regions"},
     {"name", "NAME", "your first name, which names the report"},
     {"results", "FILE", "the alignment results file, in Desktop/vesmar/Alignment_results/ (plain or gzip)"},
 };
@@ -28,10 +28,10 @@ constexpr CommandLineSyntax kSyntax{
 };
 
 Result<GapScanSettings> settings_from(const Arguments& arguments) {
-  Result<std::string> regions = choice_option(arguments, "regions", {"e", "i", "n"});
+  Result<RegionChoice> regions = region_choice_option(arguments);
   if (!regions.ok()) return regions.failure();
   GapScanSettings settings =
-      gap_scan_settings(*region_file_name_for(regions.value()), arguments["name"], arguments["results"]);
+      gap_scan_settings(regions.value(), arguments["name"], arguments["results"]);
   settings.alignment_path = option_file_path(kAlignmentResultsFolder, arguments["results"]);
   return settings;
 }

@@ -2,17 +2,20 @@
 
 namespace vesmar {
 
-std::optional<std::string_view> region_file_name_for(std::string_view answer) {
-  if (answer == "e") return kExonRegionFile;
-  if (answer == "i") return std::string_view("cintrons.txt");
-  if (answer == "n") return std::string_view("cintergenic.txt");
+const RegionChoiceRow& row_of(RegionChoice choice) { return kRegionChoices[static_cast<std::size_t>(choice)]; }
+
+std::optional<RegionChoice> region_choice_for(std::string_view answer) {
+  for (const RegionChoiceRow& row : kRegionChoices) {
+    if (row.answer == answer) return row.choice;
+  }
   return std::nullopt;
 }
 
-std::string_view region_kind(std::string_view region_file_name) {
-  if (region_file_name == kExonRegionFile) return "exons";
-  if (region_file_name == "cintrons.txt") return "introns";
-  return "intergenic regions";
+Result<RegionChoice> region_choice_option(const Arguments& arguments) {
+  Result<std::string> answer =
+      choice_option(arguments, "regions", {kRegionChoices[0].answer, kRegionChoices[1].answer, kRegionChoices[2].answer});
+  if (!answer.ok()) return answer.failure();
+  return *region_choice_for(answer.value());
 }
 
 }  // namespace vesmar

@@ -4,7 +4,6 @@
 
 #include "engine/input_file.h"
 #include "genome/package_paths.h"
-#include "genome/region_choice.h"
 
 namespace vesmar {
 
@@ -30,12 +29,12 @@ Result<std::string> ask_alignment_results_file(Console& console) {
   return ask_readable_file(console, kAlignmentPrompt, kAlignmentResultsFolder);
 }
 
-Result<std::string_view> ask_region_file(Console& console, std::string_view prompt) {
+Result<RegionChoice> ask_region_choice(Console& console, std::string_view prompt) {
   for (;;) {
     console.print(prompt);
     std::optional<std::string> choice = read_word_answer(console);
     if (!choice) return unanswered(console, prompt);
-    if (std::optional<std::string_view> region_file = region_file_name_for(*choice)) return *region_file;
+    if (std::optional<RegionChoice> regions = region_choice_for(*choice)) return *regions;
     console.warn("the answer \"" + *choice + "\" is none of e, i and n" + std::string(kAskedAgain));
   }
 }

@@ -5,6 +5,7 @@
 
 #include "engine/console.h"
 #include "engine/failure.h"
+#include "genome/region_choice.h"
 
 namespace vesmar {
 
@@ -20,7 +21,7 @@ Result<std::string> ask_readable_file(Console& console, std::string_view prompt,
 Result<std::string> ask_alignment_results_file(Console& console);
 
 // The region question `prompt`, asked until the answer is "e", "i" or "n";
-// the region file's name it chooses.
-Result<std::string_view> ask_region_file(Console& console, std::string_view prompt);
+// the regions it chooses.
+Result<RegionChoice> ask_region_choice(Console& console, std::string_view prompt);
 
 }  // namespace vesmar

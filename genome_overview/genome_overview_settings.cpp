@@ -6,13 +6,12 @@
 namespace vesmar {
 
 GenomeOverviewSettings genome_overview_settings(std::string_view first_name) {
-  // The scanners' region answers in the order of kSnpFileClasses: exons,
-  // introns, intergenic regions.
-  constexpr std::string_view kRegionAnswers[] = {"e", "i", "n"};
+  // kRegionChoices is in the order of kSnpFileClasses: exons, introns,
+  // intergenic regions.
   GenomeOverviewSettings settings;
   settings.first_name = first_name;
   for (std::size_t i = 0; i < 3; ++i) {
-    const std::string_view region_file = *region_file_name_for(kRegionAnswers[i]);
+    const std::string_view region_file = kRegionChoices[i].file_name;
     settings.snp_paths[i] = companion_path(snp_report_path(first_name, region_file), ".vcf");
     settings.gap_paths[i] = companion_path(deletion_report_path(first_name, region_file), ".bed");
   }

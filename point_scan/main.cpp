@@ -13,7 +13,7 @@ constexpr AnswerOption kAnswers[] = {
     {"min-mut-reads", "N", "the least number of mutant reads (typically 2)"},
     {"name", "NAME", "your first name, which names the report"},
     {"results", "FILE", "the alignment results file, in Desktop/vesmar/Alignment_results/ (plain or gzip)"},
-    {"regions", "e|i|n", "search exons, introns or intergenic regions"},
+    {"regions", kRegionAnswers, "search exons, introns or intergenic regions"},
 };
 
 constexpr CommandLineSyntax kSyntax{
@@ -34,10 +34,10 @@ Result<PointScanSettings> settings_from(const Arguments& arguments) {
   if (!ratio.ok()) return ratio.failure();
   Result<int> minimum = integer_option(arguments, "min-mut-reads");
   if (!minimum.ok()) return minimum.failure();
-  Result<std::string> regions = choice_option(arguments, "regions", {"e", "i", "n"});
+  Result<RegionChoice> regions = region_choice_option(arguments);
   if (!regions.ok()) return regions.failure();
   PointScanSettings settings = point_scan_settings(HitThresholds{ratio.value(), minimum.value()}, arguments["name"],
-                                                   arguments["results"], *region_file_name_for(regions.value()));
+                                                   arguments["results"], regions.value());
   settings.alignment_path = option_file_path(kAlignmentResultsFolder, arguments["results"]);
   return settings;
 }

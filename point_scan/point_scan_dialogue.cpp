@@ -51,9 +51,9 @@ Result<PointScanSettings> ask_questions(Console& console) {
 
   Result<std::string> alignment_file_name = ask_alignment_results_file(console);
   if (!alignment_file_name.ok()) return alignment_file_name.failure();
-  Result<std::string_view> region_file_name = ask_region_file(console, kRegionPrompt);
-  if (!region_file_name.ok()) return region_file_name.failure();
-  return point_scan_settings(thresholds, *name, alignment_file_name.value(), region_file_name.value());
+  Result<RegionChoice> regions = ask_region_choice(console, kRegionPrompt);
+  if (!regions.ok()) return regions.failure();
+  return point_scan_settings(thresholds, *name, alignment_file_name.value(), regions.value());
 }
 
 }  // namespace

@@ -98,7 +98,7 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
   warn_of_thresholds_below_zero(settings.thresholds, console);
   Result<ChromosomeLayout> layout = load_package_layout();
   if (!layout.ok()) return layout.failure();
-  const std::string region_path = path_in(kFeatureLocationsFolder, settings.region_file_name);
+  const std::string region_path = path_in(kFeatureLocationsFolder, region_file_name(settings.regions));
   // The tables load on a thread of their own while the alignment results
   // are read: in exon mode they take a third of the run. Until they are
   // there, the hits wait in a backlog. (Where no thread can be had, the
@@ -106,12 +106,12 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
   std::atomic<bool> tables_loaded{false};
   std::future<MatchTables> loading =
       std::async(std::launch::async | std::launch::deferred, [&settings, &region_path, &tables_loaded] {
-        MatchTables tables = load_match_tables(settings.exon_mode, region_path);
+        MatchTables tables = load_match_tables((settings.regions == RegionChoice::exons), region_path);
         tables_loaded.store(true, std::memory_order_release);
         return tables;
       });
   std::vector<std::string> tables_read{region_path};
-  if (settings.exon_mode) {
+  if ((settings.regions == RegionChoice::exons)) {
     for (const std::string_view file : kExonTableFiles) tables_read.push_back(path_in(kFeatureLocationsFolder, file));
   }
   warn_of_windows_line_ends(settings.alignment_path, tables_read, console);
@@ -136,7 +136,7 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
   Result<std::unique_ptr<OutputFile>> report = OutputFile::create(settings.report_path, OutputFile::Mode::Replace, OutputFile::Writing::Behind);
   Result<std::unique_ptr<OutputFile>> vcf = OutputFile::create(vcf_path, OutputFile::Mode::Replace, OutputFile::Writing::Behind);
   const SnpVcfRun vcf_run{settings.thresholds, settings.first_name, settings.alignment_path,
-                          settings.region_file_name, settings.report_path};
+                          settings.regions, settings.report_path};
   SnpVcfWriter vcf_writer(vcf_run, layout.value(), vcf.ok() ? vcf.value().get() : nullptr);
   std::optional<PointReportWriter> writer;
   std::optional<RegionMatcher> matcher;
@@ -152,7 +152,7 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
       tables_failure = loaded.failure();
       return;
     }
-    writer.emplace(settings.exon_mode, tables->regions, tables->exon_tables, layout.value(),
+    writer.emplace((settings.regions == RegionChoice::exons), tables->regions, tables->exon_tables, layout.value(),
                    report.ok() ? report.value().get() : nullptr);
     matcher.emplace(tables->regions.regions);
     backlog.hand_over(match_hit);
@@ -187,7 +187,7 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
   return RunOutcome{{settings.report_path, vcf_path},
                     {"wrote " + settings.report_path + ": " +
                          count_text(writer->rows(), "suspected SNP", "suspected SNPs") + " in " +
-                         std::string(region_kind(settings.region_file_name)),
+                         std::string(row_of(settings.regions).words),
                      "wrote " + vcf_path + ": " +
                          count_text(vcf_writer.records(), "of them as a VCF record", "of them as VCF records")}};
 }

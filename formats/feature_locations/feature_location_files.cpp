@@ -1,6 +1,7 @@
 #include "formats/feature_locations/feature_location_files.h"
 
 #include "formats/feature_locations/genetic_code_writer.h"
+#include "genome/region_choice.h"
 
 namespace vesmar {
 
@@ -18,9 +19,9 @@ Result<std::vector<std::unique_ptr<OutputFile>>> fill_feature_locations(const st
   const auto regions = [](const std::vector<RegionRecord>& list) {
     return [&list](OutputFile& file) { put_region_file(file, list); };
   };
-  if (Status s = add("cexons.txt", regions(features.exons)); !s.ok()) return s.failure();
-  if (Status s = add("cintrons.txt", regions(features.introns)); !s.ok()) return s.failure();
-  if (Status s = add("cintergenic.txt", regions(features.intergenic)); !s.ok()) return s.failure();
+  if (Status s = add(region_file_name(RegionChoice::exons), regions(features.exons)); !s.ok()) return s.failure();
+  if (Status s = add(region_file_name(RegionChoice::introns), regions(features.introns)); !s.ok()) return s.failure();
+  if (Status s = add(region_file_name(RegionChoice::intergenic), regions(features.intergenic)); !s.ok()) return s.failure();
   if (Status s = add("exon_sequences.txt", [&](OutputFile& file) { put_exon_sequences(file, features.exon_sequences); });
       !s.ok()) {
     return s.failure();

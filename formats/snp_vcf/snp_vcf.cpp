@@ -51,9 +51,9 @@ std::string header(const SnpVcfRun& settings, const ChromosomeLayout& layout) {
       "##source=Point_scan " + std::string(kSuiteVersion) + "\n"
       "##vesmar_ratio=" + ratio.str() + "\n"
       "##vesmar_min_mut_reads=" + std::to_string(settings.thresholds.min_mut_reads) + "\n"
-      "##vesmar_regions=" + std::string(region_kind(settings.region_file_name)) + "\n"
+      "##vesmar_regions=" + std::string(row_of(settings.regions).words) + "\n"
       "##vesmar_alignment_results=" + std::string(settings.alignment_path) + "\n"
-      "##vesmar_region_file=" + path_in(kFeatureLocationsFolder, settings.region_file_name) + "\n"
+      "##vesmar_region_file=" + path_in(kFeatureLocationsFolder, region_file_name(settings.regions)) + "\n"
       "##vesmar_report=" + std::string(settings.report_path) + "\n";
   for (const LayoutChromosome& chromosome : layout.chromosomes) text += contig_line(layout, chromosome);
   text +=
@@ -77,11 +77,6 @@ std::string header(const SnpVcfRun& settings, const ChromosomeLayout& layout) {
   return text;
 }
 
-std::string_view class_of(std::string_view region_file_name) {
-  const std::string_view kind = region_kind(region_file_name);
-  return kind == "exons" ? "exon" : kind == "introns" ? "intron" : "intergenic";
-}
-
 }  // namespace
 
 std::string_view genotype_of(std::int64_t wt_reads, std::int64_t mut_reads) {
@@ -98,7 +93,7 @@ std::string_view gene_of(std::string_view exon_name) {
 }
 
 SnpVcfWriter::SnpVcfWriter(const SnpVcfRun& run, const ChromosomeLayout& layout, OutputFile* out)
-    : layout_(layout), out_(out), region_class_(class_of(run.region_file_name)) {
+    : layout_(layout), out_(out), region_class_(row_of(run.regions).vcf_class) {
   if (out_ != nullptr) out_->write(header(run, layout_));
 }
 

@@ -7,6 +7,7 @@
 
 #include "engine/output_file.h"
 #include "genome/chromosome_layout.h"
+#include "genome/region_choice.h"
 #include "genome_scan/codon_change.h"
 #include "genome_scan/hit_test.h"
 #include "formats/alignment_results/alignment_record.h"
@@ -42,7 +43,7 @@ struct SnpVcfRun {
   HitThresholds thresholds;
   std::string_view first_name;        // names the sample column
   std::string_view alignment_path;
-  std::string_view region_file_name;  // "cexons.txt", "cintrons.txt" or "cintergenic.txt"
+  RegionChoice regions;
   std::string_view report_path;
 };
 

@@ -22,12 +22,23 @@ TEST(ChromosomeOffsets, SixNamesComparedExactly) {
   EXPECT_EQ(chromosome_index("X"), 5);
 }
 
-TEST(RegionChoice, OnlyTheThreeLowercaseLetters) {
-  EXPECT_EQ(region_file_name_for("e"), "cexons.txt");
-  EXPECT_EQ(region_file_name_for("i"), "cintrons.txt");
-  EXPECT_EQ(region_file_name_for("n"), "cintergenic.txt");
-  for (const char* other : {"E", "exons", "e.", "", "x", "N"}) {
-    EXPECT_EQ(region_file_name_for(other), std::nullopt) << other;
+TEST(RegionChoice, OnlyTheThreeLowercaseLettersEachWithItsRow) {
+  struct Case {
+    const char* answer;
+    RegionChoice choice;
+    const char* file_name;
+    const char* vcf_class;
+  };
+  for (const Case& c : {Case{"e", RegionChoice::exons, "cexons.txt", "exon"},
+                        Case{"i", RegionChoice::introns, "cintrons.txt", "intron"},
+                        Case{"n", RegionChoice::intergenic, "cintergenic.txt", "intergenic"}}) {
+    ASSERT_EQ(region_choice_for(c.answer), c.choice) << c.answer;
+    EXPECT_EQ(row_of(c.choice).choice, c.choice);
+    EXPECT_EQ(region_file_name(c.choice), c.file_name);
+    EXPECT_EQ(row_of(c.choice).vcf_class, c.vcf_class);
+  }
+  for (const char* other : {"E", "exons", "e.", "", "x", "N", "e\r"}) {
+    EXPECT_EQ(region_choice_for(other), std::nullopt) << other;
   }
 }
 

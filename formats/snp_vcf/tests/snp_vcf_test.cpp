@@ -12,12 +12,12 @@ namespace {
 
 // The run as Point_scan gives it for Anna Lee's run 1.
 struct RunText {
-  std::string region_file;
+  RegionChoice regions;
   std::string alignment_path = "Desktop/vesmar/Alignment_results/Anna_run1.txt";
-  std::string report_path = "Desktop/vesmar/SNP_results/Anna Lee_snp_" + region_file;
-  SnpVcfRun run() const { return {HitThresholds{0.5, 3}, "Anna Lee", alignment_path, region_file, report_path}; }
+  std::string report_path = "Desktop/vesmar/SNP_results/Anna Lee_snp_" + std::string(region_file_name(regions));
+  SnpVcfRun run() const { return {HitThresholds{0.5, 3}, "Anna Lee", alignment_path, regions, report_path}; }
 };
-RunText settings_for(std::string_view region_file) { return RunText{std::string(region_file)}; }
+RunText settings_for(RegionChoice regions) { return RunText{regions}; }
 
 struct VcfRow {
   AlignmentRecord hit;
@@ -49,7 +49,7 @@ WrittenVcf write_vcf(const RunText& settings, const std::vector<VcfRow>& rows,
 }
 
 TEST(SnpVcf, HeaderRecordsTheSettingsAndDeclaresEveryKey) {
-  const std::string header = write_vcf(settings_for("cexons.txt"), {}).header;
+  const std::string header = write_vcf(settings_for(RegionChoice::exons), {}).header;
   EXPECT_TRUE(header.starts_with("##fileformat=VCFv4.2\n##source=Point_scan "));
   for (const char* line :
        {"##vesmar_ratio=0.5\n", "##vesmar_min_mut_reads=3\n", "##vesmar_regions=exons\n",
@@ -90,7 +90,7 @@ TEST(SnpVcf, RecordsAndRowsLeftOut) {
       {"no windows", {{1050, 0, 3, "", ""}, odd_name, {}}, ""},
   };
   for (const Case& c : cases) {
-    const WrittenVcf vcf = write_vcf(settings_for("cintrons.txt"), {c.row});
+    const WrittenVcf vcf = write_vcf(settings_for(RegionChoice::introns), {c.row});
     EXPECT_EQ(vcf.records, c.record) << c.what;
     EXPECT_EQ(vcf.off_chromosomes + vcf.without_base_change, c.record.empty() ? 1 : 0) << c.what;
   }
@@ -100,7 +100,7 @@ TEST(SnpVcf, CodonChangeAsCsq) {
   const Region exon{"ves-1.exon2", 1000, 1099, "I", "1"};
   const CodonChange change{{'g', 'g', 'a'}, {'a', 'g', 'a'}, "Gly", "Arg"};
   const WrittenVcf vcf =
-      write_vcf(settings_for("cexons.txt"), {{{1010, 2, 5, "acgtacgtacgtgacgt", "acgtacgtacgtaacgt"}, exon, change}});
+      write_vcf(settings_for(RegionChoice::exons), {{{1010, 2, 5, "acgtacgtacgtgacgt", "acgtacgtacgtaacgt"}, exon, change}});
   EXPECT_EQ(vcf.records,
             "I\t1010\t.\tA\tG\t.\t.\tREGION=ves-1.exon2;CLASS=exon;STRAND=1;RPOS=9;"
             "CSQ=missense|ves-1|gga>aga|Gly>Arg\tGT:AD:DP\t0/1:2,5:7\n");
@@ -123,7 +123,7 @@ TEST(SnpVcf, WithALayoutFile) {
   const ChromosomeLayout layout =
       layout_from_lengths({{"CHROMOSOME_I", 1060}, {"chr2L", 23513712}}, "chromosomes.txt").value();
   const WrittenVcf vcf = write_vcf(
-      settings_for("cintrons.txt"),
+      settings_for(RegionChoice::introns),
       {{{1050, 0, 3, "acgtacgtacgtcacgt", "acgtacgtacgtaacgt"}, Region{"a", 1000, 1099, "I", "1"}, {}},
        {{1061, 0, 3, "acgtacgtacgtcacgt", "acgtacgtacgtaacgt"}, Region{"a", 1000, 1099, "I", "1"}, {}},
        {{1105, 0, 3, "acgtacgtacgtcacgt", "acgtacgtacgtaacgt"}, Region{"b", 1100, 1199, "2L", "1"}, {}}},
