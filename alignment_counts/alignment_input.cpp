@@ -73,7 +73,7 @@ Result<AlignmentInput> AlignmentInput::open(const std::string& path, const std::
   quiet_htslib();
   if (Status openable = check_can_open_for_reading(path); !openable.ok()) return openable.failure();
   std::unique_ptr<htsFile, FileClose> file(hts_open(path.c_str(), "r"));
-  if (!file) return Failure{"cannot read " + path + " as an alignment file (BAM, CRAM or SAM)"};
+  if (!file) return Failure::cannot_read("cannot read " + path + " as an alignment file (BAM, CRAM or SAM)");
   if (Status format = check_format(*file, path); !format.ok()) return format.failure();
   if (Status complete = check_complete(*file, path); !complete.ok()) return complete.failure();
   const bool cram = hts_get_format(file.get())->format == ::cram;

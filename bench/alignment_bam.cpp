@@ -56,7 +56,7 @@ std::vector<std::pair<std::string_view, std::int64_t>> chromosome_lengths(const 
 }
 
 Status failure_of(const std::string& path, std::string_view what) {
-  return Failure{"cannot " + std::string(what) + " " + path};
+  return Failure::cannot_write("cannot " + std::string(what) + " " + path);
 }
 
 // One read as the BAM record of its true alignment: its bases and qualities

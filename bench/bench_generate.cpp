@@ -8,12 +8,10 @@
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   vesmar::Result<vesmar::bench::GeneratorSettings> settings = vesmar::bench::parse_generator_arguments(arguments);
-  if (!settings.ok()) {
-    if (settings.failure().exit_status == 0) {
-      std::cout << settings.failure().message;
-      return 0;
-    }
-    return vesmar::report_failure("bench_generate", settings.failure());
+  if (!settings.ok()) return vesmar::report_failure("bench_generate", settings.failure());
+  if (!settings.value().early_text.empty()) {
+    std::cout << settings.value().early_text;
+    return 0;
   }
   vesmar::Result<std::string> manifest = vesmar::bench::generate_package(settings.value());
   if (!manifest.ok()) return vesmar::report_failure("bench_generate", manifest.failure());

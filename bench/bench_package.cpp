@@ -75,7 +75,7 @@ Status write_stress_folder(const GeneratorSettings& settings, const Reference& r
   std::error_code error;
   fs::remove(link, error);
   fs::create_symlink("../../../../" + path_in(kAlignmentResultsFolder, kStressAlignmentFileName), link, error);
-  if (error) return Failure{"cannot link " + link + ": " + error.message()};
+  if (error) return Failure::cannot_write("cannot link " + link + ": " + error.message());
   return {};
 }
 

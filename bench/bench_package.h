@@ -13,6 +13,9 @@ struct GeneratorSettings {
   std::uint64_t seed = 1;
   bool stress = false;
   std::string folder;  // the working folder that gets Desktop/
+  // Set for "--help" and "--version": the text to print instead of
+  // generating anything.
+  std::string early_text;
 };
 
 // Raised whenever the generator writes different files for the same

@@ -15,8 +15,8 @@ inline constexpr std::string_view kGeneratorUsage =
     "scale small, seed 1). The same scale and seed always give the same files.\n";
 
 // The settings from the command line (without the program name). A wrong or
-// missing argument is a failure that says which; "--help" and "--version"
-// are failures with exit status 0 whose message is the usage or the
+// missing argument is a usage failure that says which; "--help" and
+// "--version" give settings whose early_text is the usage or the
 // generator's version.
 Result<GeneratorSettings> parse_generator_arguments(const std::vector<std::string>& arguments);
 

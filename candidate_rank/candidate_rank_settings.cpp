@@ -19,7 +19,9 @@ bool name_character(char c) {
 }  // namespace
 
 Result<StrainFile> strain_file_from(std::string_view answer, bool ranked) {
-  const std::string quoted = "\"" + std::string(answer) + "\"";
+  // Built by appending: g++ 12 warns wrongly (-Wrestrict) of "\"" + string.
+  std::string quoted(1, '"');
+  quoted.append(answer).push_back('"');
   const std::size_t equals = answer.find('=');
   if (equals == std::string_view::npos) return usage_failure(quoted + " is not NAME=RESULTS");
   const std::string_view name = answer.substr(0, equals);

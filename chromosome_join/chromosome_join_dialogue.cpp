@@ -83,7 +83,7 @@ Result<ChromosomeJoinSettings> ask_chromosome_join_settings(Console& console) {
   Answers answers{console};
   Result<std::string> mode = answers.ask(kModeQuestion);
   if (!mode.ok()) return mode.failure();
-  Result<ChromosomeJoinSettings> settings = Failure{};
+  Result<ChromosomeJoinSettings> settings = Failure::bad_input("");
   if (mode.value() == "m") {
     settings = ask_separate_files(answers);
   } else if (mode.value() == "s") {

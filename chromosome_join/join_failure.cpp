@@ -3,7 +3,6 @@
 #include "chromosome_join/chromosome_join_run.h"
 #include "engine/input_file.h"
 
-#include <iostream>
 #include <string>
 
 namespace vesmar {
@@ -20,21 +19,13 @@ Failure no_such_file_name(JoinLocation location, std::optional<std::int64_t> sta
     message += std::to_string(*standard_input_line);
   }
   message += ").";
-  return Failure{message, error_number};
+  return Failure::no_such_file_name(message, error_number);
 }
 
 Status check_chromosome_file(const std::string& path, std::optional<std::int64_t> standard_input_line) {
   const Status openable = check_can_open_for_reading(path);
   if (openable.ok()) return {};
   return no_such_file_name(JoinLocation::check, standard_input_line, openable.failure().error_number);
-}
-
-int report_chromosome_join_failure(std::string_view program, const Failure& failure) {
-  if (!failure.message.starts_with(kNoSuchFileName)) return report_failure(program, failure);
-  std::cout.flush();
-  std::cerr << failure.message << '\n';
-  std::cerr.flush();
-  return failure.exit_status;
 }
 
 }  // namespace vesmar

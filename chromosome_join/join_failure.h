@@ -19,8 +19,8 @@ inline constexpr std::string_view kNoSuchFileName = "no such file name";
 //   no such file name (Chromosome_join, location 31, standard input line 3).
 // or, when the last line read did not come from standard input,
 //   no such file name (Chromosome_join, location 45).
-// which batch scripts look for, and the system's error number of the failed
-// open as the exit status.
+// which batch scripts look for, of the kind that is written as it stands and
+// ends with the failed open's system error number as the exit status.
 Failure no_such_file_name(JoinLocation location, std::optional<std::int64_t> standard_input_line,
                           int error_number);
 
@@ -29,9 +29,5 @@ Failure no_such_file_name(JoinLocation location, std::optional<std::int64_t> sta
 // location 31 when it cannot. Only opens it and closes it again, as the join
 // opens it anew.
 Status check_chromosome_file(const std::string& path, std::optional<std::int64_t> standard_input_line);
-
-// Reports a failure on standard error and gives the exit status: the "no such
-// file name" line as it stands, any other failure after the program's name.
-int report_chromosome_join_failure(std::string_view program, const Failure& failure);
 
 }  // namespace vesmar

@@ -61,5 +61,5 @@ Result<RunOutcome> checked_run(const ChromosomeJoinSettings& settings, Console& 
 int main(int argc, char** argv) {
   return program_main(argc, argv,
                       ProgramPieces<ChromosomeJoinSettings>{kSyntax, run_chromosome_join_dialogue, settings_from,
-                                                           checked_run, report_chromosome_join_failure});
+                                                           checked_run});
 }

@@ -9,7 +9,6 @@ namespace vesmar {
 
 namespace {
 
-constexpr int kUsageStatus = 2;
 
 const AnswerOption* find_answer(const CommandLineSyntax& syntax, std::string_view name) {
   for (const AnswerOption& option : syntax.answers) {
@@ -51,7 +50,7 @@ Status check_complete(const CommandLineSyntax& syntax, const Arguments& argument
 
 }  // namespace
 
-Failure usage_failure(std::string message) { return Failure{std::move(message), kUsageStatus}; }
+Failure usage_failure(std::string message) { return Failure::usage(std::move(message)); }
 
 const std::vector<std::string>& Arguments::all(std::string_view name) const {
   static const std::vector<std::string> kNone;

@@ -8,18 +8,50 @@
 
 namespace vesmar {
 
-// Why a run cannot go on: a message that names the file or the question and
-// the reason, and the exit status the program ends with (1 unless a program
-// says otherwise). `error_number` keeps the system's error number of a
-// failed system call, for the one message that turns it into an exit status
-// (Chromosome_join's "no such file name"); 0 when there is none. Failures
-// travel as values up to the program's main, which reports them in one
-// place.
+// What kind of failure ended a run. The exit status and the way the failure
+// is written are chosen from the kind (exit_status_of, report_failure),
+// never from the message.
+enum class FailureKind {
+  bad_input,     // an input file or answer that the run cannot use
+  not_found,     // a file or folder that does not exist
+  cannot_read,   // a file that exists but cannot be opened or read
+  cannot_write,  // a file or folder that cannot be created or written
+  usage,         // a command line or option value the program does not take
+  // Chromosome_join's "no such file name" line, which batch scripts look
+  // for: written as it stands, and the failed open's system error number
+  // is the exit status.
+  no_such_file_name,
+};
+
+// Why a run cannot go on: its kind, a message that names the file or the
+// question and the reason, and the system's error number of a failed system
+// call (0 when there is none). Failures travel as values up to the
+// program's main, which reports them in one place. Failure{message} is bad
+// input; the other kinds are made by name.
 struct Failure {
   std::string message;
-  int exit_status = 1;
+  FailureKind kind = FailureKind::bad_input;
   int error_number = 0;
+
+  static Failure bad_input(std::string message) { return {std::move(message), FailureKind::bad_input, 0}; }
+  static Failure not_found(std::string message, int error_number = 0) {
+    return {std::move(message), FailureKind::not_found, error_number};
+  }
+  static Failure cannot_read(std::string message, int error_number = 0) {
+    return {std::move(message), FailureKind::cannot_read, error_number};
+  }
+  static Failure cannot_write(std::string message, int error_number = 0) {
+    return {std::move(message), FailureKind::cannot_write, error_number};
+  }
+  static Failure usage(std::string message) { return {std::move(message), FailureKind::usage, 0}; }
+  static Failure no_such_file_name(std::string line, int error_number) {
+    return {std::move(line), FailureKind::no_such_file_name, error_number};
+  }
 };
+
+// 2 for a usage failure; the error number for "no such file name" (1 if the
+// open left none, so that a failure never ends as a success); 1 otherwise.
+int exit_status_of(const Failure& failure);
 
 // Success, or the failure that ended the work.
 class [[nodiscard]] Status {
@@ -52,8 +84,8 @@ class [[nodiscard]] Result {
   std::variant<T, Failure> state_;
 };
 
-// Writes "program: message" and a line feed to standard error and returns the
-// failure's exit status.
+// Writes "program: message" (a "no such file name" line as it stands) and a
+// line feed to standard error and returns the failure's exit status.
 int report_failure(std::string_view program, const Failure& failure);
 
 // The text of a system error number, as strerror gives it.

@@ -36,7 +36,9 @@ Result<int> open_for_reading(const std::string& path) {
     }
     ::close(fd);
   }
-  return Failure{"cannot open " + path + ": " + error_text(error_number), 1, error_number};
+  std::string message = "cannot open " + path + ": " + error_text(error_number);
+  if (error_number == ENOENT) return Failure::not_found(std::move(message), error_number);
+  return Failure::cannot_read(std::move(message), error_number);
 }
 
 Status check_can_open_for_reading(const std::string& path) {
@@ -53,7 +55,7 @@ Status check_exists(const std::string& path) {
     if (::stat(path.c_str(), &info) == 0) return {};
     error_number = errno;
   }
-  return Failure{"cannot find " + path + ": " + error_text(error_number), 1, error_number};
+  return Failure::not_found("cannot find " + path + ": " + error_text(error_number), error_number);
 }
 
 }  // namespace vesmar

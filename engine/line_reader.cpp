@@ -154,7 +154,7 @@ std::string_view LineReader::last_piece() const {
 }
 
 Failure LineReader::read_failure() const {
-  return Failure{"cannot read " + name_ + ": " + blocks_->failure_reason()};
+  return Failure::cannot_read("cannot read " + name_ + ": " + blocks_->failure_reason());
 }
 
 bool has_windows_line_ends(const std::string& path, LineReader::Decoding decoding) {

@@ -52,7 +52,7 @@ Result<std::unique_ptr<OutputFile>> OutputFile::create(const std::string& path, 
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
       int error_number = errno;
-      return Failure{"cannot create " + path + ": " + error_text(error_number), 1};
+      return Failure::cannot_write("cannot create " + path + ": " + error_text(error_number), error_number);
     }
     return std::unique_ptr<OutputFile>(new OutputFile(fd, path, "", writing));
   }
@@ -60,7 +60,7 @@ Result<std::unique_ptr<OutputFile>> OutputFile::create(const std::string& path, 
   // before the work that would fill the file.
   struct stat status;
   if (!path.empty() && (path.back() == '/' || (::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)))) {
-    return Failure{"cannot create " + path + ": " + error_text(EISDIR), 1};
+    return Failure::cannot_write("cannot create " + path + ": " + error_text(EISDIR), EISDIR);
   }
   // A hidden name beside the report, so that the rename stays in one folder.
   std::string pattern = folder_of(path) + "." + base_name_of(path) + ".XXXXXX";
@@ -69,7 +69,7 @@ Result<std::unique_ptr<OutputFile>> OutputFile::create(const std::string& path, 
   int fd = ::mkostemp(name.data(), O_CLOEXEC);
   if (fd < 0) {
     int error_number = errno;
-    return Failure{"cannot create " + path + ": " + error_text(error_number), 1};
+    return Failure::cannot_write("cannot create " + path + ": " + error_text(error_number), error_number);
   }
   ::fchmod(fd, default_file_mode());
   return std::unique_ptr<OutputFile>(new OutputFile(fd, path, std::string(name.data()), writing));
@@ -146,7 +146,7 @@ void OutputFile::write_through(const char* data, std::size_t size) {
 }
 
 Failure OutputFile::failure(std::string_view action, int error_number) const {
-  return Failure{std::string(action) + " " + path_ + ": " + error_text(error_number), 1};
+  return Failure::cannot_write(std::string(action) + " " + path_ + ": " + error_text(error_number), error_number);
 }
 
 Status OutputFile::finish() {
@@ -174,13 +174,13 @@ enum class Placed { Exchanged, Renamed };
 Result<Placed> place(const std::string& temporary, const std::string& path) {
   // A folder that has come to stand at the path is no older file to trade.
   struct stat status;
-  if (::lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return Failure{"", 1, EISDIR};
+  if (::lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return Failure::cannot_write("", EISDIR);
   if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) == 0) {
     return Placed::Exchanged;
   }
   // No older file, or a file system that cannot trade places.
-  if (errno != ENOENT && errno != EINVAL && errno != ENOSYS) return Failure{"", 1, errno};
-  if (::rename(temporary.c_str(), path.c_str()) != 0) return Failure{"", 1, errno};
+  if (errno != ENOENT && errno != EINVAL && errno != ENOSYS) return Failure::cannot_write("", errno);
+  if (::rename(temporary.c_str(), path.c_str()) != 0) return Failure::cannot_write("", errno);
   return Placed::Renamed;
 }
 

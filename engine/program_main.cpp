@@ -10,7 +10,7 @@ int report_usage_failure(const CommandLineSyntax& syntax, const Failure& failure
             << usage_line(syntax) << '\n'
             << "Try '" << syntax.program << " --help' for more.\n";
   std::cerr.flush();
-  return failure.exit_status;
+  return exit_status_of(failure);
 }
 
 Status enter_folders(const std::vector<std::string>& folders) {

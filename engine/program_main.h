@@ -24,8 +24,6 @@ struct ProgramPieces {
   Status (*dialogue)(Console& console);
   Result<Settings> (*settings_from)(const Arguments& arguments);
   Result<RunOutcome> (*run)(const Settings& settings, Console& console);
-  // How a failure is reported, and the exit status it gives.
-  int (*report)(std::string_view program, const Failure& failure) = report_failure;
 };
 
 void do_nothing_in_a_shell(const char* command);
@@ -62,14 +60,14 @@ int program_main(int argc, char** argv, const ProgramPieces<Settings>& pieces) {
     Console console{program, std::cin, std::cout, std::cerr, run_in_system_shell};
     const Status status = pieces.dialogue(console);
     std::cout.flush();
-    return status.ok() ? 0 : pieces.report(program, status.failure());
+    return status.ok() ? 0 : report_failure(program, status.failure());
   }
   Result<Settings> settings = pieces.settings_from(line.value().arguments);
   if (!settings.ok()) return report_usage_failure(pieces.syntax, settings.failure());
   Console console{program, std::cin, std::cerr, std::cerr, do_nothing_in_a_shell};
   Result<RunOutcome> outcome = pieces.run(settings.value(), console);
   std::cerr.flush();
-  if (!outcome.ok()) return pieces.report(program, outcome.failure());
+  if (!outcome.ok()) return report_failure(program, outcome.failure());
   for (const std::string& summary : outcome.value().summary) std::cerr << program << ": " << summary << '\n';
   for (const std::string& file : outcome.value().files) std::cout << file << '\n';
   std::cout.flush();

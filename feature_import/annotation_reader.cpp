@@ -218,8 +218,9 @@ Status read_annotation(LineReader& reader, const std::function<Status(const Anno
     Status status = read_columns(line, flavour, feature);
     if (status.ok()) status = use(feature);
     if (status.ok()) return true;
-    failed = Failure{reader.name() + " line " + std::to_string(line_number) + ": " + status.failure().message,
-                     status.failure().exit_status};
+    Failure placed = status.failure();
+    placed.message = reader.name() + " line " + std::to_string(line_number) + ": " + placed.message;
+    failed = std::move(placed);
     return false;
   };
   Status read = read_in_blocks(

@@ -10,7 +10,7 @@ Status make_package_folder(std::string_view folder) {
   std::string path(folder);
   if (path.ends_with('/')) path.pop_back();
   if (::mkdir(path.c_str(), 0777) == 0 || errno == EEXIST) return {};
-  return Failure{"cannot create the folder " + path + ": " + error_text(errno)};
+  return Failure::cannot_write("cannot create the folder " + path + ": " + error_text(errno), errno);
 }
 
 std::string path_in(std::string_view folder, std::string_view file_name) {

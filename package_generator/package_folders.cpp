@@ -13,7 +13,7 @@ Status make_package_folders(const std::string& home) {
     const std::string folder = path_under(home, sub, "");
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    if (error) return Failure{"cannot create folder " + folder + ": " + error.message()};
+    if (error) return Failure::cannot_write("cannot create folder " + folder + ": " + error.message());
   }
   return {};
 }

@@ -37,7 +37,7 @@ class GeneratedPackage : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     folder_ = new ScratchFolder();
-    GeneratorSettings settings{*scale_named("small"), 11, true, folder_->root()};
+    GeneratorSettings settings{*scale_named("small"), 11, true, folder_->root(), {}};
     Result<std::string> manifest = generate_package(settings);
     ASSERT_TRUE(manifest.ok()) << manifest.failure().message;
     manifest_ = new std::string(manifest.value());
@@ -306,7 +306,7 @@ TEST_F(GeneratedPackage, TheBamFileHoldsTrueAlignmentsSortedAtTheCoverage) {
 
 TEST_F(GeneratedPackage, TheSameSeedGivesTheSameFiles) {
   ScratchFolder again;
-  GeneratorSettings settings{*scale_named("small"), 11, true, again.root()};
+  GeneratorSettings settings{*scale_named("small"), 11, true, again.root(), {}};
   ASSERT_TRUE(generate_package(settings).ok());
   for (const auto& entry : fs::recursive_directory_iterator(folder_->root())) {
     if (!entry.is_regular_file() || entry.is_symlink()) continue;

@@ -27,7 +27,7 @@ TEST(CandidateRankSettings, StrainAnswersAreNameEqualsFile) {
     } else {
       ASSERT_FALSE(strain.ok()) << c.answer;
       EXPECT_EQ(strain.failure().message, c.message);
-      EXPECT_EQ(strain.failure().exit_status, 2);
+      EXPECT_EQ(strain.failure().kind, FailureKind::usage);
     }
   }
   EXPECT_EQ(strain_file_from("m1=a=b", true).value().alignment_path, "Desktop/vesmar/Alignment_results/a=b");

@@ -48,7 +48,8 @@ TEST(ChromosomeJoinRun, AFileGoneBeforeTheJoinStopsItThere) {
     const Result<RunOutcome> status = run_chromosome_join(settings, console);
     ASSERT_FALSE(status.ok()) << c.gone;
     EXPECT_EQ(status.failure().message, c.message);
-    EXPECT_EQ(status.failure().exit_status, 2);
+    EXPECT_EQ(status.failure().kind, FailureKind::no_such_file_name);
+    EXPECT_EQ(exit_status_of(status.failure()), 2);
     EXPECT_EQ(folder.read("Desktop/vesmar/Genome_sequences/genome.txt"), older_genome);
     EXPECT_EQ(warnings.str(), "");
   }

@@ -53,7 +53,7 @@ TEST(CommandLine, WrongUsesOfValueListsAndSwitchesAreUsageFailures) {
     Result<CommandLine> line = parsed(c.arguments);
     ASSERT_FALSE(line.ok()) << c.message;
     EXPECT_EQ(line.failure().message, c.message);
-    EXPECT_EQ(line.failure().exit_status, 2);
+    EXPECT_EQ(exit_status_of(line.failure()), 2);
   }
 }
 

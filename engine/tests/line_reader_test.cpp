@@ -167,7 +167,8 @@ TEST(LineReader, AFolderOrAMissingFileCannotBeOpened) {
   Result<LineReader> missing = LineReader::open(folder.path("nothing"));
   ASSERT_FALSE(missing.ok());
   EXPECT_NE(missing.failure().message.find("nothing"), std::string::npos);
-  EXPECT_EQ(missing.failure().exit_status, 1);
+  EXPECT_EQ(missing.failure().kind, FailureKind::not_found);
+  EXPECT_EQ(exit_status_of(missing.failure()), 1);
   EXPECT_EQ(missing.failure().error_number, 2);
   Result<LineReader> desktop = LineReader::open(folder.path("Desktop"));
   ASSERT_FALSE(desktop.ok());

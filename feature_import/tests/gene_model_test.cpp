@@ -31,10 +31,10 @@ std::vector<std::string> described(const GeneModels& models) {
   for (const Transcript& transcript : models.transcripts) {
     std::string line = transcript.name + "(" + transcript.gene + ")" + (transcript.forward ? "+" : "-");
     for (const ModelExon& exon : transcript.exons) {
-      line += " " + std::to_string(exon.span.first) + "-" + std::to_string(exon.span.last);
+      line.append(" ").append(std::to_string(exon.span.first)).append("-").append(std::to_string(exon.span.last));
       if (exon.has_coding()) {
-        line += "[" + std::to_string(exon.coding.first) + "-" + std::to_string(exon.coding.last) + "/" +
-                std::to_string(exon.start_frame) + "]";
+        line.append("[").append(std::to_string(exon.coding.first)).append("-");
+        line.append(std::to_string(exon.coding.last)).append("/").append(std::to_string(exon.start_frame)).append("]");
       }
     }
     lines.push_back(line);

@@ -52,13 +52,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   Result<CommandLine> line = parse_command_line(static_cast<int>(arguments.size()), argv.data(), kCandidateRankSyntax);
   if (!line.ok()) {
-    require(line.failure().exit_status == 2 && !line.failure().message.empty(), "a parse failure is a usage failure");
+    require(line.failure().kind == FailureKind::usage && !line.failure().message.empty(), "a parse failure is a usage failure");
     return 0;
   }
   if (line.value().request != CommandLine::Request::Answers) return 0;
   Result<CandidateRankSettings> settings = candidate_rank_settings_from(line.value().arguments);
   if (!settings.ok()) {
-    require(settings.failure().exit_status == 2 && !settings.failure().message.empty(),
+    require(settings.failure().kind == FailureKind::usage && !settings.failure().message.empty(),
             "wrong answers are a usage failure");
     return 0;
   }

@@ -26,7 +26,7 @@ TEST(ReadsImporterRun, AFileThatVanishedAfterItsNameWasAcceptedStopsTheRun) {
   EXPECT_EQ(warnings.str(), "");
   ASSERT_FALSE(status.ok());
   EXPECT_EQ(status.failure().message, "cannot open " + folder.path("gone.fa") + ": No such file or directory");
-  EXPECT_EQ(status.failure().exit_status, 1);
+  EXPECT_EQ(exit_status_of(status.failure()), 1);
   EXPECT_EQ(folder.read("reads.txt"), "older\n");
 }
 

@@ -36,7 +36,7 @@ TEST(RegionTable, AMissingFileIsAFailureNamingIt) {
   Result<RegionTable> table = load_region_table("no/such/cexons.txt");
   ASSERT_FALSE(table.ok());
   EXPECT_NE(table.failure().message.find("no/such/cexons.txt"), std::string::npos);
-  EXPECT_EQ(table.failure().exit_status, 1);
+  EXPECT_EQ(table.failure().kind, FailureKind::not_found);
 }
 
 TEST(GeneticCode, CodonAndUpToThreeCharactersOfAminoAcid) {
