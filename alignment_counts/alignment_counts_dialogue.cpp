@@ -4,6 +4,7 @@
 #include <string>
 
 #include "alignment_counts/alignment_counts_run.h"
+#include "engine/ask_then_run.h"
 #include "genome/package_paths.h"
 #include "genome/scanner_questions.h"
 
@@ -66,11 +67,7 @@ Result<AlignmentCountsSettings> ask_alignment_counts_settings(Console& console) 
 }
 
 Status run_alignment_counts_dialogue(Console& console) {
-  Result<AlignmentCountsSettings> settings = ask_alignment_counts_settings(console);
-  if (!settings.ok()) return settings.failure();
-  if (Result<RunOutcome> run = run_alignment_counts(settings.value(), console); !run.ok()) return run.failure();
-  console.shell("PAUSE");
-  return {};
+  return ask_then_run(console, ask_alignment_counts_settings, run_alignment_counts, AfterRun::Pause);
 }
 
 }  // namespace vesmar

@@ -5,7 +5,11 @@
 #include "engine/failure.h"
 #include "engine/run_outcome.h"
 
+#include <string_view>
+
 namespace vesmar {
+
+inline constexpr std::string_view kAlignmentCounts = "Alignment_counts";
 
 // An Alignment_counts run from its settings: checks the alignment file's
 // header against the genome and the reference FASTA file, then counts the

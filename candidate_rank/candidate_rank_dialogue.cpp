@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "candidate_rank/candidate_rank_run.h"
+#include "engine/ask_then_run.h"
 #include "genome/scanner_questions.h"
 
 namespace vesmar {
@@ -93,11 +94,7 @@ Result<CandidateRankSettings> ask_candidate_rank_settings(Console& console) {
 }
 
 Status run_candidate_rank_dialogue(Console& console) {
-  Result<CandidateRankSettings> settings = ask_candidate_rank_settings(console);
-  if (!settings.ok()) return settings.failure();
-  if (Result<RunOutcome> run = run_candidate_rank(settings.value(), console); !run.ok()) return run.failure();
-  console.shell("PAUSE");
-  return {};
+  return ask_then_run(console, ask_candidate_rank_settings, run_candidate_rank, AfterRun::Pause);
 }
 
 }  // namespace vesmar

@@ -7,6 +7,7 @@
 #include "chromosome_join/chromosome_join_run.h"
 #include "chromosome_join/join_failure.h"
 #include "chromosome_join/typed_path.h"
+#include "engine/ask_then_run.h"
 #include "genome/package_paths.h"
 #include "genome/chromosome_layout.h"
 
@@ -102,10 +103,7 @@ Result<ChromosomeJoinSettings> ask_chromosome_join_settings(Console& console) {
 }
 
 Status run_chromosome_join_dialogue(Console& console) {
-  Result<ChromosomeJoinSettings> settings = ask_chromosome_join_settings(console);
-  if (!settings.ok()) return settings.failure();
-  Result<RunOutcome> run = run_chromosome_join(settings.value(), console);
-  return run.ok() ? Status() : Status(run.failure());
+  return ask_then_run(console, ask_chromosome_join_settings, run_chromosome_join, AfterRun::End);
 }
 
 }  // namespace vesmar

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/failure.h"
+
 namespace vesmar {
 
 // How the chromosomes come: one file per chromosome, or one file with a
@@ -31,5 +33,13 @@ struct ChromosomeJoinSettings {
   // replaced together with the genome sequence file; empty: nowhere.
   std::string layout_path;
 };
+
+// The settings of a command line's answers: the chromosome files (on the
+// Desktop, or where a name with a folder says), the genome sequence file
+// (in Genome_sequences/, or where its name says) and the layout beside the
+// feature location files. One file per chromosome counts the files as the
+// dialogue's count answer; one file with all of them must be one file.
+Result<ChromosomeJoinSettings> chromosome_join_settings(JoinMode mode, const std::vector<std::string>& files,
+                                                        const std::string& genome);
 
 }  // namespace vesmar

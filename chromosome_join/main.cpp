@@ -1,10 +1,8 @@
 #include "chromosome_join/chromosome_join_dialogue.h"
 #include "chromosome_join/chromosome_join_run.h"
 #include "chromosome_join/join_failure.h"
-#include "chromosome_join/typed_path.h"
 #include "genome/package_paths.h"
 #include "engine/program_main.h"
-#include "genome/chromosome_layout.h"
 
 namespace {
 
@@ -30,19 +28,8 @@ constexpr CommandLineSyntax kSyntax{
 Result<ChromosomeJoinSettings> settings_from(const Arguments& arguments) {
   Result<std::string> mode = choice_option(arguments, "mode", {"m", "s"});
   if (!mode.ok()) return mode.failure();
-  ChromosomeJoinSettings settings;
-  settings.mode = mode.value() == "s" ? JoinMode::SingleFile : JoinMode::SeparateFiles;
-  if (settings.mode == JoinMode::SingleFile && arguments.files.size() != 1) {
-    return usage_failure("--mode s joins one file, not " + std::to_string(arguments.files.size()));
-  }
-  for (const std::string& file : arguments.files) {
-    settings.chromosome_paths.push_back(is_own_path(file) ? file : typed_file_path(kDesktopFolder, file));
-  }
-  settings.number_value = static_cast<double>(arguments.files.size());
-  const std::string& genome = arguments["genome"];
-  settings.genome_path = is_own_path(genome) ? genome : typed_file_path(kGenomeSequencesFolder, genome);
-  settings.layout_path = std::string(kChromosomeLayoutPath);
-  return settings;
+  return chromosome_join_settings(mode.value() == "s" ? JoinMode::SingleFile : JoinMode::SeparateFiles,
+                                  arguments.files, arguments["genome"]);
 }
 
 // As the dialogue checks each chromosome file as it is named, the files are

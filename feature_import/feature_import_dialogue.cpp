@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/ask_then_run.h"
 #include "engine/input_file.h"
 #include "genome/package_paths.h"
 #include "feature_import/feature_import_run.h"
@@ -99,10 +100,7 @@ Result<FeatureImportSettings> ask_feature_import_settings(Console& console) {
 }
 
 Status run_feature_import_dialogue(Console& console) {
-  Result<FeatureImportSettings> settings = ask_feature_import_settings(console);
-  if (!settings.ok()) return settings.failure();
-  Result<RunOutcome> run = run_feature_import(settings.value(), console);
-  return run.ok() ? Status() : Status(run.failure());
+  return ask_then_run(console, ask_feature_import_settings, run_feature_import, AfterRun::End);
 }
 
 }  // namespace vesmar

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "engine/ask_then_run.h"
 #include "genome/scanner_questions.h"
 #include "gap_scan/gap_scan_run.h"
 
@@ -45,11 +46,7 @@ Result<GapScanSettings> ask_gap_scan_settings(Console& console) {
 }
 
 Status run_gap_scan_dialogue(Console& console) {
-  Result<GapScanSettings> settings = ask_gap_scan_settings(console);
-  if (!settings.ok()) return settings.failure();
-  if (Result<RunOutcome> run = run_gap_scan(settings.value(), console); !run.ok()) return run.failure();
-  console.shell("PAUSE");
-  return {};
+  return ask_then_run(console, ask_gap_scan_settings, run_gap_scan, AfterRun::Pause);
 }
 
 }  // namespace vesmar

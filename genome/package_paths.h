@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -25,6 +26,12 @@ inline constexpr std::string_view kSnpResultsFolder = "Desktop/vesmar/SNP_result
 inline constexpr std::string_view kDeletionResultsFolder = "Desktop/vesmar/Deletion_results/";
 inline constexpr std::string_view kOverviewFolder = "Desktop/vesmar/Overview/";
 inline constexpr std::string_view kCandidatesFolder = "Desktop/vesmar/Candidates/";
+
+// The folders of a package as the lab sets it up; the programs make
+// Overview/ and Candidates/ when they first write there.
+inline constexpr std::array<std::string_view, 6> kPackageSubFolders{
+    kSequenceReadsFolder, kGenomeSequencesFolder, kAlignmentResultsFolder,
+    kFeatureLocationsFolder, kSnpResultsFolder, kDeletionResultsFolder};
 
 // Makes `folder` (one of the above) when it is missing, as the programs that
 // write into Overview/ and Candidates/ do; fails naming it when it cannot.

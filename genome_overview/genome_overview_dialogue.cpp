@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/ask_then_run.h"
 #include "genome_overview/genome_overview_run.h"
 
 namespace vesmar {
@@ -37,11 +38,7 @@ Result<GenomeOverviewSettings> ask_genome_overview_settings(Console& console) {
 }
 
 Status run_genome_overview_dialogue(Console& console) {
-  Result<GenomeOverviewSettings> settings = ask_genome_overview_settings(console);
-  if (!settings.ok()) return settings.failure();
-  if (Result<RunOutcome> run = run_genome_overview(settings.value(), console); !run.ok()) return run.failure();
-  console.shell("PAUSE");
-  return {};
+  return ask_then_run(console, ask_genome_overview_settings, run_genome_overview, AfterRun::Pause);
 }
 
 }  // namespace vesmar

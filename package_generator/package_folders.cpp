@@ -8,8 +8,7 @@
 namespace vesmar::generator {
 
 Status make_package_folders(const std::string& home) {
-  for (std::string_view sub : {kSequenceReadsFolder, kGenomeSequencesFolder, kAlignmentResultsFolder,
-                               kFeatureLocationsFolder, kSnpResultsFolder, kDeletionResultsFolder}) {
+  for (std::string_view sub : kPackageSubFolders) {
     const std::string folder = path_under(home, sub, "");
     std::error_code error;
     std::filesystem::create_directories(folder, error);

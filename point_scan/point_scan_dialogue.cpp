@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/ask_then_run.h"
 #include "genome/scanner_questions.h"
 #include "point_scan/point_scan_run.h"
 
@@ -65,11 +66,7 @@ Result<PointScanSettings> ask_point_scan_settings(Console& console) {
 }
 
 Status run_point_scan_dialogue(Console& console) {
-  Result<PointScanSettings> settings = ask_point_scan_settings(console);
-  if (!settings.ok()) return settings.failure();
-  if (Result<RunOutcome> run = run_point_scan(settings.value(), console); !run.ok()) return run.failure();
-  console.shell("PAUSE");
-  return {};
+  return ask_then_run(console, ask_point_scan_settings, run_point_scan, AfterRun::Pause);
 }
 
 }  // namespace vesmar

@@ -1,5 +1,6 @@
 #include "reads_importer/reads_importer_dialogue.h"
 
+#include "engine/ask_then_run.h"
 #include "engine/input_file.h"
 #include "genome/package_paths.h"
 #include "reads_importer/file_count.h"
@@ -86,10 +87,7 @@ Result<ReadsImporterSettings> ask_reads_importer_settings(Console& console) {
 }
 
 Status run_reads_importer_dialogue(Console& console) {
-  Result<ReadsImporterSettings> settings = ask_reads_importer_settings(console);
-  if (!settings.ok()) return settings.failure();
-  Result<RunOutcome> run = run_reads_importer(settings.value(), console);
-  return run.ok() ? Status() : Status(run.failure());
+  return ask_then_run(console, ask_reads_importer_settings, run_reads_importer, AfterRun::End);
 }
 
 }  // namespace vesmar

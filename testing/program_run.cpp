@@ -15,6 +15,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "genome/package_paths.h"
+
 namespace vesmar::testing {
 
 namespace fs = std::filesystem;
@@ -47,10 +49,7 @@ ScratchFolder::ScratchFolder() {
   std::string pattern = std::string(base != nullptr ? base : "/tmp") + "/vesmar-test-XXXXXX";
   if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
   root_ = pattern;
-  for (const char* folder : {"Sequence_reads", "Genome_sequences", "Alignment_results",
-                             "Feature_locations", "SNP_results", "Deletion_results"}) {
-    fs::create_directories(root_ + "/Desktop/vesmar/" + folder);
-  }
+  for (const std::string_view folder : kPackageSubFolders) fs::create_directories(root_ + "/" + std::string(folder));
   fs::create_directories(root_ + "/bin");
   write_command(root_ + "/bin/clear", "[clear]");
   write_command(root_ + "/bin/PAUSE", "[PAUSE]");
