@@ -51,7 +51,7 @@ Result<FeatureSummary> write_feature_files(const std::string& home, const Refere
   const FeatureLocations features{vesmar::exon_regions(transcripts),
                                   vesmar::intron_regions(transcripts),
                                   vesmar::intergenic_regions(transcripts, chromosome_stretches(chromosomes, positions),
-                                                             "intergenic"),
+                                                             vesmar::numbered_intergenic("intergenic")),
                                   exon_sequences(reference, genes),
                                   exon_frames(genes),
                                   "Ter"};

@@ -28,7 +28,7 @@ FeatureLocations feature_locations(const ReferenceGenome& reference) {
   const ChromosomeStretch chromosome[] = {{kChromosomeName, {0, region_coordinate(kChromosomeLength)}}};
   return {exon_regions(reference.transcripts),
           intron_regions(reference.transcripts),
-          intergenic_regions(reference.transcripts, chromosome, "I.intergenic"),
+          intergenic_regions(reference.transcripts, chromosome, numbered_intergenic("I.intergenic")),
           reference.exon_sequences,
           reference.exon_frames,
           "Stp"};

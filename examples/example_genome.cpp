@@ -142,7 +142,7 @@ Status place_gene(ReferenceGenome& reference, const GeneModel& gene, RandomStrea
 // The gene as the region files see it: one transcript, its exons in
 // region coordinates (genome positions less 1).
 TranscriptExons transcript_of(const GeneModel& gene) {
-  TranscriptExons transcript{gene.name, kChromosomeName, !gene.reverse, {}};
+  TranscriptExons transcript{gene.name, kChromosomeName, !gene.reverse, {}, {}};
   for (const Span& exon : gene.exons) {
     transcript.exons.push_back({region_coordinate(exon.first), region_coordinate(exon.last)});
   }

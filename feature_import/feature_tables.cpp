@@ -2,17 +2,12 @@
 
 #include <algorithm>
 
+#include "formats/feature_locations/transcript_regions.h"
 #include "genome/bases.h"
 
 namespace vesmar {
 
 namespace {
-
-
-RegionRecord region(std::string name, const Span& span, const LayoutChromosome& chromosome, bool forward) {
-  return RegionRecord{std::move(name), chromosome.offset + span.first - 1, chromosome.offset + span.last - 1,
-                      chromosome.name, forward};
-}
 
 ExonFrame frame(std::string name, const ModelExon& exon, bool forward) {
   if (!exon.has_coding()) {
@@ -30,79 +25,53 @@ std::string exon_bases(const std::string& chromosome, const Span& span, bool for
   return forward ? std::string(bases) : reverse_complement(bases);
 }
 
-void add_transcript(const Transcript& transcript, const LayoutChromosome& chromosome, const std::string& bases,
-                    FeatureLocations& tables) {
-  const std::vector<ModelExon>& exons = transcript.exons;
-  for (std::size_t k = 0; k < exons.size(); ++k) {
-    const std::string name = transcript.name + ".exon" + std::to_string(k + 1);
-    tables.exons.push_back(region(name, exons[k].span, chromosome, transcript.forward));
-    tables.exon_frames.push_back(frame(name, exons[k], transcript.forward));
-    tables.exon_sequences.push_back({name, exon_bases(bases, exons[k].span, transcript.forward)});
-    if (k + 1 < exons.size()) {
-      const Span& low = transcript.forward ? exons[k].span : exons[k + 1].span;
-      const Span& high = transcript.forward ? exons[k + 1].span : exons[k].span;
-      if (low.last + 1 <= high.first - 1) {
-        tables.introns.push_back(region(transcript.name + ".intron" + std::to_string(k + 1),
-                                        {low.last + 1, high.first - 1}, chromosome, transcript.forward));
-      }
-    }
+// The transcript with its exons in region coordinates, for the region files.
+TranscriptExons placed(const Transcript& transcript, const LayoutChromosome& chromosome) {
+  TranscriptExons placed{transcript.name, chromosome.name, transcript.forward, {}, transcript.gene};
+  for (const ModelExon& exon : transcript.exons) {
+    placed.exons.push_back({chromosome.offset + exon.span.first - 1, chromosome.offset + exon.span.last - 1});
   }
+  return placed;
 }
 
-void add_intergenic(const std::vector<const Transcript*>& on_chromosome, const LayoutChromosome& chromosome,
-                    FeatureLocations& tables) {
-  std::vector<std::pair<Span, const std::string*>> extents;
-  for (const Transcript* transcript : on_chromosome) extents.push_back({transcript->extent(), &transcript->gene});
-  std::stable_sort(extents.begin(), extents.end(),
-                   [](const auto& a, const auto& b) { return a.first.first < b.first.first; });
-  std::string left = chromosome.name + "_start";
-  std::int64_t next_free = 1;
-  const auto add = [&](std::int64_t last, const std::string& right) {
-    if (next_free <= last) {
-      tables.intergenic.push_back(
-          region("between_" + left + "_and_" + right, {next_free, last}, chromosome, true));
-    }
-  };
-  for (const auto& [extent, gene] : extents) {
-    add(extent.first - 1, *gene);
-    if (extent.last + 1 > next_free) {
-      next_free = extent.last + 1;
-      left = *gene;
-    }
-  }
-  add(chromosome.length, chromosome.name + "_end");
-}
-
-void sort_by_position(std::vector<RegionRecord>& regions) {
-  std::stable_sort(regions.begin(), regions.end(), [](const RegionRecord& a, const RegionRecord& b) {
-    return a.start != b.start ? a.start < b.start : a.end < b.end;
-  });
+std::string between_genes(const IntergenicStretch& stretch) {
+  const std::string before =
+      stretch.gene_before.empty() ? std::string(stretch.chromosome) + "_start" : std::string(stretch.gene_before);
+  const std::string after =
+      stretch.gene_after.empty() ? std::string(stretch.chromosome) + "_end" : std::string(stretch.gene_after);
+  return "between_" + before + "_and_" + after;
 }
 
 }  // namespace
 
 FeatureLocations feature_tables(const GeneModels& models, const std::vector<std::size_t>& chosen,
-                                           const ChromosomeLayout& layout,
-                                           const std::vector<const std::string*>& bases,
-                                           const std::vector<std::string>& skipped) {
+                                const ChromosomeLayout& layout, const std::vector<const std::string*>& bases,
+                                const std::vector<std::string>& skipped) {
   FeatureLocations tables;
-  std::vector<std::vector<const Transcript*>> by_chromosome(layout.chromosomes.size());
+  std::vector<TranscriptExons> transcripts;
+  transcripts.reserve(chosen.size());
   for (const std::size_t index : chosen) {
     const Transcript& transcript = models.transcripts[index];
-    add_transcript(transcript, layout.chromosomes[transcript.chromosome], *bases[transcript.chromosome], tables);
-    by_chromosome[transcript.chromosome].push_back(&transcript);
+    const LayoutChromosome& chromosome = layout.chromosomes[transcript.chromosome];
+    transcripts.push_back(placed(transcript, chromosome));
+    // The exon tables keep transcript order.
+    for (std::size_t k = 0; k < transcript.exons.size(); ++k) {
+      std::string name = exon_name(transcript.name, k + 1);
+      tables.exon_frames.push_back(frame(name, transcript.exons[k], transcript.forward));
+      tables.exon_sequences.push_back(
+          {std::move(name), exon_bases(*bases[transcript.chromosome], transcript.exons[k].span, transcript.forward)});
+    }
   }
-  for (std::size_t i = 0; i < layout.chromosomes.size(); ++i) {
-    const LayoutChromosome& chromosome = layout.chromosomes[i];
+  std::vector<ChromosomeStretch> stretches;
+  for (const LayoutChromosome& chromosome : layout.chromosomes) {
     const bool left_out = std::any_of(skipped.begin(), skipped.end(), [&](const std::string& name) {
       return same_chromosome_name(name, chromosome.name);
     });
-    if (!left_out) add_intergenic(by_chromosome[i], chromosome, tables);
+    if (!left_out) stretches.push_back({chromosome.name, {chromosome.offset, chromosome.offset + chromosome.length - 1}});
   }
-  // The exon tables keep transcript order; the region files genome order.
-  sort_by_position(tables.exons);
-  sort_by_position(tables.introns);
-  sort_by_position(tables.intergenic);
+  tables.exons = exon_regions(transcripts);
+  tables.introns = intron_regions(transcripts);
+  tables.intergenic = intergenic_regions(transcripts, stretches, between_genes);
   tables.stop_name = "Stp";
   return tables;
 }

@@ -1,6 +1,7 @@
 #include "formats/feature_locations/transcript_regions.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <utility>
 
 namespace vesmar {
@@ -40,6 +41,7 @@ std::vector<RegionRecord> intron_regions(std::span<const TranscriptExons> transc
       const RegionSpan& after = transcript.exons[k];
       const RegionSpan& low = transcript.forward ? before : after;
       const RegionSpan& high = transcript.forward ? after : before;
+      if (low.end + 1 > high.start - 1) continue;
       regions.push_back({transcript.name + ".intron" + std::to_string(k), low.end + 1, high.start - 1,
                          transcript.chromosome, transcript.forward});
     }
@@ -48,34 +50,54 @@ std::vector<RegionRecord> intron_regions(std::span<const TranscriptExons> transc
   return regions;
 }
 
+IntergenicName numbered_intergenic(std::string_view prefix) {
+  return [prefix = std::string(prefix)](const IntergenicStretch& stretch) {
+    return prefix + std::to_string(stretch.number);
+  };
+}
+
 std::vector<RegionRecord> intergenic_regions(std::span<const TranscriptExons> transcripts,
                                              std::span<const ChromosomeStretch> chromosomes,
-                                             std::string_view name_prefix) {
-  std::vector<RegionRecord> regions;
-  int number = 0;
-  auto add = [&](std::int64_t start, std::int64_t end, std::string_view chromosome) {
-    if (start <= end) {
-      regions.push_back({std::string(name_prefix) + std::to_string(++number), start, end, chromosome, true});
+                                             const IntergenicName& name_of) {
+  // Each transcript's reach, from its lowest exon base to its highest, by
+  // chromosome name.
+  struct Reach {
+    std::int64_t first;
+    std::int64_t last;
+    std::string_view gene;
+  };
+  std::unordered_map<std::string_view, std::vector<Reach>> reaches;
+  for (const TranscriptExons& transcript : transcripts) {
+    if (transcript.exons.empty()) continue;
+    Reach reach{transcript.exons.front().start, transcript.exons.front().end, transcript.gene};
+    for (const RegionSpan& exon : transcript.exons) {
+      reach.first = std::min(reach.first, exon.start);
+      reach.last = std::max(reach.last, exon.end);
     }
+    reaches[transcript.chromosome].push_back(reach);
+  }
+  std::vector<RegionRecord> regions;
+  IntergenicStretch stretch;
+  const auto add = [&](std::int64_t start, std::int64_t end, std::string_view gene_after) {
+    if (start > end) return;
+    stretch.gene_after = gene_after;
+    ++stretch.number;
+    regions.push_back({name_of(stretch), start, end, stretch.chromosome, true});
   };
   for (const ChromosomeStretch& chromosome : chromosomes) {
-    std::vector<std::pair<std::int64_t, std::int64_t>> covered;
-    for (const TranscriptExons& transcript : transcripts) {
-      if (transcript.chromosome != chromosome.name || transcript.exons.empty()) continue;
-      std::pair<std::int64_t, std::int64_t> span{transcript.exons.front().start, transcript.exons.front().end};
-      for (const RegionSpan& exon : transcript.exons) {
-        span.first = std::min(span.first, exon.start);
-        span.second = std::max(span.second, exon.end);
+    std::vector<Reach>& on_it = reaches[chromosome.name];
+    std::stable_sort(on_it.begin(), on_it.end(), [](const Reach& a, const Reach& b) { return a.first < b.first; });
+    stretch.chromosome = chromosome.name;
+    stretch.gene_before = {};
+    std::int64_t free_from = chromosome.span.start;
+    for (const Reach& reach : on_it) {
+      add(free_from, reach.first - 1, reach.gene);
+      if (reach.last + 1 > free_from) {
+        free_from = reach.last + 1;
+        stretch.gene_before = reach.gene;
       }
-      covered.push_back(span);
     }
-    std::sort(covered.begin(), covered.end());
-    std::int64_t covered_to = chromosome.span.start - 1;
-    for (const auto& [first, last] : covered) {
-      add(covered_to + 1, first - 1, chromosome.name);
-      covered_to = std::max(covered_to, last);
-    }
-    add(covered_to + 1, chromosome.span.end, chromosome.name);
+    add(free_from, chromosome.span.end, {});
   }
   return regions;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -30,6 +31,7 @@ struct TranscriptExons {
   std::string_view chromosome;
   bool forward = true;
   std::vector<RegionSpan> exons;
+  std::string_view gene;  // the gene it belongs to, which names the intergenic stretches beside it
 };
 
 // The exon's name: exon K (from 1, in transcript order) of `transcript`.
@@ -39,7 +41,7 @@ std::string exon_name(std::string_view transcript, std::size_t k);
 std::vector<RegionRecord> exon_regions(std::span<const TranscriptExons> transcripts);
 
 // Every intron, "name.intronK" between exons K and K + 1, on its
-// transcript's strand.
+// transcript's strand; none between exons that touch.
 std::vector<RegionRecord> intron_regions(std::span<const TranscriptExons> transcripts);
 
 // A chromosome's own stretch of the genome, in region coordinates.
@@ -48,11 +50,26 @@ struct ChromosomeStretch {
   RegionSpan span;
 };
 
+// What names an intergenic stretch: its chromosome, the gene before it (of
+// the transcripts that begin before it, the one that reaches furthest,
+// the first of those named when several do) and the gene after it (of the
+// first transcript that begins after it), each empty at the chromosome's
+// end, and its number, counted from 1 over all chromosomes.
+struct IntergenicStretch {
+  std::string_view chromosome;
+  std::string_view gene_before;
+  std::string_view gene_after;
+  int number = 0;
+};
+using IntergenicName = std::function<std::string(const IntergenicStretch&)>;
+
+// `prefix` and the stretch's number: "intergenic7".
+IntergenicName numbered_intergenic(std::string_view prefix);
+
 // The stretches of each chromosome, in the order given, that no transcript
-// on it covers from its first to its last exon: `name_prefix` and a number
-// counted from 1 over all chromosomes, on the forward strand.
+// on it covers from its first to its last exon, on the forward strand.
 std::vector<RegionRecord> intergenic_regions(std::span<const TranscriptExons> transcripts,
                                              std::span<const ChromosomeStretch> chromosomes,
-                                             std::string_view name_prefix);
+                                             const IntergenicName& name_of);
 
 }  // namespace vesmar
