@@ -27,11 +27,12 @@ std::vector<FileTally> tallies_of(const std::vector<RecordFile<Record>>& files) 
 }  // namespace
 
 Result<std::vector<FileTally>> read_snp_files(std::span<const SnpFile> files, Overview& overview) {
+  static const ChromosomeLayout layout = built_in_layout();
   std::vector<RecordFile<SnpRecord>> opened;
   for (const SnpFile& file : files) {
     Result<RecordFile<SnpRecord>> one = open_record_file<SnpRecord>(
         file.path, [file_class = file.file_class](std::string_view line, SnpRecord& record, FileTally& tally) {
-          const LineKind kind = read_vcf_line(line, file_class, record);
+          const LineKind kind = read_vcf_line(line, file_class, layout, record);
           if (kind == LineKind::Header) {
             if (auto setting = vcf_setting(line)) tally.settings.emplace_back(setting->first, setting->second);
           }
@@ -47,10 +48,11 @@ Result<std::vector<FileTally>> read_snp_files(std::span<const SnpFile> files, Ov
 }
 
 Result<std::vector<FileTally>> read_gap_files(std::span<const std::string> paths, Overview& overview) {
+  static const ChromosomeLayout layout = built_in_layout();
   std::vector<RecordFile<GapRecord>> opened;
   for (const std::string& path : paths) {
     Result<RecordFile<GapRecord>> one = open_record_file<GapRecord>(
-        path, [](std::string_view line, GapRecord& record, FileTally&) { return read_bed_line(line, record); });
+        path, [](std::string_view line, GapRecord& record, FileTally&) { return read_bed_line(line, layout, record); });
     if (!one.ok()) return one.failure();
     opened.push_back(std::move(one.value()));
   }
