@@ -1,9 +1,11 @@
 #include "genome_overview/genome_overview_run.h"
 
 #include <memory>
+#include <utility>
 
 #include "engine/input_file.h"
 #include "engine/output_file.h"
+#include "genome/chromosome_layout.h"
 #include "genome/package_paths.h"
 #include "engine/count_text.h"
 #include "genome_overview/overview_input.h"
@@ -20,15 +22,18 @@ Failure nothing_to_draw(const GenomeOverviewSettings& settings) {
                  " exists (run the scanners for that name first)"};
 }
 
-void warn_of(const std::vector<FileTally>& tallies, std::string_view item, Console& console) {
+void warn_of(const std::vector<FileTally>& tallies, std::string_view item, const ChromosomeLayout& layout,
+             Console& console) {
   for (const FileTally& tally : tallies) {
-    for (const std::string& warning : tally_warnings(tally, item)) console.warn(warning);
+    for (const std::string& warning : tally_warnings(tally, item, layout)) console.warn(warning);
   }
 }
 
 }  // namespace
 
 Result<RunOutcome> run_genome_overview(const GenomeOverviewSettings& settings, Console& console) {
+  Result<ChromosomeLayout> layout = load_package_layout();
+  if (!layout.ok()) return layout.failure();
   PageSources sources{settings.first_name, {}, {}, check_exists(candidates_page_path(settings.first_name)).ok()};
   std::vector<SnpFile> snp_files;
   std::vector<std::string> gap_files;
@@ -38,7 +43,7 @@ Result<RunOutcome> run_genome_overview(const GenomeOverviewSettings& settings, C
   }
   if (snp_files.empty() && gap_files.empty()) return nothing_to_draw(settings);
 
-  Overview overview;
+  Overview overview(std::move(layout.value()));
   console.print("Reading SNP results...\n");
   Result<std::vector<FileTally>> snps = read_snp_files(snp_files, overview);
   if (!snps.ok()) return snps.failure();
@@ -47,8 +52,8 @@ Result<RunOutcome> run_genome_overview(const GenomeOverviewSettings& settings, C
   Result<std::vector<FileTally>> gaps = read_gap_files(gap_files, overview);
   if (!gaps.ok()) return gaps.failure();
   sources.gap_files = std::move(gaps.value());
-  warn_of(sources.snp_files, "an SNP", console);
-  warn_of(sources.gap_files, "a stretch", console);
+  warn_of(sources.snp_files, "an SNP", overview.layout(), console);
+  warn_of(sources.gap_files, "a stretch", overview.layout(), console);
 
   console.print("Writing " + settings.page_path + "...\n");
   if (Status made = make_package_folder(kOverviewFolder); !made.ok()) return made.failure();

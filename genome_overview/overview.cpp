@@ -1,6 +1,7 @@
 #include "genome_overview/overview.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "formats/record_lines/field_text.h"
 #include "page_drawing/page_text.h"
@@ -9,10 +10,9 @@ namespace vesmar {
 
 namespace {
 
-std::string snp_title(const SnpRecord& snp) {
-  std::string title = std::string(kChromosomeNames[static_cast<std::size_t>(snp.chromosome)]) + ":" +
-                      grouped(snp.position) + " " + percent_decoded(snp.ref) + ">" + percent_decoded(snp.alt) + ", " +
-                      percent_decoded(snp.region);
+std::string snp_title(const std::string& chromosome, const SnpRecord& snp) {
+  std::string title = chromosome + ":" + grouped(snp.position) + " " + percent_decoded(snp.ref) + ">" +
+                      percent_decoded(snp.alt) + ", " + percent_decoded(snp.region);
   if (!snp.consequence.empty()) {
     title += ", " + percent_decoded(snp.consequence) + " " + percent_decoded(snp.codons) + " " +
              percent_decoded(snp.amino_acids);
@@ -23,8 +23,8 @@ std::string snp_title(const SnpRecord& snp) {
   return title;
 }
 
-std::string gap_title(const GapRecord& gap, std::int64_t regions) {
-  std::string title = std::string(kChromosomeNames[static_cast<std::size_t>(gap.chromosome)]) + ":";
+std::string gap_title(const std::string& chromosome, const GapRecord& gap, std::int64_t regions) {
+  std::string title = chromosome + ":";
   if (gap.length() == 0) {
     title += grouped(gap.start) + "|" + grouped(gap.start + 1) + ": the trace of an insertion";
   } else {
@@ -43,6 +43,12 @@ std::string gap_title(const GapRecord& gap, std::int64_t regions) {
 
 }  // namespace
 
+Overview::Overview(ChromosomeLayout layout) : layout_(std::move(layout)), tracks_(layout_.chromosomes.size()) {}
+
+std::int64_t Overview::extent(int chromosome) const {
+  return std::max(layout_.chromosomes[static_cast<std::size_t>(chromosome)].length, track(chromosome).farthest);
+}
+
 void Overview::add_snp_place(std::span<const SnpRecord> records) {
   const SnpRecord& snp = *std::min_element(records.begin(), records.end(), [](const SnpRecord& a, const SnpRecord& b) {
     return index_of(a.snp_class) < index_of(b.snp_class);
@@ -55,7 +61,7 @@ void Overview::add_snp_place(std::span<const SnpRecord> records) {
   if (track.snps_binned()) {
     std::vector<SnpMark>().swap(track.snp_marks);
   } else {
-    track.snp_marks.push_back(SnpMark{snp.position, snp.snp_class, share, snp_title(snp)});
+    track.snp_marks.push_back(SnpMark{snp.position, snp.snp_class, share, snp_title(name(snp.chromosome), snp)});
   }
   if (snp.snp_class == SnpClass::ProteinChange) candidates_.offer(snp);
 }
@@ -85,7 +91,7 @@ void Overview::add_gap(const GapRecord& gap, std::int64_t regions) {
   if (track.gaps_binned()) {
     std::vector<GapBar>().swap(track.gap_bars);
   } else {
-    track.gap_bars.push_back(GapBar{gap.start, gap.end, gap_title(gap, regions)});
+    track.gap_bars.push_back(GapBar{gap.start, gap.end, gap_title(name(gap.chromosome), gap, regions)});
   }
 }
 

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "genome/chromosome_offsets.h"
 #include "formats/gap_bed/bed_record.h"
 #include "genome_overview/candidate_list.h"
 #include "genome_overview/position_bins.h"
 #include "formats/snp_vcf/snp_class.h"
 #include "formats/snp_vcf/vcf_record.h"
+#include "genome/chromosome_layout.h"
 
 namespace vesmar {
 
@@ -50,9 +50,12 @@ struct ChromosomeTrack {
 };
 
 // The strain's SNPs and uncovered stretches, gathered place by place from
-// the merged files.
+// the merged files, on the chromosomes of the package's layout: a track for
+// each, in the layout's order.
 class Overview {
  public:
+  explicit Overview(ChromosomeLayout layout = built_in_layout());
+
   // The records of one SNP place, from one file or several (an exon hit is
   // also reported as the neighbour of an intron): drawn and counted once,
   // in the most specific class among them, with that record's details.
@@ -62,7 +65,16 @@ class Overview {
   // intron is in both).
   void add_gap_place(std::span<const GapRecord> records);
 
+  const ChromosomeLayout& layout() const { return layout_; }
+  int chromosomes() const { return static_cast<int>(tracks_.size()); }
+  const std::string& name(int chromosome) const {
+    return layout_.chromosomes[static_cast<std::size_t>(chromosome)].name;
+  }
   const ChromosomeTrack& track(int chromosome) const { return tracks_[static_cast<std::size_t>(chromosome)]; }
+  // How far the chromosome's track reaches: its length as the layout gives
+  // it (in the built-in layout, which knows no lengths, its room up to the
+  // next chromosome), or on to the farthest record when one lies beyond.
+  std::int64_t extent(int chromosome) const;
   const PositionBins& bins() const { return bins_; }
   const CandidateList& candidates() const { return candidates_; }
   std::int64_t farthest() const;
@@ -72,7 +84,8 @@ class Overview {
  private:
   void add_gap(const GapRecord& gap, std::int64_t regions);
 
-  std::array<ChromosomeTrack, kChromosomeNames.size()> tracks_;
+  ChromosomeLayout layout_;
+  std::vector<ChromosomeTrack> tracks_;
   PositionBins bins_;
   CandidateList candidates_;
 };

@@ -27,11 +27,13 @@ std::vector<FileTally> tallies_of(const std::vector<RecordFile<Record>>& files) 
 }  // namespace
 
 Result<std::vector<FileTally>> read_snp_files(std::span<const SnpFile> files, Overview& overview) {
+  const ChromosomeLayout& layout = overview.layout();
   std::vector<RecordFile<SnpRecord>> opened;
   for (const SnpFile& file : files) {
     Result<RecordFile<SnpRecord>> one = open_record_file<SnpRecord>(
-        file.path, [file_class = file.file_class](std::string_view line, SnpRecord& record, FileTally& tally) {
-          const LineKind kind = read_vcf_line(line, file_class, record);
+        file.path,
+        [file_class = file.file_class, &layout](std::string_view line, SnpRecord& record, FileTally& tally) {
+          const LineKind kind = read_vcf_line(line, file_class, layout, record);
           if (kind == LineKind::Header) {
             if (auto setting = vcf_setting(line)) tally.settings.emplace_back(setting->first, setting->second);
           }
@@ -47,10 +49,13 @@ Result<std::vector<FileTally>> read_snp_files(std::span<const SnpFile> files, Ov
 }
 
 Result<std::vector<FileTally>> read_gap_files(std::span<const std::string> paths, Overview& overview) {
+  const ChromosomeLayout& layout = overview.layout();
   std::vector<RecordFile<GapRecord>> opened;
   for (const std::string& path : paths) {
     Result<RecordFile<GapRecord>> one = open_record_file<GapRecord>(
-        path, [](std::string_view line, GapRecord& record, FileTally&) { return read_bed_line(line, record); });
+        path, [&layout](std::string_view line, GapRecord& record, FileTally&) {
+          return read_bed_line(line, layout, record);
+        });
     if (!one.ok()) return one.failure();
     opened.push_back(std::move(one.value()));
   }
@@ -60,7 +65,7 @@ Result<std::vector<FileTally>> read_gap_files(std::span<const std::string> paths
   return tallies_of(opened);
 }
 
-std::vector<std::string> tally_warnings(const FileTally& tally, std::string_view item) {
+std::vector<std::string> tally_warnings(const FileTally& tally, std::string_view item, const ChromosomeLayout& layout) {
   std::vector<std::string> warnings;
   if (tally.malformed > 0) {
     warnings.push_back(
@@ -70,7 +75,7 @@ std::vector<std::string> tally_warnings(const FileTally& tally, std::string_view
   if (tally.other_chromosomes > 0) {
     warnings.push_back(tally.path + ": " + std::to_string(tally.other_chromosomes) +
                        (tally.other_chromosomes == 1 ? " record lies" : " records lie") +
-                       " on none of the chromosomes I, II, III, IV, V, X and " +
+                       " on none of " + chromosomes_named(layout) + " and " +
                        (tally.other_chromosomes == 1 ? "is" : "are") + " left out");
   }
   if (tally.first_out_of_order_line > 0) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "genome/chromosome_offsets.h"
 #include "engine/program_info.h"
 #include "engine/fixed_width.h"
 #include "engine/percent_encoding.h"
@@ -16,11 +15,8 @@ namespace vesmar {
 
 namespace {
 
-
-
-std::string chromosome_name(int chromosome) {
-  return std::string(kChromosomeNames[static_cast<std::size_t>(chromosome)]);
-}
+// A layout's names may hold any character but white space.
+std::string chromosome_name(const Overview& overview, int chromosome) { return xml(overview.name(chromosome)); }
 
 std::string file_name(const std::string& path) { return path.substr(path.rfind('/') + 1); }
 
@@ -32,17 +28,18 @@ std::string plural(std::int64_t count, const char* one, const char* many) {
 struct Picture {
   Axis axis;
   std::int64_t bin_positions = 1;
-  std::array<std::vector<PositionBin>, 6> drawn;
+  std::vector<std::vector<PositionBin>> drawn;  // by chromosome
   BinPeaks peaks;
 };
 
 Picture picture_of(const Overview& overview) {
   Picture picture;
   std::int64_t longest = 0;
-  for (int c = 0; c < 6; ++c) longest = std::max({longest, chromosome_room(c), overview.track(c).farthest});
+  for (int c = 0; c < overview.chromosomes(); ++c) longest = std::max(longest, overview.extent(c));
   picture.axis = axis_for(overview.farthest(), longest);
   picture.bin_positions = drawn_bin_positions(picture.axis, overview.bins().width());
-  for (int c = 0; c < 6; ++c) {
+  picture.drawn.resize(static_cast<std::size_t>(overview.chromosomes()));
+  for (int c = 0; c < overview.chromosomes(); ++c) {
     const ChromosomeTrack& track = overview.track(c);
     if (!track.snps_binned() && !track.gaps_binned()) continue;
     picture.drawn[static_cast<std::size_t>(c)] =
@@ -85,8 +82,8 @@ void legend(std::string& out) {
 
 void track_figure(std::string& out, const Overview& overview, const Picture& picture, int c) {
   const ChromosomeTrack& track = overview.track(c);
-  const std::int64_t extent = std::max(chromosome_room(c), track.farthest);
-  out += "<figure><figcaption><b>Chromosome " + chromosome_name(c) + "</b>: ";
+  const std::int64_t extent = overview.extent(c);
+  out += "<figure><figcaption><b>Chromosome " + chromosome_name(overview, c) + "</b>: ";
   if (track.all_snps() == 0 && track.gaps == 0) {
     out += "no SNPs and no stretches without reads in these files. ";
   } else {
@@ -99,8 +96,8 @@ void track_figure(std::string& out, const Overview& overview, const Picture& pic
   if (track.snps_binned()) out += " SNPs in bins of " + grouped(picture.bin_positions) + " positions.";
   if (track.gaps_binned()) out += " Stretches in bins of " + grouped(picture.bin_positions) + " positions.";
   out += "</figcaption>";
-  out += track_svg(c, track, picture.drawn[static_cast<std::size_t>(c)], picture.bin_positions, picture.axis,
-                   picture.peaks);
+  out += track_svg(overview.name(c), extent, track, picture.drawn[static_cast<std::size_t>(c)], picture.bin_positions,
+                   picture.axis, picture.peaks);
   out += "</figure>\n";
 }
 
@@ -109,11 +106,11 @@ void counts_table(std::string& out, const Overview& overview) {
   for (const std::string_view name : kSnpClassNames) out += "<th>" + std::string(name) + "</th>";
   out += "<th>all SNPs</th><th>stretches without reads</th><th>positions without reads</th></tr>";
   std::array<std::int64_t, kSnpClasses + 3> total{};
-  for (int c = 0; c < 6; ++c) {
+  for (int c = 0; c < overview.chromosomes(); ++c) {
     const ChromosomeTrack& track = overview.track(c);
     const std::array<std::int64_t, kSnpClasses + 3> row = {
         track.snps[0], track.snps[1], track.snps[2], track.snps[3], track.all_snps(), track.gaps, track.gap_positions};
-    out += "<tr><td class=\"t\">" + chromosome_name(c) + "</td>";
+    out += "<tr><td class=\"t\">" + chromosome_name(overview, c) + "</td>";
     for (std::size_t i = 0; i < row.size(); ++i) {
       out += "<td>" + grouped(row[i]) + "</td>";
       total[i] += row[i];
@@ -164,7 +161,8 @@ void candidates_table(std::string& out, const Overview& overview) {
       "<th class=\"t\">bases</th><th class=\"t\">codons</th><th class=\"t\">amino acids</th>"
       "<th>WT reads</th><th>mutant reads</th><th>mutant share of reads</th></tr>";
   for (const Candidate& candidate : listed) {
-    out += "<tr><td class=\"t\">" + chromosome_name(candidate.chromosome) + ":" + grouped(candidate.position) +
+    const std::string place = chromosome_name(overview, candidate.chromosome) + ":" + grouped(candidate.position);
+    out += "<tr><td class=\"t\">" + place +
            "</td><td class=\"t\">" + xml(candidate.region) + "</td><td class=\"t\">" + xml(candidate.consequence) +
            "</td><td class=\"t\">" + xml(candidate.ref + ">" + candidate.alt) + "</td><td class=\"t\">" +
            xml(candidate.codons) + "</td><td class=\"t\">" + xml(candidate.amino_acids) + "</td><td>" +
@@ -176,12 +174,24 @@ void candidates_table(std::string& out, const Overview& overview) {
 
 std::string binned_names(const Overview& overview, bool snps) {
   std::string names;
-  for (int c = 0; c < 6; ++c) {
+  for (int c = 0; c < overview.chromosomes(); ++c) {
     if (snps ? overview.track(c).snps_binned() : overview.track(c).gaps_binned()) {
-      names += (names.empty() ? "" : ", ") + chromosome_name(c);
+      names += (names.empty() ? "" : ", ") + chromosome_name(overview, c);
     }
   }
   return names.empty() ? "none" : names;
+}
+
+// How long a track is. The built-in layout knows the chromosomes' offsets
+// alone, so each gets its whole room; a layout file gives their lengths.
+std::string track_length_note(const ChromosomeLayout& layout) {
+  if (!layout.lengths_known) {
+    return "A track is as long as the chromosome's room in the joined reference genome: from its offset to the "
+           "next chromosome's, " +
+           xml(layout.chromosomes.back().name) + "'s to the genome's end at " + grouped(genome_end(layout)) +
+           " (its length and the padding after it)";
+  }
+  return "A track is as long as the chromosome, as the chromosome layout " + xml(layout.source) + " gives its length";
 }
 
 void reading_notes(std::string& out, const Overview& overview, const Picture& picture) {
@@ -189,10 +199,9 @@ void reading_notes(std::string& out, const Overview& overview, const Picture& pi
   out += "<h2>How to read the picture</h2><ul>";
   out +=
       "<li>Each chromosome has a track, drawn to scale on an axis that all tracks share (positions on the "
-      "chromosome, as the files give them). A track is as long as the chromosome's room in the joined reference "
-      "genome: from its offset to the next chromosome's, X's to the genome's end at " +
-      grouped(kJoinedGenomeLength) +
-      " (its length and the padding after it), or longer when a record lies farther. The axis runs to the "
+      "chromosome, as the files give them). " +
+      track_length_note(overview.layout()) +
+      ", or longer when a record lies farther. The axis runs to the "
       "farthest record, rounded up to a tick, here " +
       grouped(picture.axis.end) +
       ", but never past the longest chromosome, so that records near the start of the genome are spread out; "
@@ -278,10 +287,10 @@ std::string overview_page(const Overview& overview, const PageSources& sources) 
   // Chromosomes with nothing found share one line rather than an empty
   // track each, which took half the page.
   std::string empty;
-  for (int c = 0; c < 6; ++c) {
+  for (int c = 0; c < overview.chromosomes(); ++c) {
     const ChromosomeTrack& track = overview.track(c);
     if (track.all_snps() == 0 && track.gaps == 0) {
-      empty += (empty.empty() ? "" : ", ") + chromosome_name(c);
+      empty += (empty.empty() ? "" : ", ") + chromosome_name(overview, c);
     } else {
       track_figure(out, overview, picture, c);
     }

@@ -36,7 +36,9 @@ void PositionBins::add_gap(int chromosome, std::int64_t first, std::int64_t posi
 PositionBin& PositionBins::at(int chromosome, std::int64_t position) {
   position = std::max<std::int64_t>(position, 0);
   while (position >= kBins * width_) widen();
-  std::vector<PositionBin>& bins = bins_[static_cast<std::size_t>(chromosome)];
+  const auto index = static_cast<std::size_t>(chromosome);
+  if (index >= bins_.size()) bins_.resize(index + 1);
+  std::vector<PositionBin>& bins = bins_[index];
   if (bins.empty()) bins.resize(kBins);
   return bins[static_cast<std::size_t>(position / width_)];
 }
@@ -55,9 +57,10 @@ void PositionBins::widen() {
 }
 
 std::vector<PositionBin> PositionBins::merged(int chromosome, std::int64_t factor) const {
-  const std::vector<PositionBin>& bins = bins_[static_cast<std::size_t>(chromosome)];
   std::vector<PositionBin> result;
-  if (bins.empty()) return result;
+  const auto index = static_cast<std::size_t>(chromosome);
+  if (index >= bins_.size() || bins_[index].empty()) return result;
+  const std::vector<PositionBin>& bins = bins_[index];
   result.resize(static_cast<std::size_t>((kBins + factor - 1) / factor));
   for (std::size_t i = 0; i < bins.size(); ++i) result[i / static_cast<std::size_t>(factor)].add(bins[i]);
   return result;

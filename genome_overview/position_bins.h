@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "genome/chromosome_offsets.h"
 #include "formats/snp_vcf/snp_class.h"
 
 namespace vesmar {
@@ -29,7 +28,9 @@ struct PositionBin {
 // start one position wide and double in width (neighbours merged) whenever
 // a position lies beyond the last. Since the farthest position then lies in
 // the upper half, every bin is at most 1/2048 of the farthest position
-// wide, fine enough to be merged into the bins a track is drawn with.
+// wide, fine enough to be merged into the bins a track is drawn with. Only
+// the chromosomes counted on have bins: a layout may name thousands of
+// scaffolds, most of them without a record.
 class PositionBins {
  public:
   static constexpr std::int64_t kBins = 4096;
@@ -50,7 +51,7 @@ class PositionBins {
   void widen();
 
   std::int64_t width_ = 1;
-  std::array<std::vector<PositionBin>, kChromosomeNames.size()> bins_;
+  std::vector<std::vector<PositionBin>> bins_;  // by chromosome, up to the last counted on
 };
 
 }  // namespace vesmar

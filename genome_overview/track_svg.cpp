@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "genome/chromosome_offsets.h"
 #include "page_drawing/page_text.h"
 
 namespace vesmar {
@@ -54,8 +53,8 @@ std::string data(const char* name, std::int64_t value) {
   return std::string(" data-") + name + "=\"" + std::to_string(value) + "\"";
 }
 
-std::string place(int chromosome, std::int64_t from, std::int64_t to) {
-  return std::string(kChromosomeNames[static_cast<std::size_t>(chromosome)]) + ":" + grouped(from) + "-" + grouped(to);
+std::string place(const std::string& chromosome, std::int64_t from, std::int64_t to) {
+  return chromosome + ":" + grouped(from) + "-" + grouped(to);
 }
 
 // A bin's bar: bottom-aligned in its lane, higher the more it holds.
@@ -82,21 +81,20 @@ void draw_lane(Plot& plot, const char* name, double y, double height, double end
 }
 
 // Where the chromosome's drawing ends: its length, or the axis's end.
-double chromosome_end(const Plot& plot, const ChromosomeTrack& track, int chromosome) {
-  const std::int64_t extent = std::max(chromosome_room(chromosome), track.farthest);
+double chromosome_end(const Plot& plot, std::int64_t extent) {
   return plot.x(static_cast<double>(std::min(extent, plot.axis.end)));
 }
 
 // A chromosome that goes on past the axis gets a break mark at its end,
 // whose foot is at `bottom`.
-void draw_cut(Plot& plot, const ChromosomeTrack& track, int chromosome, double bottom) {
-  if (std::max(chromosome_room(chromosome), track.farthest) <= plot.axis.end) return;
-  const double end_x = chromosome_end(plot, track, chromosome);
+void draw_cut(Plot& plot, std::int64_t extent, double bottom) {
+  if (extent <= plot.axis.end) return;
+  const double end_x = chromosome_end(plot, extent);
   plot.out += "<path class=\"cut\" d=\"M" + decimal(end_x - 5, 1) + "," + decimal(bottom, 1) + "l5,-10m0,10l5,-10\"/>";
 }
 
-void draw_frame(Plot& plot, const ChromosomeTrack& track, int chromosome) {
-  const double end_x = chromosome_end(plot, track, chromosome);
+void draw_frame(Plot& plot, std::int64_t extent) {
+  const double end_x = chromosome_end(plot, extent);
   for (int lane = 0; lane < 5; ++lane) draw_lane(plot, kLaneNames[lane], Plot::lane_y(lane), L::kLaneHeight, end_x);
   plot.text(L::kPlotLeft - 26, L::kStripTop + 22, "lab", "mutant");
   plot.text(L::kPlotLeft - 26, L::kStripTop + 36, "lab", "share");
@@ -105,7 +103,7 @@ void draw_frame(Plot& plot, const ChromosomeTrack& track, int chromosome) {
     plot.line("grid", L::kPlotLeft, end_x, Plot::share_y(share), Plot::share_y(share));
     plot.text(L::kPlotLeft - 4, Plot::share_y(share) + 4, "num", share == 0.5 ? "0.5" : share == 1 ? "1" : "0");
   }
-  draw_cut(plot, track, chromosome, L::kStripTop + L::kStripHeight);
+  draw_cut(plot, extent, L::kStripTop + L::kStripHeight);
   draw_axis(plot, L::kAxisY);
 }
 
@@ -155,8 +153,8 @@ BinRange range_of(std::size_t bin, std::int64_t bin_positions, const Axis& axis)
   return {std::max<std::int64_t>(first, 1), std::min(first + bin_positions - 1, axis.end)};
 }
 
-void draw_snp_bins(Plot& plot, int chromosome, const std::vector<PositionBin>& drawn, std::int64_t bin_positions,
-                   std::uint32_t peak) {
+void draw_snp_bins(Plot& plot, const std::string& chromosome, const std::vector<PositionBin>& drawn,
+                   std::int64_t bin_positions, std::uint32_t peak) {
   for (std::size_t bin = 0; bin < drawn.size(); ++bin) {
     const BinRange range = range_of(bin, bin_positions, plot.axis);
     const double x = plot.x(static_cast<double>(range.from - 1));
@@ -183,8 +181,8 @@ void draw_snp_bins(Plot& plot, int chromosome, const std::vector<PositionBin>& d
   }
 }
 
-void draw_gap_bins(Plot& plot, int chromosome, const std::vector<PositionBin>& drawn, std::int64_t bin_positions,
-                   std::uint32_t peak) {
+void draw_gap_bins(Plot& plot, const std::string& chromosome, const std::vector<PositionBin>& drawn,
+                   std::int64_t bin_positions, std::uint32_t peak) {
   for (std::size_t bin = 0; bin < drawn.size(); ++bin) {
     const std::uint32_t count = drawn[bin].gaps;
     if (count == 0) continue;
@@ -209,9 +207,11 @@ std::int64_t drawn_bin_positions(const Axis& axis, std::int64_t bin_width) {
   return std::max<std::int64_t>(1, static_cast<std::int64_t>(wanted / static_cast<double>(bin_width))) * bin_width;
 }
 
-std::string track_svg(int chromosome, const ChromosomeTrack& track, const std::vector<PositionBin>& drawn,
-                      std::int64_t bin_positions, const Axis& axis, const BinPeaks& peaks) {
-  const std::string name(kChromosomeNames[static_cast<std::size_t>(chromosome)]);
+std::string track_svg(const std::string& chromosome, std::int64_t extent, const ChromosomeTrack& track,
+                      const std::vector<PositionBin>& drawn, std::int64_t bin_positions, const Axis& axis,
+                      const BinPeaks& peaks) {
+  // A layout's names may hold any character but white space.
+  const std::string name = xml(chromosome);
   const bool empty = track.all_snps() == 0 && track.gaps == 0;
   // The width and height give the aspect ratio that the page's CSS keeps
   // as it scales the drawing to the page's width.
@@ -226,12 +226,12 @@ std::string track_svg(int chromosome, const ChromosomeTrack& track, const std::v
   Plot plot{axis, out};
   if (empty) {
     // Nothing to mark: one lane shows the chromosome's length.
-    draw_lane(plot, "nothing found", L::kLaneTop, L::kLaneHeight, chromosome_end(plot, track, chromosome));
-    draw_cut(plot, track, chromosome, L::kLaneTop + L::kLaneHeight + 2);
+    draw_lane(plot, "nothing found", L::kLaneTop, L::kLaneHeight, chromosome_end(plot, extent));
+    draw_cut(plot, extent, L::kLaneTop + L::kLaneHeight + 2);
     draw_axis(plot, L::kEmptyAxisY);
     return out + "</svg>";
   }
-  draw_frame(plot, track, chromosome);
+  draw_frame(plot, extent);
   if (track.gaps_binned()) {
     draw_gap_bins(plot, chromosome, drawn, bin_positions, peaks.gaps);
   } else {

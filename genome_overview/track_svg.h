@@ -44,15 +44,17 @@ struct BinPeaks {
   std::uint32_t gaps = 1;
 };
 
-// The track's drawing, as an <svg> element. `drawn` holds the chromosome's
+// The drawing of the track of the chromosome named `chromosome`, as an
+// <svg> element, `extent` positions long (Overview::extent). `drawn` holds the chromosome's
 // bins merged into drawn bins of `bin_positions` each, used for the SNPs
 // when there are too many to draw one by one (ChromosomeTrack::snps_binned),
 // and likewise for the uncovered stretches. Each mark and bar carries its
 // place as data attributes (data-pos for an SNP, data-start and data-end
 // for a stretch as BED gives them; data-from, data-to, data-n for a bin) so
 // that it can be read back.
-std::string track_svg(int chromosome, const ChromosomeTrack& track, const std::vector<PositionBin>& drawn,
-                      std::int64_t bin_positions, const Axis& axis, const BinPeaks& peaks);
+std::string track_svg(const std::string& chromosome, std::int64_t extent, const ChromosomeTrack& track,
+                      const std::vector<PositionBin>& drawn, std::int64_t bin_positions, const Axis& axis,
+                      const BinPeaks& peaks);
 
 // The CSS class of each SNP class's marks, and of the uncovered stretches.
 inline constexpr const char* kClassCss[] = {"p", "e", "i", "n"};

@@ -3,12 +3,11 @@
 #include <array>
 #include <optional>
 
-#include "genome/chromosome_offsets.h"
 #include "formats/record_lines/field_text.h"
 
 namespace vesmar {
 
-LineKind read_bed_line(std::string_view line, GapRecord& record) {
+LineKind read_bed_line(std::string_view line, const ChromosomeLayout& layout, GapRecord& record) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   if (line.starts_with("#") || line.starts_with("track") || line.starts_with("browser")) return LineKind::Header;
   // chrom start end name score strand gap_length comment
@@ -17,9 +16,9 @@ LineKind read_bed_line(std::string_view line, GapRecord& record) {
   const std::optional<std::int64_t> start = whole_number(fields[1]);
   const std::optional<std::int64_t> end = whole_number(fields[2]);
   if (count < 3 || !start || !end || *end < *start) return LineKind::Malformed;
-  const std::optional<int> chromosome = chromosome_index(fields[0]);
+  const std::optional<std::size_t> chromosome = find_region_chromosome(layout, fields[0]);
   if (!chromosome) return LineKind::OtherChromosome;
-  record.chromosome = *chromosome;
+  record.chromosome = static_cast<int>(*chromosome);
   record.start = *start;
   record.end = *end;
   record.name = fields[3];

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "formats/record_lines/input_record.h"
+#include "genome/chromosome_layout.h"
 
 namespace vesmar {
 
@@ -14,7 +15,7 @@ namespace vesmar {
 // entry between its two positions, which the file gives as an interval over
 // both). The texts stay as the file writes them.
 struct GapRecord {
-  int chromosome = 0;  // 0 to 5: I to X
+  int chromosome = 0;  // its place in the layout the file is read with
   std::int64_t start = 0;
   std::int64_t end = 0;
   std::string name;
@@ -28,7 +29,8 @@ struct GapRecord {
 // Reads one line of a BED (without its line feed; a carriage return before
 // it is dropped). A record needs chrom, start and end, whole numbers with
 // start <= end; name and comment (the 4th and 8th columns) may be missing.
-// "#", "track" and "browser" lines are headers.
-LineKind read_bed_line(std::string_view line, GapRecord& record);
+// chrom is found in `layout` as read_vcf_line finds CHROM. "#", "track" and
+// "browser" lines are headers.
+LineKind read_bed_line(std::string_view line, const ChromosomeLayout& layout, GapRecord& record);
 
 }  // namespace vesmar

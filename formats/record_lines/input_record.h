@@ -9,16 +9,16 @@ namespace vesmar {
 
 // What a line of a VCF or BED file is to the overview.
 enum class LineKind {
-  Record,           // a record on one of the six chromosomes
+  Record,           // a record on one of the layout's chromosomes
   Header,           // a header or comment line
-  OtherChromosome,  // a record on another chromosome: it has no place on the page
+  OtherChromosome,  // a record on a chromosome the layout does not hold: it has no place on the page
   Malformed,        // no record the files' writers would write: left out
 };
 
 // What reading one input file found, for the page and the warnings.
 struct FileTally {
   std::string path;
-  std::int64_t records = 0;  // records on the six chromosomes
+  std::int64_t records = 0;  // records on the layout's chromosomes
   std::int64_t other_chromosomes = 0;
   std::int64_t malformed = 0;
   std::int64_t first_malformed_line = 0;     // 0: none

@@ -4,7 +4,6 @@
 #include <array>
 #include <optional>
 
-#include "genome/chromosome_offsets.h"
 #include "formats/record_lines/field_text.h"
 
 namespace vesmar {
@@ -84,7 +83,8 @@ double SnpRecord::mutant_share() const {
   return static_cast<double>(mut_reads) / static_cast<double>(wt_reads + mut_reads);
 }
 
-LineKind read_vcf_line(std::string_view line, SnpClass file_class, SnpRecord& record) {
+LineKind read_vcf_line(std::string_view line, SnpClass file_class, const ChromosomeLayout& layout,
+                       SnpRecord& record) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   if (!line.empty() && line.front() == '#') return LineKind::Header;
   // CHROM POS ID REF ALT QUAL FILTER INFO FORMAT sample
@@ -92,9 +92,9 @@ LineKind read_vcf_line(std::string_view line, SnpClass file_class, SnpRecord& re
   const std::size_t count = split_fields(line, '\t', fields);
   const std::optional<std::int64_t> position = whole_number(fields[1]);
   if (count < 8 || !position || *position < 1) return LineKind::Malformed;
-  const std::optional<int> chromosome = chromosome_index(fields[0]);
+  const std::optional<std::size_t> chromosome = find_region_chromosome(layout, fields[0]);
   if (!chromosome) return LineKind::OtherChromosome;
-  record.chromosome = *chromosome;
+  record.chromosome = static_cast<int>(*chromosome);
   record.position = *position;
   record.ref = fields[3];
   record.alt = fields[4];

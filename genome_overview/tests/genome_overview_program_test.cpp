@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "genome/chromosome_layout.h"
 #include "testing/command_line_check.h"
 #include "testing/program_run.h"
 #include "testing/write_error_check.h"
@@ -34,6 +35,7 @@ const std::string kBanner =
     "web browser.\n"
     "\n";
 const std::string kProgress = "Reading SNP results...\nReading deletion results...\nWriting " + kPage + "...\n";
+const std::string kLayout(kChromosomeLayoutPath);
 
 std::string vcf(const std::vector<std::pair<std::string, int>>& records, const std::string& info) {
   std::string text =
@@ -93,6 +95,13 @@ TEST(GenomeOverviewProgram, FailuresNameTheFileOrQuestionAndKeepTheOlderPage) {
          folder.make_folder("Desktop/vesmar/Deletion_results/Anna_del_cexons.bed");
        },
        "Genome_overview: cannot open Desktop/vesmar/Deletion_results/Anna_del_cexons.bed: Is a directory\n"},
+      {"a layout file that is no layout", "Anna\n",
+       [](const ScratchFolder& folder) {
+         write_inputs(folder);
+         folder.write(kLayout, "# written by hand\nI\t0\n");
+       },
+       "Genome_overview: " + kLayout +
+           ", line 2: not a chromosome line (name, offset and length, separated by tabs)\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -168,6 +177,131 @@ TEST(GenomeOverviewPage, MarksAndBarsAgreeWithTheRecords) {
   EXPECT_EQ(drawn(page, 20'919'650), (std::vector<std::string>{"I g 1099-1112", "I g 1300-1300", "I p 447", "I p 521",
                                                                "I share 447", "I share 521", "III i 9", "III share 9",
                                                                "V g 0-20919650", "X p 17000000", "X share 17000000"}));
+}
+
+// The package's chromosome layout, as Chromosome_join writes it.
+std::string layout_file(const std::vector<NamedLength>& chromosomes) {
+  return layout_file_text(layout_from_lengths(chromosomes, "the test's chromosomes").value());
+}
+
+// What stands in the page between `from` and the next `to` after it, each
+// time, in the page's order.
+std::vector<std::string> texts_between(const std::string& page, const std::string& from, const std::string& to) {
+  std::vector<std::string> texts;
+  for (std::size_t at = page.find(from); at != std::string::npos; at = page.find(from, at + 1)) {
+    const std::size_t begin = at + from.size();
+    texts.push_back(page.substr(begin, page.find(to, begin) - begin));
+  }
+  return texts;
+}
+
+// What each track's caption says of the chromosome's length and the axis.
+std::vector<std::string> track_lengths(const std::string& page) {
+  std::vector<std::string> lengths;
+  for (const std::string& caption : texts_between(page, "<figcaption>", "</figcaption>")) {
+    lengths.push_back(caption.substr(caption.rfind("). ") + 3));
+  }
+  return lengths;
+}
+
+// The chromosomes of the counts table, row by row.
+std::vector<std::string> counted_chromosomes(const std::string& page) {
+  const std::vector<std::string> table = texts_between(page, "<h2>Counts</h2>", "</table>");
+  return table.empty() ? std::vector<std::string>() : texts_between(table[0], "<tr><td class=\"t\">", "</td>");
+}
+
+// The current assembly's V is 20,924,180 bases long, more than the room of
+// 20,919,600 that the built-in offsets leave it: with the layout file, the
+// tracks and the axis end where the chromosomes end, and an SNP near V's
+// end is drawn at its place on them.
+TEST(GenomeOverviewPage, TheLayoutsLengthsGiveTheTracksAndTheAxis) {
+  const std::string layout = layout_file({{"I", 15'072'434},
+                                          {"II", 15'279'421},
+                                          {"III", 13'783'801},
+                                          {"IV", 17'493'829},
+                                          {"V", 20'924'180},
+                                          {"X", 17'718'942}});
+  struct Case {
+    const char* what;
+    std::optional<std::string> layout;
+    std::int64_t axis_end;
+    std::vector<std::string> captions;  // of I, V and X: how long, where cut
+    std::string lengths_note;
+  };
+  const Case cases[] = {
+      {"the current assembly's layout", layout, 20'924'180,
+       {"15,072,434 positions long.", "20,924,180 positions long.", "17,718,942 positions long."},
+       "A track is as long as the chromosome, as the chromosome layout " + kLayout + " gives its length, or longer"},
+      // Without it, as before: each chromosome its room, V's up to the SNP,
+      // which lies past it; the axis ends at the SNP.
+      {"no layout file", std::nullopt, 20'924'000,
+       {"15,072,450 positions long.", "20,924,000 positions long.", "17,751,100 positions long."},
+       "A track is as long as the chromosome's room in the joined reference genome: from its offset to the next "
+       "chromosome's, X's to the genome's end at 100,300,000 (its length and the padding after it), or longer"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScratchFolder folder;
+    if (c.layout) folder.write(kLayout, *c.layout);
+    folder.write("Desktop/vesmar/SNP_results/Anna_snp_cintergenic.vcf",
+                 vcf({{"I", 447}, {"V", 20'924'000}, {"chrM", 12}}, "CLASS=intergenic"));
+    folder.write("Desktop/vesmar/Deletion_results/Anna_del_cintergenic.bed", "X\t17718900\t17718942\tx9\n");
+    const ProgramRun run = testing::run_program(kBinary, folder, "Anna\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string chromosomes = c.layout ? "the chromosomes of " + kLayout : "the chromosomes I, II, III, IV, V, X";
+    EXPECT_EQ(run.err, "Genome_overview: warning: Desktop/vesmar/SNP_results/Anna_snp_cintergenic.vcf: 1 record lies "
+                       "on none of " + chromosomes + " and is left out\n");
+    const std::string page = folder.read(kPage);
+    EXPECT_EQ(texts_between(page, " data-axis-end=\"", "\""), std::vector<std::string>(3, std::to_string(c.axis_end)));
+    EXPECT_EQ(drawn(page, static_cast<double>(c.axis_end)),
+              (std::vector<std::string>{"I n 447", "I share 447", "V n 20924000", "V share 20924000",
+                                        "X g 17718900-17718942"}));
+    EXPECT_EQ(track_lengths(page), c.captions);
+    EXPECT_EQ(page.find("class=\"cut\""), std::string::npos);  // no track goes on past the axis
+    EXPECT_NE(page.find(c.lengths_note), std::string::npos);
+  }
+}
+
+// A genome of 16 chromosomes, none of the built-in names: a track for each
+// with records, in the layout's order, and every one in the counts.
+TEST(GenomeOverviewPage, SixteenChromosomesOfOtherNames) {
+  ScratchFolder folder;
+  const std::vector<NamedLength> yeast = {
+      {"chrI", 230'218},   {"chrII", 813'184},     {"chrIII", 316'620},   {"chrIV", 1'531'933},
+      {"chrV", 576'874},   {"chrVI", 270'161},     {"chrVII", 1'090'940}, {"chrVIII", 562'643},
+      {"chrIX", 439'888},  {"chrX", 745'751},      {"chrXI", 666'816},    {"chrXII", 1'078'177},
+      {"chrXIII", 924'431}, {"chrXIV", 784'333},   {"chrXV", 1'091'291},  {"chrXVI", 948'066}};
+  folder.write(kLayout, layout_file(yeast));
+  folder.write("Desktop/vesmar/SNP_results/Anna_snp_cexons.vcf",
+               vcf({{"chrI", 100}, {"chrXII", 1'000}, {"chrM", 5}, {"chrXVI", 948'000}},
+                   "CLASS=exon;CSQ=missense|g|gga>aga|Gly>Arg"));
+  folder.write("Desktop/vesmar/Deletion_results/Anna_del_cexons.bed", "chrIV\t500000\t500100\tg1\n2L\t1\t9\tg2\n");
+  const ProgramRun run = testing::run_program(kBinary, folder, "", {"--name", "Anna"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  for (const char* file : {"SNP_results/Anna_snp_cexons.vcf", "Deletion_results/Anna_del_cexons.bed"}) {
+    EXPECT_NE(run.err.find("Desktop/vesmar/" + std::string(file) + ": 1 record lies on none of the chromosomes of " +
+                           kLayout + " and is left out\n"),
+              std::string::npos)
+        << run.err;
+  }
+  const std::string page = folder.read(kPage);
+  // The axis ends at the farthest record, 948,000, rounded up to a tick:
+  // chrIV and chrXII go on past it.
+  EXPECT_EQ(drawn(page, 1'000'000), (std::vector<std::string>{"chrI p 100", "chrI share 100", "chrIV g 500000-500100",
+                                                               "chrXII p 1000", "chrXII share 1000", "chrXVI p 948000",
+                                                               "chrXVI share 948000"}));
+  EXPECT_EQ(track_lengths(page),
+            (std::vector<std::string>{"230,218 positions long.",
+                                      "1,531,933 positions long; cut where the axis ends, at 1,000,000.",
+                                      "1,078,177 positions long; cut where the axis ends, at 1,000,000.",
+                                      "948,066 positions long."}));
+  std::vector<std::string> names;
+  for (const NamedLength& chromosome : yeast) names.push_back(chromosome.name);
+  EXPECT_EQ(counted_chromosomes(page), names);
+  EXPECT_NE(page.find("Nothing found on chromosome chrII, chrIII, chrV, chrVI, chrVII, chrVIII, chrIX, chrX, chrXI, "
+                      "chrXIII, chrXIV, chrXV in these files."),
+            std::string::npos);
+  EXPECT_NE(page.find("<td class=\"t\">chrXVI:948,000</td>"), std::string::npos);  // a candidate's place
 }
 
 }  // namespace

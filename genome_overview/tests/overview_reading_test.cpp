@@ -36,11 +36,11 @@ TEST(OverviewReading, AnSnpInSeveralFilesCountsOnceInItsMostSpecificClass) {
   EXPECT_EQ(tallies.value()[0].records, 3);
   EXPECT_EQ(tallies.value()[0].settings.front(), std::pair(std::string("vesmar_ratio"), std::string("3")));
   EXPECT_EQ(tallies.value()[1].records, 5);
-  EXPECT_EQ(tally_warnings(tallies.value()[0], "an SNP"),
+  EXPECT_EQ(tally_warnings(tallies.value()[0], "an SNP", overview.layout()),
             std::vector<std::string>{folder.path("e.vcf") + ": 1 line is no record of its kind and left out (the "
                                                             "first is line 6)"});
   EXPECT_EQ(
-      tally_warnings(tallies.value()[1], "an SNP"),
+      tally_warnings(tallies.value()[1], "an SNP", overview.layout()),
       (std::vector<std::string>{
           folder.path("i.vcf") + ": 1 record lies on none of the chromosomes I, II, III, IV, V, X and is left out",
           folder.path("i.vcf") + " is not in genome order at line 8: an SNP that other lines also report may "

@@ -2,12 +2,15 @@
 // cut short or changed by hand.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "formats/snp_vcf/vcf_record.h"
 
 namespace vesmar {
 namespace {
+
+const ChromosomeLayout kWorm = built_in_layout();
 
 const std::string kMissense =
     "I\t447\t.\tG\tA\t.\t.\tREGION=ves-1.exon1;CLASS=exon;STRAND=1;RPOS=46;CSQ=missense|ves-1|gga>aga|Gly>Arg\t"
@@ -47,7 +50,7 @@ TEST(VcfLine, ClassAndReadsOfEachRecord) {
   for (const VcfCase& c : cases) {
     SCOPED_TRACE(c.what);
     SnpRecord record;
-    ASSERT_EQ(read_vcf_line(c.line, SnpClass::Intron, record), c.kind);
+    ASSERT_EQ(read_vcf_line(c.line, SnpClass::Intron, kWorm, record), c.kind);
     if (c.kind != LineKind::Record) continue;
     EXPECT_EQ(record.snp_class, c.snp_class);
     EXPECT_EQ(record.wt_reads, c.wt);
@@ -57,7 +60,7 @@ TEST(VcfLine, ClassAndReadsOfEachRecord) {
 
 TEST(VcfLine, KeepsTheTextsOfTheRecord) {
   SnpRecord record;
-  ASSERT_EQ(read_vcf_line(kMissense, SnpClass::Exon, record), LineKind::Record);
+  ASSERT_EQ(read_vcf_line(kMissense, SnpClass::Exon, kWorm, record), LineKind::Record);
   EXPECT_EQ(record.key(), std::pair(0, std::int64_t{447}));
   EXPECT_EQ(record.region + record.consequence + record.codons + record.amino_acids,
             "ves-1.exon1missensegga>agaGly>Arg");
@@ -71,8 +74,29 @@ TEST(VcfLine, KeepsTheTextsOfTheRecord) {
 TEST(VcfLine, EveryPrefixOfARecordIsReadOrLeftOut) {
   for (std::size_t cut = 0; cut <= kMissense.size(); ++cut) {
     SnpRecord record;
-    const LineKind kind = read_vcf_line(kMissense.substr(0, cut), SnpClass::Exon, record);
+    const LineKind kind = read_vcf_line(kMissense.substr(0, cut), SnpClass::Exon, kWorm, record);
     EXPECT_TRUE(kind == LineKind::Malformed || (kind == LineKind::Record && record.position == 447)) << cut;
+  }
+}
+
+// With a layout file, CHROM names one of its chromosomes, of whatever name,
+// and the record takes its place in the layout's order; a name that the
+// layout holds in none of its spellings is another chromosome's.
+TEST(VcfLine, ChromosomesOfALayoutFile) {
+  const ChromosomeLayout fly =
+      layout_from_lengths({{"2L", 23513712}, {"2R", 25286936}, {"X", 23542271}, {"Y", 3667352}}, "fly.txt").value();
+  const struct {
+    const char* chrom;
+    std::optional<int> place;
+  } cases[] = {{"2L", 0}, {"2R", 1}, {"Y", 3}, {"chr2R", 1}, {"I", std::nullopt}, {"2l", std::nullopt}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.chrom);
+    SnpRecord record;
+    const LineKind kind = read_vcf_line(std::string(c.chrom) + "\t5\t.\tC\tT\t.\t.\t.", SnpClass::Exon, fly, record);
+    EXPECT_EQ(kind, c.place ? LineKind::Record : LineKind::OtherChromosome);
+    if (c.place) {
+      EXPECT_EQ(record.key(), std::pair(*c.place, std::int64_t{5}));
+    }
   }
 }
 
