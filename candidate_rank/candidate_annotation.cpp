@@ -8,6 +8,7 @@
 #include "genome_scan/region_walk.h"
 #include "genome_scan/codon_change.h"
 #include "genome_scan/region_mapping.h"
+#include "formats/snp_vcf/snp_class.h"
 #include "formats/snp_vcf/snp_vcf.h"
 
 namespace vesmar {
@@ -77,7 +78,7 @@ Annotation Annotator::change(const StrainChange& change) {
     add_gene(annotation.genes, region.name);
     const std::int64_t place = region_position(region, position);
     if (place < 0 || place > std::int64_t{region.end} - region.start) {
-      annotation.consequence = "splice_region";
+      annotation.consequence = std::string(kSpliceRegion);
       return annotation;
     }
     const std::optional<ExonGeometry> geometry =

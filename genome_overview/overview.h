@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <numeric>
 #include <span>
 #include <string>
 #include <vector>
@@ -44,7 +45,7 @@ struct ChromosomeTrack {
   std::vector<SnpMark> snp_marks;
   std::vector<GapBar> gap_bars;
 
-  std::int64_t all_snps() const { return snps[0] + snps[1] + snps[2] + snps[3]; }
+  std::int64_t all_snps() const { return std::accumulate(snps.begin(), snps.end(), std::int64_t{0}); }
   bool snps_binned() const { return all_snps() > kMarksBeforeBins; }
   bool gaps_binned() const { return gaps > kMarksBeforeBins; }
 };

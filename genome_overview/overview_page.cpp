@@ -46,7 +46,7 @@ Picture picture_of(const Overview& overview) {
         overview.bins().merged(c, picture.bin_positions / overview.bins().width());
     for (const PositionBin& bin : picture.drawn[static_cast<std::size_t>(c)]) {
       if (track.snps_binned())
-        picture.peaks.snps = std::max({picture.peaks.snps, bin.snps[0], bin.snps[1], bin.snps[2], bin.snps[3]});
+        picture.peaks.snps = std::max(picture.peaks.snps, *std::max_element(bin.snps.begin(), bin.snps.end()));
       if (track.gaps_binned()) picture.peaks.gaps = std::max(picture.peaks.gaps, bin.gaps);
     }
   }
@@ -108,8 +108,11 @@ void counts_table(std::string& out, const Overview& overview) {
   std::array<std::int64_t, kSnpClasses + 3> total{};
   for (int c = 0; c < overview.chromosomes(); ++c) {
     const ChromosomeTrack& track = overview.track(c);
-    const std::array<std::int64_t, kSnpClasses + 3> row = {
-        track.snps[0], track.snps[1], track.snps[2], track.snps[3], track.all_snps(), track.gaps, track.gap_positions};
+    std::array<std::int64_t, kSnpClasses + 3> row{};
+    std::copy(track.snps.begin(), track.snps.end(), row.begin());
+    row[kSnpClasses] = track.all_snps();
+    row[kSnpClasses + 1] = track.gaps;
+    row[kSnpClasses + 2] = track.gap_positions;
     out += "<tr><td class=\"t\">" + chromosome_name(overview, c) + "</td>";
     for (std::size_t i = 0; i < row.size(); ++i) {
       out += "<td>" + grouped(row[i]) + "</td>";

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <numeric>
 #include <vector>
 
 #include "formats/snp_vcf/snp_class.h"
@@ -19,7 +20,7 @@ struct PositionBin {
   std::uint32_t gaps = 0;
   std::int64_t gap_positions = 0;
 
-  std::uint32_t all_snps() const { return snps[0] + snps[1] + snps[2] + snps[3]; }
+  std::uint32_t all_snps() const { return std::accumulate(snps.begin(), snps.end(), std::uint32_t{0}); }
   void add(const PositionBin& other);
 };
 

@@ -11,7 +11,10 @@ namespace {
 
 using L = TrackLayout;
 
-constexpr const char* kLaneNames[] = {"protein change", "exon, other", "intron", "intergenic", "no reads"};
+// A lane for each SNP class, then the uncovered stretches' lane.
+constexpr const char* kLaneNames[] = {"protein change", "exon, other", "splice region", "intron", "intergenic",
+                                      "no reads"};
+constexpr int kGapLane = kSnpClasses;
 
 // Draws on `axis`: x of a place between positions (u = p - 1 is the start
 // of position p, u = p its end, as BED counts).
@@ -95,7 +98,7 @@ void draw_cut(Plot& plot, std::int64_t extent, double bottom) {
 
 void draw_frame(Plot& plot, std::int64_t extent) {
   const double end_x = chromosome_end(plot, extent);
-  for (int lane = 0; lane < 5; ++lane) draw_lane(plot, kLaneNames[lane], Plot::lane_y(lane), L::kLaneHeight, end_x);
+  for (int lane = 0; lane <= kGapLane; ++lane) draw_lane(plot, kLaneNames[lane], Plot::lane_y(lane), L::kLaneHeight, end_x);
   plot.text(L::kPlotLeft - 26, L::kStripTop + 22, "lab", "mutant");
   plot.text(L::kPlotLeft - 26, L::kStripTop + 36, "lab", "share");
   draw_lane(plot, "", L::kStripTop, L::kStripHeight, end_x);
@@ -124,7 +127,7 @@ void draw_snp_marks(Plot& plot, const ChromosomeTrack& track) {
 }
 
 void draw_gap_bars(Plot& plot, const ChromosomeTrack& track) {
-  const double y = Plot::lane_y(4);
+  const double y = Plot::lane_y(kGapLane);
   for (const GapBar& bar : track.gap_bars) {
     const double x = plot.x(static_cast<double>(bar.start));
     const std::string where = data("start", bar.start) + data("end", bar.end);
@@ -189,7 +192,7 @@ void draw_gap_bins(Plot& plot, const std::string& chromosome, const std::vector<
     const BinRange range = range_of(bin, bin_positions, plot.axis);
     const double x = plot.x(static_cast<double>(range.from - 1));
     const double height = bar_height(count, peak);
-    plot.rect(kGapCss, x, Plot::lane_y(4) + L::kLaneHeight - height,
+    plot.rect(kGapCss, x, Plot::lane_y(kGapLane) + L::kLaneHeight - height,
               std::max(plot.x(static_cast<double>(range.to)) - x, 0.6), height);
     plot.out += data("from", range.from) + data("to", range.to) + data("n", count) +
                 data("positions", drawn[bin].gap_positions);

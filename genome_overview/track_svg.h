@@ -11,7 +11,7 @@
 namespace vesmar {
 
 // The drawing of a chromosome's track, in SVG user units: lanes of marks
-// for the four SNP classes and the uncovered stretches, the strip of mutant
+// for the five SNP classes and the uncovered stretches, the strip of mutant
 // shares below them, the shared axis at the bottom. Every track is as wide
 // as the others, so that one position lies at the same x in each.
 struct TrackLayout {
@@ -21,10 +21,10 @@ struct TrackLayout {
   static constexpr double kLaneTop = 6;
   static constexpr double kLanePitch = 18;
   static constexpr double kLaneHeight = 14;
-  static constexpr double kStripTop = 104;
+  static constexpr double kStripTop = 122;
   static constexpr double kStripHeight = 50;
-  static constexpr double kAxisY = 162;
-  static constexpr double kHeight = 188;
+  static constexpr double kAxisY = 180;
+  static constexpr double kHeight = 206;
   // A track with nothing to mark has one lane and the axis.
   static constexpr double kEmptyAxisY = 26;
   static constexpr double kEmptyHeight = 52;
@@ -57,7 +57,7 @@ std::string track_svg(const std::string& chromosome, std::int64_t extent, const 
                       const BinPeaks& peaks);
 
 // The CSS class of each SNP class's marks, and of the uncovered stretches.
-inline constexpr const char* kClassCss[] = {"p", "e", "i", "n"};
+inline constexpr const char* kClassCss[] = {"p", "e", "s", "i", "n"};
 inline constexpr const char* kGapCss = "g";
 
 }  // namespace vesmar

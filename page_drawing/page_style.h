@@ -22,7 +22,7 @@ svg text{font-family:"DejaVu Sans",Arial,sans-serif;fill:#111}
 .grid{stroke:#b0b0b0;stroke-width:0.6}
 .axis{stroke:#333;stroke-width:1}
 .cut{stroke:#111;stroke-width:1.6;fill:none}
-.p{fill:#D55E00}.e{fill:#E69F00}.i{fill:#56B4E9}.n{fill:#009E73}.g{fill:#CC79A7}
+.p{fill:#D55E00}.e{fill:#E69F00}.s{fill:#0072B2}.i{fill:#56B4E9}.n{fill:#009E73}.g{fill:#CC79A7}
 .range{fill:#9a9a9a}.mean{fill:#000}
 table{border-collapse:collapse;margin:0.4em 0;font-size:10.5pt}
 th,td{border:1px solid #999;padding:2px 7px;text-align:right;vertical-align:top}

@@ -10,6 +10,7 @@
 #include "engine/program_info.h"
 #include "genome/region_choice.h"
 #include "genome_scan/region_mapping.h"
+#include "formats/snp_vcf/snp_class.h"
 
 namespace vesmar {
 
@@ -65,7 +66,7 @@ std::string header(const SnpVcfRun& settings, const ChromosomeLayout& layout) {
       "##INFO=<ID=RPOS,Number=1,Type=Integer,Description=\"The SNP's place in its region: 0 at the region's "
       "first base, counted from its lower genome end (the report's Position column)\">\n"
       "##INFO=<ID=CSQ,Number=.,Type=String,Description=\"The codon change of an SNP in the coding part of an "
-      "exon. Format: Consequence|Gene|Codons|Amino_acids\">\n"
+      "exon, or splice_region for an SNP beside its exon, outside it. Format: Consequence|Gene|Codons|Amino_acids\">\n"
       "##FORMAT=<ID=GT,Number=1,Type=String,Description=\"Genotype: 1/1 when the mutant reads are at least 0.8 "
       "of the reads (WT and mutant), 0/1 otherwise\">\n"
       "##FORMAT=<ID=AD,Number=R,Type=Integer,Description=\"Reads that show the reference base (WT reads), "
@@ -145,8 +146,14 @@ void SnpVcfWriter::add(const AlignmentRecord& hit, const Region& region, const s
     *out++ = read;
     out = put_text(out, "\t.\t.\t");
     out = put_text(out, text_.info);
-    out = put_number_field(out, region_position(region, hit.position), 0);
-    if (change) {
+    const std::int64_t place = region_position(region, hit.position);
+    out = put_number_field(out, place, 0);
+    if (!change && region_class_ == "exon" && (place < 0 || place > std::int64_t{region.end} - region.start)) {
+      out = put_text(out, ";CSQ=");
+      out = put_text(out, kSpliceRegion);
+      out = put_text(out, text_.gene);
+      *out++ = '|';
+    } else if (change) {
       out = put_text(out, ";CSQ=");
       out = put_text(out, consequence_of(*change));
       out = put_text(out, text_.gene);

@@ -29,7 +29,8 @@ namespace vesmar {
 //   INFO        REGION (name), CLASS (exon, intron, intergenic), STRAND (the
 //               region's, as its file gives it), RPOS (the report's
 //               Position); for a coding exon hit CSQ, the codon change as
-//               Consequence|Gene|Codons|Amino_acids
+//               Consequence|Gene|Codons|Amino_acids; for a hit beside
+//               its exon, outside it, CSQ splice_region|Gene||
 //   FORMAT      GT:AD:DP, the genotype (1/1 when the mutant reads are at
 //               least kHomozygousShare of the reads, else 0/1), the WT and
 //               mutant reads and their sum, in one sample column named

@@ -52,6 +52,8 @@ void read_info(std::string_view info, SnpClass file_class, SnpRecord& record) {
   record.snp_class = named.value_or(file_class);
   if (record.snp_class == SnpClass::Exon && changes_a_protein(record.consequence)) {
     record.snp_class = SnpClass::ProteinChange;
+  } else if (record.snp_class == SnpClass::Exon && record.consequence == kSpliceRegion) {
+    record.snp_class = SnpClass::SpliceRegion;
   }
 }
 

@@ -18,10 +18,11 @@ std::string vcf_line(const std::string& chromosome, int position, const std::str
 TEST(OverviewReading, AnSnpInSeveralFilesCountsOnceInItsMostSpecificClass) {
   testing::ScratchFolder folder;
   const std::string header = "##vesmar_ratio=3\n#CHROM\tPOS\n";
-  folder.write("e.vcf", header + vcf_line("I", 521, "CLASS=exon") +
+  folder.write("e.vcf", header + vcf_line("I", 521, "CLASS=exon") + vcf_line("I", 530, "CLASS=exon;CSQ=splice_region|g||") +
                             vcf_line("I", 701, "CLASS=exon;CSQ=missense|g|a|b") + vcf_line("II", 5, "CLASS=exon") +
                             "cut short\n");
-  folder.write("i.vcf", header + vcf_line("I", 521, "CLASS=intron") + vcf_line("I", 701, "CLASS=intron") +
+  folder.write("i.vcf", header + vcf_line("I", 521, "CLASS=intron") + vcf_line("I", 530, "CLASS=intron") +
+                            vcf_line("I", 701, "CLASS=intron") +
                             vcf_line("I", 900, "CLASS=intron") + vcf_line("I", 900, "CLASS=intron") +
                             vcf_line("chrM", 1, "CLASS=intron") + vcf_line("I", 800, "CLASS=intron"));
   const SnpFile files[] = {{folder.path("e.vcf"), SnpClass::Exon}, {folder.path("i.vcf"), SnpClass::Intron}};
@@ -29,21 +30,21 @@ TEST(OverviewReading, AnSnpInSeveralFilesCountsOnceInItsMostSpecificClass) {
   Result<std::vector<FileTally>> tallies = read_snp_files(files, overview);
   ASSERT_TRUE(tallies.ok());
   const ChromosomeTrack& one = overview.track(0);
-  EXPECT_EQ(one.snps, (std::array<std::int64_t, 4>{1, 1, 2, 0}));  // 701, 521, 900 and 800
+  EXPECT_EQ(one.snps, (std::array<std::int64_t, kSnpClasses>{1, 1, 1, 2, 0}));  // 701, 521, 530, 900 and 800
   EXPECT_EQ(overview.track(1).all_snps(), 1);
   EXPECT_EQ(one.farthest, 900);
   EXPECT_EQ(overview.candidates().offered(), 1);
-  EXPECT_EQ(tallies.value()[0].records, 3);
+  EXPECT_EQ(tallies.value()[0].records, 4);
   EXPECT_EQ(tallies.value()[0].settings.front(), std::pair(std::string("vesmar_ratio"), std::string("3")));
-  EXPECT_EQ(tallies.value()[1].records, 5);
+  EXPECT_EQ(tallies.value()[1].records, 6);
   EXPECT_EQ(tally_warnings(tallies.value()[0], "an SNP", overview.layout()),
             std::vector<std::string>{folder.path("e.vcf") + ": 1 line is no record of its kind and left out (the "
-                                                            "first is line 6)"});
+                                                            "first is line 7)"});
   EXPECT_EQ(
       tally_warnings(tallies.value()[1], "an SNP", overview.layout()),
       (std::vector<std::string>{
           folder.path("i.vcf") + ": 1 record lies on none of the chromosomes I, II, III, IV, V, X and is left out",
-          folder.path("i.vcf") + " is not in genome order at line 8: an SNP that other lines also report may "
+          folder.path("i.vcf") + " is not in genome order at line 9: an SNP that other lines also report may "
                                  "be drawn twice"}));
 }
 

@@ -11,7 +11,7 @@ import sys
 import xml.etree.ElementTree as ET
 
 SVG = "{http://www.w3.org/2000/svg}"
-CLASSES = "pein"  # protein change, exon, intron, intergenic: most specific first
+CLASSES = "pesin"  # protein change, exon, splice region, intron, intergenic: most specific first
 
 
 def fail(message):
@@ -27,8 +27,11 @@ def snp_places(paths):
             chrom, pos, *_, info = line.rstrip("\n").split("\t")[:8]
             keys = dict(entry.split("=", 1) for entry in info.split(";") if "=" in entry)
             kind = {"exon": "e", "intron": "i", "intergenic": "n"}[keys["CLASS"]]
-            if kind == "e" and keys.get("CSQ", "").split("|")[0] in ("missense", "stop_gained", "stop_lost"):
+            consequence = keys.get("CSQ", "").split("|")[0]
+            if kind == "e" and consequence in ("missense", "stop_gained", "stop_lost"):
                 kind = "p"
+            elif kind == "e" and consequence == "splice_region":
+                kind = "s"
             place = (chrom, int(pos))
             if place not in places or CLASSES.index(kind) < CLASSES.index(places[place]):
                 places[place] = kind

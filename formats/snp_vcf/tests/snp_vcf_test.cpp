@@ -96,14 +96,35 @@ TEST(SnpVcf, RecordsAndRowsLeftOut) {
   }
 }
 
-TEST(SnpVcf, CodonChangeAsCsq) {
+// The codon change of a coding hit; splice_region for a hit beside the
+// exon, outside it; nothing for one inside it without a change.
+TEST(SnpVcf, ConsequenceAsCsq) {
   const Region exon{"ves-1.exon2", 1000, 1099, "I", "1"};
   const CodonChange change{{'g', 'g', 'a'}, {'a', 'g', 'a'}, "Gly", "Arg"};
-  const WrittenVcf vcf =
-      write_vcf(settings_for(RegionChoice::exons), {{{1010, 2, 5, "acgtacgtacgtgacgt", "acgtacgtacgtaacgt"}, exon, change}});
-  EXPECT_EQ(vcf.records,
-            "I\t1010\t.\tA\tG\t.\t.\tREGION=ves-1.exon2;CLASS=exon;STRAND=1;RPOS=9;"
-            "CSQ=missense|ves-1|gga>aga|Gly>Arg\tGT:AD:DP\t0/1:2,5:7\n");
+  struct Case {
+    std::int64_t position;
+    std::optional<CodonChange> change;
+    const char* info_end;
+  };
+  const Case cases[] = {
+      {1010, change, "RPOS=9;CSQ=missense|ves-1|gga>aga|Gly>Arg"},
+      {1000, {}, "RPOS=-1;CSQ=splice_region|ves-1||"},
+      {1101, {}, "RPOS=100;CSQ=splice_region|ves-1||"},
+      {1100, {}, "RPOS=99"},
+      {1001, {}, "RPOS=0"},
+  };
+  for (const Case& c : cases) {
+    const WrittenVcf vcf = write_vcf(settings_for(RegionChoice::exons),
+                                     {{{c.position, 2, 5, "acgtacgtacgtgacgt", "acgtacgtacgtaacgt"}, exon, c.change}});
+    EXPECT_EQ(vcf.records, "I\t" + std::to_string(c.position) + "\t.\tA\tG\t.\t.\tREGION=ves-1.exon2;CLASS=exon;STRAND=1;" +
+                               c.info_end + "\tGT:AD:DP\t0/1:2,5:7\n")
+        << c.position;
+  }
+  // Beside an intron, nothing is a splice region.
+  EXPECT_EQ(write_vcf(settings_for(RegionChoice::introns), {{{1101, 2, 5, "acgtacgtacgtgacgt", "acgtacgtacgtaacgt"},
+                                                              exon, {}}})
+                .records.find("CSQ"),
+            std::string::npos);
 }
 
 TEST(SnpVcf, GenotypeFromTheMutantShare) {
