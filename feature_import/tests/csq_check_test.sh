@@ -34,7 +34,8 @@ for line in open(sys.argv[1]):
         continue
     fields = line.rstrip("\n").split("\t")
     info = dict(item.split("=", 1) for item in fields[7].split(";") if "=" in item)
-    if "CSQ" not in info:
+    # Only coding hits carry a codon change (a splice_region CSQ has none).
+    if "CSQ" not in info or info["CSQ"].startswith("splice_region|"):
         continue
     before, after = (one[a] for a in info["CSQ"].split("|")[3].split(">"))
     # The consequence for the transcript of the exon Point_scan matched (genes
