@@ -92,6 +92,19 @@ void LineReader::append_to_long_line(const char* begin, const char* end) {
 }
 
 LineReader::Next LineReader::next_lines(const char*& begin, const char*& stop) {
+  const Next next = next_stretch(begin, stop);
+  if (next == Next::Lines && !first_line_seen_) [[unlikely]] look_at_first_line(begin, stop);
+  return next;
+}
+
+// The first stretch starts where the file does, and ends with a line feed.
+void LineReader::look_at_first_line(const char* begin, const char* stop) {
+  first_line_seen_ = true;
+  const auto* feed = static_cast<const char*>(std::memchr(begin, '\n', static_cast<std::size_t>(stop - begin)));
+  windows_line_ends_ = feed != nullptr && feed > begin && feed[-1] == '\r';
+}
+
+LineReader::Next LineReader::next_stretch(const char*& begin, const char*& stop) {
   for (;;) {
     if (unread_begin_ == unread_end_) {
       const ReadAhead::Block block = blocks_->next();
