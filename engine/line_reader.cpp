@@ -170,20 +170,4 @@ Failure LineReader::read_failure() const {
   return Failure{"cannot read " + name_ + ": " + blocks_->failure_reason()};
 }
 
-bool has_windows_line_ends(const std::string& path, LineReader::Decoding decoding) {
-  Result<int> opened = open_for_reading(path);
-  if (!opened.ok()) return false;
-  // Only the file's start is looked at, whatever the length of its first line.
-  const std::unique_ptr<ByteSource> source = source_for(opened.value(), decoding);
-  std::string start(std::size_t{1} << 16, '\0');
-  std::size_t size = 0;
-  while (size < start.size()) {
-    const ssize_t got = source->read(start.data() + size, start.size() - size);
-    if (got <= 0) break;
-    size += static_cast<std::size_t>(got);
-  }
-  const auto* feed = static_cast<const char*>(std::memchr(start.data(), '\n', size));
-  return feed != nullptr && feed > start.data() && feed[-1] == '\r';
-}
-
 }  // namespace vesmar

@@ -125,11 +125,6 @@ Status read_in_blocks(LineReader& reader, WholeLines&& whole_lines, LastLine&& l
   }
 }
 
-// Whether the first line of the file at `path` ends with a carriage return
-// before its line feed: a file written with Windows line ends. False when
-// the file cannot be read, or no line feed comes in its first 64 KiB.
-bool has_windows_line_ends(const std::string& path, LineReader::Decoding decoding = LineReader::Decoding::Plain);
-
 // Calls use_line(line) for every line of the file, the piece after the last
 // line feed included, finding the line feeds 64 bytes at a time.
 template <class UseLine>

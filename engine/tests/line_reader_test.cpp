@@ -238,36 +238,5 @@ TEST(ReadEachLine, NamesTheFilesWithWindowsLineEnds) {
   EXPECT_TRUE(read_each_line(folder.path("windows"), [](std::string_view) {}).ok()) << "naming is optional";
 }
 
-// Only the first line of a file's start is looked at, as its text when it
-// is compressed and asked for so.
-TEST(WindowsLineEnds, TheFirstLineEndsWithACarriageReturn) {
-  struct Case {
-    std::string content;
-    LineReader::Decoding decoding;
-    bool windows;
-  };
-  const std::string long_line(70000, 'a');
-  const Case cases[] = {
-      {"ves\r\nmar\r\n", LineReader::Decoding::Plain, true},
-      {"\r\n", LineReader::Decoding::Plain, true},
-      {"ves\nmar\r\n", LineReader::Decoding::Plain, false},
-      {"ves\r", LineReader::Decoding::Plain, false},
-      {"\n", LineReader::Decoding::Plain, false},
-      {"", LineReader::Decoding::Plain, false},
-      {long_line + "\r\n", LineReader::Decoding::Plain, false},
-      {testing::gzip_member("12\r\n0\r\n"), LineReader::Decoding::GzipByMagic, true},
-      {"12\r\n" + testing::gzip_member("12\n0\n"), LineReader::Decoding::GzipByMagic, true},
-      {testing::gzip_member("12\n0\n"), LineReader::Decoding::GzipByMagic, false},
-  };
-  testing::ScratchFolder folder;
-  int number = 0;
-  for (const Case& c : cases) {
-    const std::string name = "file" + std::to_string(number++);
-    folder.write(name, c.content);
-    EXPECT_EQ(has_windows_line_ends(folder.path(name), c.decoding), c.windows) << name;
-  }
-  EXPECT_FALSE(has_windows_line_ends(folder.path("nothing")));
-}
-
 }  // namespace
 }  // namespace vesmar

@@ -86,7 +86,6 @@ Result<ExonFrames> load_exon_frames(const std::string& path, WindowsLineEndFiles
 inline constexpr std::string_view kGeneticCodeFile = "genetic_code.txt";
 inline constexpr std::string_view kExonSequencesFile = "exon_sequences.txt";
 inline constexpr std::string_view kExonFramesFile = "exon_frames.txt";
-inline constexpr std::string_view kExonTableFiles[] = {kGeneticCodeFile, kExonSequencesFile, kExonFramesFile};
 
 // Loads genetic_code.txt, exon_sequences.txt and exon_frames.txt from the
 // feature locations folder, in this order; those read that have Windows line
