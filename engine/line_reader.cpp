@@ -92,6 +92,19 @@ void LineReader::append_to_long_line(const char* begin, const char* end) {
 }
 
 LineReader::Next LineReader::next_lines(const char*& begin, const char*& stop) {
+  const Next next = next_stretch(begin, stop);
+  if (next == Next::Lines && !first_line_seen_) [[unlikely]] look_at_first_line(begin, stop);
+  return next;
+}
+
+// The first stretch starts where the file does, and ends with a line feed.
+void LineReader::look_at_first_line(const char* begin, const char* stop) {
+  first_line_seen_ = true;
+  const auto* feed = static_cast<const char*>(std::memchr(begin, '\n', static_cast<std::size_t>(stop - begin)));
+  windows_line_ends_ = feed != nullptr && feed > begin && feed[-1] == '\r';
+}
+
+LineReader::Next LineReader::next_stretch(const char*& begin, const char*& stop) {
   for (;;) {
     if (unread_begin_ == unread_end_) {
       const ReadAhead::Block block = blocks_->next();
@@ -155,22 +168,6 @@ std::string_view LineReader::last_piece() const {
 
 Failure LineReader::read_failure() const {
   return Failure::cannot_read("cannot read " + name_ + ": " + blocks_->failure_reason());
-}
-
-bool has_windows_line_ends(const std::string& path, LineReader::Decoding decoding) {
-  Result<int> opened = open_for_reading(path);
-  if (!opened.ok()) return false;
-  // Only the file's start is looked at, whatever the length of its first line.
-  const std::unique_ptr<ByteSource> source = source_for(opened.value(), decoding);
-  std::string start(std::size_t{1} << 16, '\0');
-  std::size_t size = 0;
-  while (size < start.size()) {
-    const ssize_t got = source->read(start.data() + size, start.size() - size);
-    if (got <= 0) break;
-    size += static_cast<std::size_t>(got);
-  }
-  const auto* feed = static_cast<const char*>(std::memchr(start.data(), '\n', size));
-  return feed != nullptr && feed > start.data() && feed[-1] == '\r';
 }
 
 }  // namespace vesmar

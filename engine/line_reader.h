@@ -56,7 +56,16 @@ class LineReader {
   std::string_view last_piece() const;
   Failure read_failure() const;
 
+  // Whether the file's first line ends with a carriage return before its
+  // line feed: a file written with Windows line ends, whose carriage returns
+  // stay in its lines. Seen in the first stretch that next_lines() gives, so
+  // it costs nothing per line; false until then, and for a file without a
+  // line feed.
+  bool windows_line_ends() const { return windows_line_ends_; }
+
  private:
+  Next next_stretch(const char*& begin, const char*& stop);
+  void look_at_first_line(const char* begin, const char* stop);
   // A line longer than the room before a block is put together here.
   void append_to_long_line(const char* begin, const char* end);
 
@@ -71,7 +80,14 @@ class LineReader {
   bool in_long_line_ = false;
   std::vector<char> long_line_;
   std::size_t long_line_size_ = 0;
+  bool first_line_seen_ = false;
+  bool windows_line_ends_ = false;
 };
+
+// The names of the files read whose first line ends with a carriage return
+// before its line feed (LineReader::windows_line_ends()), in the order they
+// were read: for the programs that warn of them.
+using WindowsLineEndFiles = std::vector<std::string>;
 
 // Reads the whole file through `reader`, for parsers that scan bytes rather
 // than take lines one by one. whole_lines(begin, stop) gets stretches of
@@ -109,11 +125,6 @@ Status read_in_blocks(LineReader& reader, WholeLines&& whole_lines, LastLine&& l
   }
 }
 
-// Whether the first line of the file at `path` ends with a carriage return
-// before its line feed: a file written with Windows line ends. False when
-// the file cannot be read, or no line feed comes in its first 64 KiB.
-bool has_windows_line_ends(const std::string& path, LineReader::Decoding decoding = LineReader::Decoding::Plain);
-
 // Calls use_line(line) for every line of the file, the piece after the last
 // line feed included, finding the line feeds 64 bytes at a time.
 template <class UseLine>
@@ -128,12 +139,17 @@ Status read_each_line(LineReader& reader, UseLine&& use_line) {
       [&](std::string_view line) { use_line(line); });
 }
 
-// The same for the file at `path`.
+// The same for the file at `path`. When `windows_line_ends` is given, the
+// path is added to it if the file turns out to have Windows line ends (as
+// far as it was read).
 template <class UseLine>
-Status read_each_line(const std::string& path, UseLine&& use_line) {
+Status read_each_line(const std::string& path, UseLine&& use_line,
+                      WindowsLineEndFiles* windows_line_ends = nullptr) {
   Result<LineReader> opened = LineReader::open(path);
   if (!opened.ok()) return opened.failure();
-  return read_each_line(opened.value(), use_line);
+  Status read = read_each_line(opened.value(), use_line);
+  if (windows_line_ends != nullptr && opened.value().windows_line_ends()) windows_line_ends->push_back(path);
+  return read;
 }
 
 }  // namespace vesmar

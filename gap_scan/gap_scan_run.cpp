@@ -11,7 +11,6 @@
 #include "engine/count_text.h"
 #include "gap_scan/gap_report.h"
 #include "formats/feature_locations/region_table.h"
-#include "formats/alignment_results/windows_line_ends.h"
 
 namespace vesmar {
 
@@ -19,17 +18,33 @@ Result<RunOutcome> run_gap_scan(const GapScanSettings& settings, Console& consol
   const std::string region_path = path_in(kFeatureLocationsFolder, region_file_name(settings.regions));
   Result<ChromosomeLayout> layout = load_package_layout();
   if (!layout.ok()) return layout.failure();
-  warn_of_windows_line_ends(settings.alignment_path, {region_path}, console);
   // The same message for introns and intergenic regions.
   console.print("Reading exon data...\n");
-  Result<RegionTable> regions = load_region_table(region_path);
-  if (!regions.ok()) return regions.failure();
+  WindowsLineEndFiles region_windows_line_ends;
+  Result<RegionTable> regions = load_region_table(region_path, &region_windows_line_ends);
+  // The input files with Windows line ends, as their reading found them:
+  // once the alignment results file has been read (it is named first),
+  // whether the run goes on or fails.
+  auto warn_of_windows_line_ends = [&](const LineReader* alignment_reader) {
+    if (alignment_reader != nullptr && alignment_reader->windows_line_ends()) {
+      console.warn(windows_line_ends_warning(settings.alignment_path));
+    }
+    for (const std::string& path : region_windows_line_ends) console.warn(windows_line_ends_warning(path));
+  };
+  if (!regions.ok()) {
+    warn_of_windows_line_ends(nullptr);
+    return regions.failure();
+  }
 
   console.print("Mapping deletions...\n");
   Result<LineReader> alignment = LineReader::open(settings.alignment_path, LineReader::Decoding::GzipByMagic);
-  if (!alignment.ok()) return alignment.failure();
+  if (!alignment.ok()) {
+    warn_of_windows_line_ends(nullptr);
+    return alignment.failure();
+  }
   std::int64_t positions = 0;
   Result<GapTable> gaps = detect_gaps(alignment.value(), &positions);
+  warn_of_windows_line_ends(&alignment.value());
   if (!gaps.ok()) return gaps.failure();
   if (std::optional<std::string> short_or_long = results_length_warning(layout.value(), positions, settings.alignment_path)) {
     console.warn(*short_or_long);

@@ -58,4 +58,10 @@ std::string rows_not_in(std::int64_t rows, std::string_view companion) {
          std::string(companion);
 }
 
+std::string windows_line_ends_warning(std::string_view path) {
+  return std::string(path) +
+         " has Windows line ends (a carriage return before each line feed); they are read as part of "
+         "the lines, where names and chromosomes then match nothing (convert the file with dos2unix)";
+}
+
 }  // namespace vesmar

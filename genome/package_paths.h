@@ -75,4 +75,11 @@ std::string companion_path(std::string_view report_path, std::string_view extens
 // hold: "1 row of the report is not in PATH", "2 rows ... are ...".
 std::string rows_not_in(std::int64_t rows, std::string_view companion);
 
+// The scanners' warning about an input file written with Windows line ends
+// (LineReader::windows_line_ends()). They read it as it stands, so a
+// carriage return ends each of its lines, where it makes names and
+// chromosomes match nothing and ends windows and sequences with a character
+// that is no base.
+std::string windows_line_ends_warning(std::string_view path);
+
 }  // namespace vesmar

@@ -19,7 +19,6 @@
 #include "formats/feature_locations/exon_tables.h"
 #include "formats/alignment_results/point_record_reader.h"
 #include "formats/feature_locations/region_table.h"
-#include "formats/alignment_results/windows_line_ends.h"
 
 namespace vesmar {
 
@@ -61,19 +60,26 @@ struct MatchTables {
   RegionTable regions;
   std::optional<Failure> exon_tables_failure;  // the region file was not read then
   std::optional<Failure> regions_failure;
+  // Those of the files read that have Windows line ends: the region file
+  // first, the one the user chose, then the exon tables.
+  WindowsLineEndFiles windows_line_ends;
 };
 
 MatchTables load_match_tables(bool exon_mode, const std::string& region_path) {
   MatchTables tables;
+  WindowsLineEndFiles exon_tables_windows_line_ends;
   if (exon_mode) {
-    Result<ExonTables> loaded = load_exon_tables();
+    Result<ExonTables> loaded = load_exon_tables(&exon_tables_windows_line_ends);
     if (!loaded.ok()) {
       tables.exon_tables_failure = loaded.failure();
+      tables.windows_line_ends = std::move(exon_tables_windows_line_ends);
       return tables;
     }
     tables.exon_tables = std::move(loaded.value());
   }
-  Result<RegionTable> regions = load_region_table(region_path);
+  Result<RegionTable> regions = load_region_table(region_path, &tables.windows_line_ends);
+  tables.windows_line_ends.insert(tables.windows_line_ends.end(), exon_tables_windows_line_ends.begin(),
+                                  exon_tables_windows_line_ends.end());
   if (!regions.ok()) {
     tables.regions_failure = regions.failure();
     return tables;
@@ -110,11 +116,6 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
         tables_loaded.store(true, std::memory_order_release);
         return tables;
       });
-  std::vector<std::string> tables_read{region_path};
-  if ((settings.regions == RegionChoice::exons)) {
-    for (const std::string_view file : kExonTableFiles) tables_read.push_back(path_in(kFeatureLocationsFolder, file));
-  }
-  warn_of_windows_line_ends(settings.alignment_path, tables_read, console);
   std::optional<MatchTables> tables;
   // Waits for the tables and says how far they came, as the progress lines
   // have always said it.
@@ -122,10 +123,21 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
     tables.emplace(loading.get());
     return announce_match_tables(*tables, console);
   };
+  // The input files with Windows line ends, as their reading found them:
+  // once the alignment results file has been read (it is named first) and
+  // the tables are there, whether the run goes on or fails.
+  auto warn_of_windows_line_ends = [&](const LineReader* alignment_reader) {
+    if (alignment_reader != nullptr && alignment_reader->windows_line_ends()) {
+      console.warn(windows_line_ends_warning(settings.alignment_path));
+    }
+    for (const std::string& path : tables->windows_line_ends) console.warn(windows_line_ends_warning(path));
+  };
 
   Result<LineReader> alignment = LineReader::open(settings.alignment_path, LineReader::Decoding::GzipByMagic);
   if (!alignment.ok()) {
-    if (Status loaded = take_tables(); !loaded.ok()) return loaded.failure();
+    const Status loaded = take_tables();
+    warn_of_windows_line_ends(nullptr);
+    if (!loaded.ok()) return loaded.failure();
     return alignment.failure();
   }
   // The rows are written as the hits come, into temporary files that take
@@ -172,6 +184,7 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
       },
       &positions);
   if (!tables && !tables_failure) start_matching();
+  warn_of_windows_line_ends(&alignment.value());
   if (tables_failure) return *tables_failure;
   if (!read.ok()) return read.failure();
   if (std::optional<std::string> short_or_long = results_length_warning(layout.value(), positions, settings.alignment_path)) {

@@ -175,35 +175,68 @@ TEST(LineReader, AFolderOrAMissingFileCannotBeOpened) {
   EXPECT_EQ(desktop.failure().error_number, 21);
 }
 
-// Only the first line of a file's start is looked at, as its text when it
-// is compressed and asked for so.
-TEST(WindowsLineEnds, TheFirstLineEndsWithACarriageReturn) {
+// The reader sees whether a file's first line ends with a carriage return
+// before its line feed as it gives the file's first lines, in every block
+// size (the line cut across blocks, or longer than one), and in the text of
+// a compressed file when asked to decode it. Later lines do not count.
+TEST(LineReader, SeesWindowsLineEndsInTheFirstLine) {
   struct Case {
     std::string content;
     LineReader::Decoding decoding;
     bool windows;
   };
+  const LineReader::Decoding plain = LineReader::Decoding::Plain;
+  const LineReader::Decoding gzip = LineReader::Decoding::GzipByMagic;
   const std::string long_line(70000, 'a');
   const Case cases[] = {
-      {"ves\r\nmar\r\n", LineReader::Decoding::Plain, true},
-      {"\r\n", LineReader::Decoding::Plain, true},
-      {"ves\nmar\r\n", LineReader::Decoding::Plain, false},
-      {"ves\r", LineReader::Decoding::Plain, false},
-      {"\n", LineReader::Decoding::Plain, false},
-      {"", LineReader::Decoding::Plain, false},
-      {long_line + "\r\n", LineReader::Decoding::Plain, false},
-      {testing::gzip_member("12\r\n0\r\n"), LineReader::Decoding::GzipByMagic, true},
-      {"12\r\n" + testing::gzip_member("12\n0\n"), LineReader::Decoding::GzipByMagic, true},
-      {testing::gzip_member("12\n0\n"), LineReader::Decoding::GzipByMagic, false},
+      {"ves\r\nmar\r\n", plain, true},
+      {"\r\n", plain, true},
+      {"ves\r\nmar\n", plain, true},
+      {std::string(63, 'x') + "\r\nb\n", plain, true},
+      {long_line + "\r\n", plain, true},
+      {long_line + "\r\nb", gzip, true},
+      {"ves\nmar\r\n", plain, false},
+      {"a\rb\n", plain, false},
+      {"ves\r", plain, false},
+      {"\r", plain, false},
+      {"\n\r\n", plain, false},
+      {"", plain, false},
+      {long_line + "\n\r\n", plain, false},
+      {testing::gzip_member("12\r\n0\r\n"), gzip, true},
+      {"12\r\n" + testing::gzip_member("12\n0\n"), gzip, true},
+      {testing::gzip_member("12\n0\n"), gzip, false},
+      {testing::gzip_member("12\n0\r\n"), gzip, false},
   };
   testing::ScratchFolder folder;
   int number = 0;
   for (const Case& c : cases) {
     const std::string name = "file" + std::to_string(number++);
     folder.write(name, c.content);
-    EXPECT_EQ(has_windows_line_ends(folder.path(name), c.decoding), c.windows) << name;
+    for (const std::size_t block : {std::size_t{64}, std::size_t{4096}, ReadAhead::kDefaultBlockSize}) {
+      Result<LineReader> reader = LineReader::open(folder.path(name), c.decoding, block);
+      ASSERT_TRUE(reader.ok()) << name;
+      EXPECT_FALSE(reader.value().windows_line_ends()) << name << ": nothing read yet";
+      const BlockRead read = read_by_blocks(reader.value());
+      EXPECT_TRUE(read.status.ok()) << name;
+      EXPECT_EQ(reader.value().windows_line_ends(), c.windows) << name << ", block " << block;
+    }
   }
-  EXPECT_FALSE(has_windows_line_ends(folder.path("nothing")));
+}
+
+// read_each_line names each file with Windows line ends, and reads it as it
+// stands, carriage returns and all.
+TEST(ReadEachLine, NamesTheFilesWithWindowsLineEnds) {
+  testing::ScratchFolder folder;
+  folder.write("unix", "a\nb\r\n");
+  folder.write("windows", "a\r\nb\r\n");
+  WindowsLineEndFiles named;
+  std::vector<std::string> lines;
+  for (const char* name : {"unix", "windows", "nothing"}) {
+    (void)read_each_line(folder.path(name), [&](std::string_view line) { lines.emplace_back(line); }, &named);
+  }
+  EXPECT_EQ(named, WindowsLineEndFiles{folder.path("windows")});
+  EXPECT_EQ(lines, (std::vector<std::string>{"a", "b\r", "", "a\r", "b\r", ""}));
+  EXPECT_TRUE(read_each_line(folder.path("windows"), [](std::string_view) {}).ok()) << "naming is optional";
 }
 
 }  // namespace

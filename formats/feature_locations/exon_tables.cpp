@@ -31,17 +31,17 @@ ExonFrame& ExonFrames::operator[](std::string_view name) { return by_name_[name]
 
 const ExonFrame* ExonFrames::find(std::string_view name) const { return by_name_.find(name); }
 
-Result<GeneticCode> load_genetic_code(const std::string& path) {
+Result<GeneticCode> load_genetic_code(const std::string& path, WindowsLineEndFiles* windows_line_ends) {
   GeneticCode code;
   Status status = read_each_line(path, [&](std::string_view line) {
     if (line.size() < 3) return;
     code[std::string(line.substr(0, 3))] = std::string(line.substr(3, 3));
-  });
+  }, windows_line_ends);
   if (!status.ok()) return status.failure();
   return code;
 }
 
-Result<ExonSequences> load_exon_sequences(const std::string& path) {
+Result<ExonSequences> load_exon_sequences(const std::string& path, WindowsLineEndFiles* windows_line_ends) {
   ExonSequences sequences;
   std::string name;
   bool name_line = true;
@@ -52,12 +52,12 @@ Result<ExonSequences> load_exon_sequences(const std::string& path) {
       sequences.set(name, line);
     }
     name_line = !name_line;
-  });
+  }, windows_line_ends);
   if (!status.ok()) return status.failure();
   return sequences;
 }
 
-Result<ExonFrames> load_exon_frames(const std::string& path) {
+Result<ExonFrames> load_exon_frames(const std::string& path, WindowsLineEndFiles* windows_line_ends) {
   ExonFrames frames;
   std::string name;
   ExonFrame* frame = nullptr;  // the current name's, looked up at its first number
@@ -73,21 +73,21 @@ Result<ExonFrames> load_exon_frames(const std::string& path) {
       case 3: frame->start_frame = read_atoi(line); break;
     }
     index = (index + 1) % 4;
-  });
+  }, windows_line_ends);
   if (!status.ok()) return status.failure();
   return frames;
 }
 
-Result<ExonTables> load_exon_tables() {
+Result<ExonTables> load_exon_tables(WindowsLineEndFiles* windows_line_ends) {
   ExonTables tables;
-  Result<GeneticCode> code = load_genetic_code(path_in(kFeatureLocationsFolder, kGeneticCodeFile));
+  Result<GeneticCode> code = load_genetic_code(path_in(kFeatureLocationsFolder, kGeneticCodeFile), windows_line_ends);
   if (!code.ok()) return code.failure();
   tables.genetic_code = std::move(code.value());
   Result<ExonSequences> sequences =
-      load_exon_sequences(path_in(kFeatureLocationsFolder, kExonSequencesFile));
+      load_exon_sequences(path_in(kFeatureLocationsFolder, kExonSequencesFile), windows_line_ends);
   if (!sequences.ok()) return sequences.failure();
   tables.sequences = std::move(sequences.value());
-  Result<ExonFrames> frames = load_exon_frames(path_in(kFeatureLocationsFolder, kExonFramesFile));
+  Result<ExonFrames> frames = load_exon_frames(path_in(kFeatureLocationsFolder, kExonFramesFile), windows_line_ends);
   if (!frames.ok()) return frames.failure();
   tables.frames = std::move(frames.value());
   return tables;

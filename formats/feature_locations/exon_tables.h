@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "engine/failure.h"
+#include "engine/line_reader.h"
 #include "engine/text_arena.h"
 #include "formats/feature_locations/name_table.h"
 
@@ -75,18 +76,20 @@ struct ExonTables {
   ExonFrames frames;
 };
 
-Result<GeneticCode> load_genetic_code(const std::string& path);
-Result<ExonSequences> load_exon_sequences(const std::string& path);
-Result<ExonFrames> load_exon_frames(const std::string& path);
+// Each loader adds its file's path to `windows_line_ends`, when given, if
+// the file has Windows line ends.
+Result<GeneticCode> load_genetic_code(const std::string& path, WindowsLineEndFiles* windows_line_ends = nullptr);
+Result<ExonSequences> load_exon_sequences(const std::string& path, WindowsLineEndFiles* windows_line_ends = nullptr);
+Result<ExonFrames> load_exon_frames(const std::string& path, WindowsLineEndFiles* windows_line_ends = nullptr);
 
 // The files of the three exon tables, in the order they are loaded.
 inline constexpr std::string_view kGeneticCodeFile = "genetic_code.txt";
 inline constexpr std::string_view kExonSequencesFile = "exon_sequences.txt";
 inline constexpr std::string_view kExonFramesFile = "exon_frames.txt";
-inline constexpr std::string_view kExonTableFiles[] = {kGeneticCodeFile, kExonSequencesFile, kExonFramesFile};
 
 // Loads genetic_code.txt, exon_sequences.txt and exon_frames.txt from the
-// feature locations folder, in this order.
-Result<ExonTables> load_exon_tables();
+// feature locations folder, in this order; those read that have Windows line
+// ends are added to `windows_line_ends`, when given.
+Result<ExonTables> load_exon_tables(WindowsLineEndFiles* windows_line_ends = nullptr);
 
 }  // namespace vesmar

@@ -7,7 +7,7 @@
 
 namespace vesmar {
 
-Result<RegionTable> load_region_table(const std::string& path) {
+Result<RegionTable> load_region_table(const std::string& path, WindowsLineEndFiles* windows_line_ends) {
   RegionTable table;
   Region group;
   int field = 0;
@@ -23,7 +23,7 @@ Result<RegionTable> load_region_table(const std::string& path) {
         break;
     }
     field = field == 4 ? 0 : field + 1;
-  });
+  }, windows_line_ends);
   if (!read.ok()) return read.failure();
   return table;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/failure.h"
+#include "engine/line_reader.h"
 #include "engine/text_arena.h"
 
 namespace vesmar {
@@ -32,7 +33,8 @@ struct RegionTable {
 };
 
 // Reads the region file at `path`. Fails, naming the path, when it cannot be
-// opened or read.
-Result<RegionTable> load_region_table(const std::string& path);
+// opened or read. Adds the path to `windows_line_ends`, when given, if the
+// file has Windows line ends.
+Result<RegionTable> load_region_table(const std::string& path, WindowsLineEndFiles* windows_line_ends = nullptr);
 
 }  // namespace vesmar

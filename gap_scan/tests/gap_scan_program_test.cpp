@@ -107,6 +107,13 @@ std::string cannot_open(const std::string& name, const std::string& reason) {
   return asked_again("cannot open Desktop/vesmar/Alignment_results/" + name + ": " + reason);
 }
 
+// The warning of an input file whose first line ends with a carriage return.
+std::string windows_line_ends(const std::string& path) {
+  return "Gap_region_scan: warning: Desktop/vesmar/" + path +
+         " has Windows line ends (a carriage return before each line feed); they are read as part of the lines, "
+         "where names and chromosomes then match nothing (convert the file with dos2unix)\n";
+}
+
 // The warning of an alignment results file of `positions` positions, far
 // shorter than the built-in genome.
 std::string short_file(std::size_t positions) {
@@ -163,6 +170,12 @@ TEST(GapRegionScanProgram, WritesTheReport) {
       {"a region file without a final line feed, with a group cut short", "e\nann\naln.txt\n",
        "cexons.txt", kExonFile + "cut\n3000", kGapAt1006, kRegion + kName + kAlignment,
        "ann_del_cexons.txt", kExonReport},
+      {"Windows line ends in both files: warned of, the alignment results file first, and read as they stand",
+       "e\nann\naln.txt\n", "cexons.txt", "F56A8.1exon2\r\n" + kExonFile.substr(13), "5\r\n" + kGapAt1006.substr(2),
+       kRegion + kName + kAlignment, "ann_del_cexons.txt",
+       kHeading + "1           F56A8.1exon2\r       I           1           +6          +9          "
+                  "1005                1008                3           \n",
+       windows_line_ends("Alignment_results/aln.txt") + windows_line_ends("Feature_locations/cexons.txt")},
   };
   for (const RunCase& c : cases) {
     SCOPED_TRACE(c.what);

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "testing/command_line_check.h"
+#include "testing/gzip_member.h"
 #include "testing/program_run.h"
 
 namespace vesmar {
@@ -198,6 +200,74 @@ TEST_F(PointScanRun, WarningsSayWhyAQuestionComesBackAndNameThresholdsBelowZeroA
     EXPECT_EQ(result.err, c.warnings);
     EXPECT_TRUE(folder.exists("Desktop/vesmar/SNP_results/Anna_snp_cintergenic.txt"));
   }
+}
+
+// `text` with a carriage return before each line feed.
+std::string with_windows_line_ends(const std::string& text) {
+  std::string windows;
+  for (const char c : text) windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  return windows;
+}
+
+std::string windows_line_ends_warning(const std::string& path) {
+  return "Point_scan: warning: " + path +
+         " has Windows line ends (a carriage return before each line feed); they are read as part of the lines, "
+         "where names and chromosomes then match nothing (convert the file with dos2unix)\n";
+}
+
+// Each input file that the run reads and finds written with Windows line
+// ends is warned of once, the alignment results file first, then the region
+// file and the exon tables; files the run does not read are not. The files
+// are read as they stand.
+TEST_F(PointScanRun, WarnsOfEachFileReadWithWindowsLineEndsOnce) {
+  const std::string alignment = "Desktop/vesmar/Alignment_results/";
+  const std::string tables = "Desktop/vesmar/Feature_locations/";
+  struct Case {
+    std::string answers;
+    std::string report;                      // in SNP_results/
+    std::vector<std::string> windows_files;  // in Feature_locations/, besides the alignment results
+    std::vector<std::string> warned;         // in order
+    std::string after;                       // what standard error says after the warnings
+  };
+  const Case cases[] = {
+      {"3 2 Anna crlf.txt e\n", "Anna_snp_cexons.txt", {"exon_frames.txt", "cexons.txt", "genetic_code.txt"},
+       {alignment + "crlf.txt", tables + "cexons.txt", tables + "genetic_code.txt", tables + "exon_frames.txt"},
+       short_file("crlf.txt", 1)},
+      {"3 2 Anna crlf.gz i\n", "Anna_snp_cintrons.txt", {"cintrons.txt", "exon_sequences.txt"},
+       {alignment + "crlf.gz", tables + "cintrons.txt"}, short_file("crlf.gz", 1)},
+      {"3 2 Anna run1.txt n\n", "Anna_snp_cintergenic.txt", {"cexons.txt", "cintergenic.txt"},
+       {tables + "cintergenic.txt"}, kShortRun1},
+      {"3 2 Anna run1.txt e\n", "Anna_snp_cexons.txt", {"cexons.txt", "exon_frames.txt"},
+       {tables + "cexons.txt", tables + "exon_frames.txt"},
+       // Read as it stands: the chromosome "I\r" is none of the six.
+       kShortRun1 + "Point_scan: warning: 2 rows of the report are not in Desktop/vesmar/SNP_results/"
+                    "Anna_snp_cexons.vcf: 2 whose place is on none of the chromosomes I, II, III, IV, V, X\n"},
+      {"3 2 Anna run1.txt e\n", "Anna_snp_cexons.txt", {}, {}, kShortRun1},
+  };
+  folder.write(alignment + "crlf.txt", "5\r\n0\r\n");
+  folder.write(alignment + "crlf.gz", testing::gzip_member("5\r\n0\r\n"));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.answers);
+    for (const std::string& file : c.windows_files) {
+      folder.write(tables + file, with_windows_line_ends(folder.read(tables + file)));
+    }
+    ProgramRun result = run(c.answers);
+    std::string warnings;
+    for (const std::string& path : c.warned) warnings += windows_line_ends_warning(path);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, warnings + c.after);
+    EXPECT_EQ(result.out, kSuccess);
+    EXPECT_TRUE(folder.exists("Desktop/vesmar/SNP_results/" + c.report));
+    write_inputs(folder);
+  }
+  // A run that fails still warns of the files it read, before it says why.
+  folder.write(tables + "genetic_code.txt", with_windows_line_ends(genetic_code()));
+  folder.remove(tables + "exon_sequences.txt");
+  ProgramRun failed = run("3 2 Anna crlf.txt e\n");
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_EQ(failed.err, windows_line_ends_warning(alignment + "crlf.txt") +
+                            windows_line_ends_warning(tables + "genetic_code.txt") + "Point_scan: cannot open " +
+                            tables + "exon_sequences.txt: No such file or directory\n");
 }
 
 TEST_F(PointScanRun, AnswersAreWords) {

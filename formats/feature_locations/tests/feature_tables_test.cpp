@@ -76,5 +76,35 @@ TEST(ExonFrames, GroupsOfFourLaterGroupsReplace) {
   EXPECT_EQ(f.find("g.exon4"), nullptr);
 }
 
+// Each loader names its file when the file has Windows line ends, and reads
+// it as it stands.
+TEST(FeatureTables, LoadersNameTheFilesWithWindowsLineEnds) {
+  struct Case {
+    std::string content;
+    bool windows;
+  };
+  using Load = bool (*)(const std::string&, WindowsLineEndFiles*);
+  const Load loaders[] = {
+      [](const std::string& path, WindowsLineEndFiles* named) { return load_region_table(path, named).ok(); },
+      [](const std::string& path, WindowsLineEndFiles* named) { return load_genetic_code(path, named).ok(); },
+      [](const std::string& path, WindowsLineEndFiles* named) { return load_exon_sequences(path, named).ok(); },
+      [](const std::string& path, WindowsLineEndFiles* named) { return load_exon_frames(path, named).ok(); },
+  };
+  const Case cases[] = {{"aaaLys\r\nb\r\n", true}, {"aaaLys\nb\r\n", false}, {"", false}};
+  testing::ScratchFolder folder;
+  for (const Load load : loaders) {
+    for (const Case& c : cases) {
+      folder.write("table.txt", c.content);
+      WindowsLineEndFiles named{"before"};
+      EXPECT_TRUE(load(folder.path("table.txt"), &named));
+      const WindowsLineEndFiles expected =
+          c.windows ? WindowsLineEndFiles{"before", folder.path("table.txt")} : WindowsLineEndFiles{"before"};
+      EXPECT_EQ(named, expected) << c.content;
+    }
+  }
+  Result<ExonSequences> sequences = load_exon_sequences(folder.path("table.txt"));
+  EXPECT_TRUE(sequences.ok()) << "naming is optional";
+}
+
 }  // namespace
 }  // namespace vesmar
