@@ -20,11 +20,11 @@ std::vector<ExonSequence> exon_sequences(const Reference& reference, const std::
   return sequences;
 }
 
-std::vector<ExonFrame> exon_frames(const std::vector<Gene>& genes) {
-  std::vector<ExonFrame> frames;
+std::vector<NamedExonFrame> exon_frames(const std::vector<Gene>& genes) {
+  std::vector<NamedExonFrame> frames;
   for (const Gene& gene : genes) {
     for (const Exon& exon : gene.exons) {
-      frames.push_back({exon_name(gene, exon), exon.five_prime_skip, exon.three_prime_skip, exon.start_frame});
+      frames.push_back({exon_name(gene, exon), ExonFrame{exon.five_prime_skip, exon.three_prime_skip, exon.start_frame}});
     }
   }
   return frames;

@@ -114,12 +114,12 @@ Status place_gene(ReferenceGenome& reference, const GeneModel& gene, RandomStrea
     reference.exons.push_back({name, exon, gene.reverse});
     reference.exon_sequences.push_back(
         {name, transcript.substr(static_cast<std::size_t>(offset), static_cast<std::size_t>(exon.length()))});
-    ExonFrame frame{name, 0, 0, 0};
+    ExonFrame frame;
     const int exon_end = offset + exon.length();
     frame.five_prime_skip = std::clamp(coding_begin - offset, 0, exon.length());
     frame.three_prime_skip = std::clamp(exon_end - coding_end, 0, exon.length());
     frame.start_frame = (std::max(offset, coding_begin) - coding_begin) % 3 + 1;
-    reference.exon_frames.push_back(frame);
+    reference.exon_frames.push_back({name, frame});
     offset = exon_end;
 
     if (k + 1 < gene.exons.size()) {

@@ -42,7 +42,7 @@ struct ReferenceGenome {
   std::vector<NamedRegion> exons;                       // every gene's, for the bases they decide
   std::vector<TranscriptExons> transcripts;             // one per gene, its exons in region coordinates
   std::vector<ExonSequence> exon_sequences;  // transcript orientation
-  std::vector<ExonFrame> exon_frames;
+  std::vector<NamedExonFrame> exon_frames;
 
   char base(int position) const { return chromosome[static_cast<std::size_t>(position - 1)]; }
   // The base at a position of the genome sequence file, the padding included.

@@ -9,14 +9,14 @@ namespace vesmar {
 
 namespace {
 
-ExonFrame frame(std::string name, const ModelExon& exon, bool forward) {
+NamedExonFrame frame(std::string name, const ModelExon& exon, bool forward) {
   if (!exon.has_coding()) {
-    const int length = static_cast<int>(exon.span.length());
-    return ExonFrame{std::move(name), length, length, 1};
+    const auto length = static_cast<std::int32_t>(exon.span.length());
+    return NamedExonFrame{std::move(name), ExonFrame{length, length, 1}};
   }
-  const auto low = static_cast<int>(exon.coding.first - exon.span.first);
-  const auto high = static_cast<int>(exon.span.last - exon.coding.last);
-  return ExonFrame{std::move(name), forward ? low : high, forward ? high : low, exon.start_frame};
+  const auto low = static_cast<std::int32_t>(exon.coding.first - exon.span.first);
+  const auto high = static_cast<std::int32_t>(exon.span.last - exon.coding.last);
+  return NamedExonFrame{std::move(name), ExonFrame{forward ? low : high, forward ? high : low, exon.start_frame}};
 }
 
 std::string exon_bases(const std::string& chromosome, const Span& span, bool forward) {

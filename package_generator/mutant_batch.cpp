@@ -149,7 +149,7 @@ struct Builder {
         for (char& base : bases) base = complement_of(base);
       }
       f.exon_sequences.push_back(ExonSequence{name, bases});
-      f.exon_frames.push_back(ExonFrame{name, 0, 0, 1});
+      f.exon_frames.push_back(NamedExonFrame{name, ExonFrame{0, 0, 1}});
     }
     f.introns.push_back(RegionRecord{gene.name + ".intron1", region_coordinate(gene.low_exon() + kExonBases),
                                      region_coordinate(gene.high_exon() - 1), gene.chromosome, gene.forward});

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "genome/chromosome_offsets.h"
 #include "page_drawing/page_text.h"
 
 namespace vesmar {
@@ -22,11 +21,6 @@ std::int64_t step_for(std::int64_t span) {
 }
 
 }  // namespace
-
-std::int64_t chromosome_room(int index) {
-  const auto chromosome = static_cast<std::size_t>(index);
-  return chromosome_room_end(chromosome, kJoinedGenomeLength) - kGenomeChromosomes[chromosome].offset;
-}
 
 Axis axis_for(std::int64_t farthest, std::int64_t longest) {
   longest = std::max<std::int64_t>(longest, 1);

@@ -6,11 +6,6 @@
 
 namespace vesmar {
 
-// The positions chromosome `index` (0 to 5: I to X) has in the joined
-// genome: from its offset to the next chromosome's (or the genome's end),
-// its length and the padding after it.
-std::int64_t chromosome_room(int index);
-
 // The axis the tracks share: positions 0 to `end`, a tick every `step`.
 struct Axis {
   std::int64_t end = 1;

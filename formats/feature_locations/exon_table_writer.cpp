@@ -13,9 +13,9 @@ std::array<std::string_view, 2> sequence_lines(const ExonSequence& exon) {
   return std::array<std::string_view, 2>{exon.name, exon.bases};
 }
 
-std::array<std::string, 4> frame_lines(const ExonFrame& exon) {
-  return std::array<std::string, 4>{exon.name, std::to_string(exon.five_prime_skip),
-                                    std::to_string(exon.three_prime_skip), std::to_string(exon.start_frame)};
+std::array<std::string, 4> frame_lines(const NamedExonFrame& exon) {
+  return std::array<std::string, 4>{exon.name, std::to_string(exon.frame.five_prime_skip),
+                                    std::to_string(exon.frame.three_prime_skip), std::to_string(exon.frame.start_frame)};
 }
 
 }  // namespace
@@ -28,11 +28,11 @@ void put_exon_sequences(OutputFile& file, const std::vector<ExonSequence>& exons
   put_line_groups(file, exons, sequence_lines);
 }
 
-Status write_exon_frames(const std::string& path, const std::vector<ExonFrame>& exons) {
+Status write_exon_frames(const std::string& path, const std::vector<NamedExonFrame>& exons) {
   return write_line_groups(path, exons, frame_lines);
 }
 
-void put_exon_frames(OutputFile& file, const std::vector<ExonFrame>& exons) {
+void put_exon_frames(OutputFile& file, const std::vector<NamedExonFrame>& exons) {
   put_line_groups(file, exons, frame_lines);
 }
 

@@ -5,6 +5,7 @@
 
 #include "engine/failure.h"
 #include "engine/output_file.h"
+#include "formats/feature_locations/exon_tables.h"
 
 namespace vesmar {
 
@@ -23,14 +24,12 @@ void put_exon_sequences(OutputFile& file, const std::vector<ExonSequence>& exons
 
 // exon_frames.txt: four lines per exon, its name, the bases it has before
 // the coding part (five prime) and after it (three prime), and the codon
-// place (1 to 3) of its first coding base.
-struct ExonFrame {
+// place (1 to 3) of its first coding base: the frame as the reader gives it.
+struct NamedExonFrame {
   std::string name;
-  int five_prime_skip = 0;
-  int three_prime_skip = 0;
-  int start_frame = 1;
+  ExonFrame frame;
 };
-Status write_exon_frames(const std::string& path, const std::vector<ExonFrame>& exons);
-void put_exon_frames(OutputFile& file, const std::vector<ExonFrame>& exons);
+Status write_exon_frames(const std::string& path, const std::vector<NamedExonFrame>& exons);
+void put_exon_frames(OutputFile& file, const std::vector<NamedExonFrame>& exons);
 
 }  // namespace vesmar

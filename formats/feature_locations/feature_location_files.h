@@ -20,7 +20,7 @@ struct FeatureLocations {
   std::vector<RegionRecord> introns;     // cintrons.txt
   std::vector<RegionRecord> intergenic;  // cintergenic.txt
   std::vector<ExonSequence> exon_sequences;
-  std::vector<ExonFrame> exon_frames;
+  std::vector<NamedExonFrame> exon_frames;
   std::string_view stop_name;  // what genetic_code.txt calls a stop codon
   std::string_view amino_acids = kStandardAminoAcids;  // the translation table (genetic_code_file.h)
 };

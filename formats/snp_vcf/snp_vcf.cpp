@@ -94,7 +94,8 @@ std::string_view gene_of(std::string_view exon_name) {
 }
 
 SnpVcfWriter::SnpVcfWriter(const SnpVcfRun& run, const ChromosomeLayout& layout, OutputFile* out)
-    : layout_(layout), out_(out), region_class_(row_of(run.regions).vcf_class) {
+    : layout_(layout), out_(out), region_class_(row_of(run.regions).vcf_class),
+      exon_regions_(run.regions == RegionChoice::exons) {
   if (out_ != nullptr) out_->write(header(run, layout_));
 }
 
@@ -148,7 +149,7 @@ void SnpVcfWriter::add(const AlignmentRecord& hit, const Region& region, const s
     out = put_text(out, text_.info);
     const std::int64_t place = region_position(region, hit.position);
     out = put_number_field(out, place, 0);
-    if (!change && region_class_ == "exon" && (place < 0 || place > std::int64_t{region.end} - region.start)) {
+    if (!change && exon_regions_ && (place < 0 || place > std::int64_t{region.end} - region.start)) {
       out = put_text(out, ";CSQ=");
       out = put_text(out, kSpliceRegion);
       out = put_text(out, text_.gene);

@@ -82,6 +82,7 @@ class SnpVcfWriter {
   const ChromosomeLayout& layout_;
   OutputFile* out_;
   std::string_view region_class_;
+  bool exon_regions_;  // a hit beside its exon is a splice region
   RegionText text_;
   std::int64_t records_ = 0;
   std::int64_t off_chromosomes_ = 0;

@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(tables.exon_sequences.size() == tables.exons.size());
     for (std::size_t i = 0; i < tables.exon_sequences.size(); ++i) {
-      const ExonFrame& frame = tables.exon_frames[i];
+      const ExonFrame& frame = tables.exon_frames[i].frame;
       FUZZ_CHECK(frame.five_prime_skip >= 0 && frame.three_prime_skip >= 0);
       FUZZ_CHECK(1 <= frame.start_frame && frame.start_frame <= 3);
     }

@@ -36,11 +36,5 @@ TEST(AxisScale, LabelsInTheUnitOfTheStep) {
   EXPECT_EQ(tick_label(1'500, 500), "1,500");
 }
 
-TEST(AxisScale, EachChromosomeHasItsRoomInTheJoinedGenome) {
-  EXPECT_EQ(chromosome_room(0), 15'072'450);
-  EXPECT_EQ(chromosome_room(4), 20'919'600);
-  EXPECT_EQ(chromosome_room(5), 100'300'000 - 82'548'900);
-}
-
 }  // namespace
 }  // namespace vesmar
