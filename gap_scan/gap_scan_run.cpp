@@ -26,10 +26,8 @@ Result<RunOutcome> run_gap_scan(const GapScanSettings& settings, Console& consol
   // once the alignment results file has been read (it is named first),
   // whether the run goes on or fails.
   auto warn_of_windows_line_ends = [&](const LineReader* alignment_reader) {
-    if (alignment_reader != nullptr && alignment_reader->windows_line_ends()) {
-      console.warn(windows_line_ends_warning(settings.alignment_path));
-    }
-    for (const std::string& path : region_windows_line_ends) console.warn(windows_line_ends_warning(path));
+    const bool alignment_has_them = alignment_reader != nullptr && alignment_reader->windows_line_ends();
+    vesmar::warn_of_windows_line_ends(console, settings.alignment_path, alignment_has_them, region_windows_line_ends);
   };
   if (!regions.ok()) {
     warn_of_windows_line_ends(nullptr);

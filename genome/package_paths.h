@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "engine/console.h"
 #include "engine/failure.h"
 
 namespace vesmar {
@@ -79,7 +81,9 @@ std::string rows_not_in(std::int64_t rows, std::string_view companion);
 // (LineReader::windows_line_ends()). They read it as it stands, so a
 // carriage return ends each of its lines, where it makes names and
 // chromosomes match nothing and ends windows and sequences with a character
-// that is no base.
-std::string windows_line_ends_warning(std::string_view path);
+// that is no base. Warns of the alignment results file first (when its
+// reader saw them), then of each of `tables`, in their order.
+void warn_of_windows_line_ends(Console& console, std::string_view alignment_path, bool alignment_has_them,
+                               const std::vector<std::string>& tables);
 
 }  // namespace vesmar

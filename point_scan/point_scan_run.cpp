@@ -127,10 +127,8 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
   // once the alignment results file has been read (it is named first) and
   // the tables are there, whether the run goes on or fails.
   auto warn_of_windows_line_ends = [&](const LineReader* alignment_reader) {
-    if (alignment_reader != nullptr && alignment_reader->windows_line_ends()) {
-      console.warn(windows_line_ends_warning(settings.alignment_path));
-    }
-    for (const std::string& path : tables->windows_line_ends) console.warn(windows_line_ends_warning(path));
+    const bool alignment_has_them = alignment_reader != nullptr && alignment_reader->windows_line_ends();
+    vesmar::warn_of_windows_line_ends(console, settings.alignment_path, alignment_has_them, tables->windows_line_ends);
   };
 
   Result<LineReader> alignment = LineReader::open(settings.alignment_path, LineReader::Decoding::GzipByMagic);
