@@ -84,15 +84,12 @@ Result<ChromosomeJoinSettings> ask_chromosome_join_settings(Console& console) {
   Answers answers{console};
   Result<std::string> mode = answers.ask(kModeQuestion);
   if (!mode.ok()) return mode.failure();
-  Result<ChromosomeJoinSettings> settings = Failure::bad_input("");
-  if (mode.value() == "m") {
-    settings = ask_separate_files(answers);
-  } else if (mode.value() == "s") {
-    settings = ask_single_file(answers);
-  } else {
+  if (mode.value() != "m" && mode.value() != "s") {
     console.print("no such option, type m or s");
     return Failure{"the answer \"" + mode.value() + "\" is neither m nor s: nothing was joined"};
   }
+  Result<ChromosomeJoinSettings> settings =
+      mode.value() == "m" ? ask_separate_files(answers) : ask_single_file(answers);
   if (!settings.ok()) return settings;
   Result<std::string> genome = answers.ask(kGenomeQuestion);
   if (!genome.ok()) return genome.failure();

@@ -33,7 +33,6 @@ struct Failure {
   FailureKind kind = FailureKind::bad_input;
   int error_number = 0;
 
-  static Failure bad_input(std::string message) { return {std::move(message), FailureKind::bad_input, 0}; }
   static Failure not_found(std::string message, int error_number = 0) {
     return {std::move(message), FailureKind::not_found, error_number};
   }
