@@ -79,6 +79,25 @@ Status write_stress_folder(const GeneratorSettings& settings, const Reference& r
   return {};
 }
 
+// The reads files, the chromosome files and the BAM of the same alignments.
+Status write_whole_package_rest(const GeneratorSettings& settings, const Reference& reference, std::string& manifest) {
+  if (Status written = write_read_files(settings, reference, manifest); !written.ok()) return written;
+  Result<ChromosomeFilesSummary> chromosomes =
+      write_chromosome_files(settings.folder, reference, settings.scale.fraction, settings.scale.positions);
+  if (!chromosomes.ok()) return chromosomes.failure();
+  add_entry(manifest, "chromosome_bases", chromosomes.value().bases);
+  add_entry(manifest, "chromosome_file_bytes", chromosomes.value().bytes);
+  add_entry(manifest, "reference_bases", chromosomes.value().reference_bases);
+  Result<AlignmentBamSummary> bam =
+      write_alignment_bam(generator::path_under(settings.folder, kDesktopFolder, kAlignmentBamName), reference,
+                          settings.seed, settings.scale.positions, CoverageShape{}.mean_depth);
+  if (!bam.ok()) return bam.failure();
+  add_entry(manifest, "alignments.bam.reads", bam.value().reads);
+  add_entry(manifest, "alignments.bam.failed_filter", bam.value().failed_filter);
+  add_entry(manifest, "alignments.bam.bytes", bam.value().bytes);
+  return {};
+}
+
 }  // namespace
 
 Result<std::string> generate_package(const GeneratorSettings& settings) {
@@ -91,6 +110,7 @@ Result<std::string> generate_package(const GeneratorSettings& settings) {
   manifest += "scale=" + std::string(settings.scale.name) + "\n";
   manifest += "seed=" + std::to_string(settings.seed) + "\n";
   manifest += std::string("stress=") + (settings.stress ? "yes" : "no") + "\n";
+  if (settings.results_only) manifest += "results_only=yes\n";
   const Reference reference(settings.seed);
   auto alignment_path = [&](std::string_view name) {
     return generator::path_under(settings.folder, kAlignmentResultsFolder, name);
@@ -109,21 +129,11 @@ Result<std::string> generate_package(const GeneratorSettings& settings) {
   add_entry(manifest, "introns", features.value().introns);
   add_entry(manifest, "intergenic_regions", features.value().intergenic_regions);
 
-  if (Status written = write_read_files(settings, reference, manifest); !written.ok()) return written.failure();
-
-  Result<ChromosomeFilesSummary> chromosomes =
-      write_chromosome_files(settings.folder, reference, settings.scale.fraction, settings.scale.positions);
-  if (!chromosomes.ok()) return chromosomes.failure();
-  add_entry(manifest, "chromosome_bases", chromosomes.value().bases);
-  add_entry(manifest, "chromosome_file_bytes", chromosomes.value().bytes);
-  add_entry(manifest, "reference_bases", chromosomes.value().reference_bases);
-  Result<AlignmentBamSummary> bam =
-      write_alignment_bam(generator::path_under(settings.folder, kDesktopFolder, kAlignmentBamName), reference,
-                          settings.seed, settings.scale.positions, CoverageShape{}.mean_depth);
-  if (!bam.ok()) return bam.failure();
-  add_entry(manifest, "alignments.bam.reads", bam.value().reads);
-  add_entry(manifest, "alignments.bam.failed_filter", bam.value().failed_filter);
-  add_entry(manifest, "alignments.bam.bytes", bam.value().bytes);
+  if (!settings.results_only) {
+    if (Status written = write_whole_package_rest(settings, reference, manifest); !written.ok()) {
+      return written.failure();
+    }
+  }
 
   if (settings.stress) {
     Result<WrittenAlignment> stress = write_alignment_file(alignment_path(kStressAlignmentFileName), reference,

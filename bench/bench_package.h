@@ -12,6 +12,10 @@ struct GeneratorSettings {
   BenchScale scale;
   std::uint64_t seed = 1;
   bool stress = false;
+  // Only the alignment results file and the feature location files: what a
+  // strain of the ranking benchmark needs, without the reads, chromosome
+  // files and BAM that take most of a genome-scale package's time and room.
+  bool results_only = false;
   std::string folder;  // the working folder that gets Desktop/
   // Set for "--help" and "--version": the text to print instead of
   // generating anything.

@@ -1,7 +1,8 @@
 #!/bin/bash
 # Candidate_rank against Gap_region_scan on a batch of five strains: five
 # benchmark packages of one scale and five seeds (bench_generate), whose
-# alignment results files stand for a parent and four mutants. Times, with
+# alignment results files stand for a parent and four mutants (only the
+# results and feature location files are generated: --results-only). Times, with
 # run_measured, the five Gap_region_scan runs (exons) one after another and
 # one Candidate_rank run over all five, then Candidate_rank over 1, 2, 3 and
 # 4 mutants (how the cost grows with the strains), and prints a line each:
@@ -24,7 +25,7 @@ build=$(cd "$build" && pwd)
 mkdir -p "$data"
 data=$(cd "$data" && pwd)
 for seed in 1 2 3 4 5; do
-  [ -d "$data/$scale-seed$seed" ] || "$build/bench/bench_generate" --out "$data/$scale-seed$seed" --scale "$scale" --seed "$seed" > /dev/null
+  [ -d "$data/$scale-seed$seed" ] || "$build/bench/bench_generate" --out "$data/$scale-seed$seed" --scale "$scale" --seed "$seed" --results-only > /dev/null
 done
 home="$data/$scale-seed1"
 results="$home/Desktop/vesmar/Alignment_results"

@@ -13,8 +13,8 @@ Result<GeneratorSettings> parse_generator_arguments(const std::vector<std::strin
       settings.early_text = argument == "--help" ? std::string(kGeneratorUsage) : std::to_string(kGeneratorVersion) + "\n";
       return settings;
     }
-    if (argument == "--stress") {
-      settings.stress = true;
+    if (argument == "--stress" || argument == "--results-only") {
+      (argument == "--stress" ? settings.stress : settings.results_only) = true;
       continue;
     }
     if (argument != "--scale" && argument != "--seed" && argument != "--out") {

@@ -9,10 +9,11 @@
 namespace vesmar::bench {
 
 inline constexpr std::string_view kGeneratorUsage =
-    "usage: bench_generate --out FOLDER [--scale genome|medium|small] [--seed N] [--stress]\n"
+    "usage: bench_generate --out FOLDER [--scale genome|medium|small] [--seed N] [--stress] [--results-only]\n"
     "       bench_generate --version\n"
     "Writes a synthetic package folder for the benchmark into FOLDER (default\n"
-    "scale small, seed 1). The same scale and seed always give the same files.\n";
+    "scale small, seed 1). The same scale and seed always give the same files;\n"
+    "--results-only writes only the alignment results and feature location files.\n";
 
 // The settings from the command line (without the program name). A wrong or
 // missing argument is a usage failure that says which; "--help" and

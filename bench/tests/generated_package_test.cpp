@@ -37,7 +37,7 @@ class GeneratedPackage : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     folder_ = new ScratchFolder();
-    GeneratorSettings settings{*scale_named("small"), 11, true, folder_->root(), {}};
+    GeneratorSettings settings{*scale_named("small"), 11, true, false, folder_->root(), {}};
     Result<std::string> manifest = generate_package(settings);
     ASSERT_TRUE(manifest.ok()) << manifest.failure().message;
     manifest_ = new std::string(manifest.value());
@@ -306,13 +306,36 @@ TEST_F(GeneratedPackage, TheBamFileHoldsTrueAlignmentsSortedAtTheCoverage) {
 
 TEST_F(GeneratedPackage, TheSameSeedGivesTheSameFiles) {
   ScratchFolder again;
-  GeneratorSettings settings{*scale_named("small"), 11, true, again.root(), {}};
+  GeneratorSettings settings{*scale_named("small"), 11, true, false, again.root(), {}};
   ASSERT_TRUE(generate_package(settings).ok());
   for (const auto& entry : fs::recursive_directory_iterator(folder_->root())) {
     if (!entry.is_regular_file() || entry.is_symlink()) continue;
     const std::string relative = fs::relative(entry.path(), folder_->root()).string();
     ASSERT_EQ(folder_->read(relative), again.read(relative)) << relative;
   }
+}
+
+TEST_F(GeneratedPackage, AResultsOnlyPackageHasTheSameResultsAndFeaturesAndNothingElse) {
+  ScratchFolder results_only;
+  GeneratorSettings settings{*scale_named("small"), 11, false, true, results_only.root(), {}};
+  ASSERT_TRUE(generate_package(settings).ok());
+  std::vector<std::string> written;
+  for (const auto& entry : fs::recursive_directory_iterator(results_only.root())) {
+    if (!entry.is_regular_file()) continue;
+    const std::string relative = fs::relative(entry.path(), results_only.root()).string();
+    if (relative.rfind("bin/", 0) == 0) continue;  // the scratch folder's own fake clear and PAUSE
+    written.push_back(relative);
+    if (relative.find("Feature_locations/") != std::string::npos || relative.find("Alignment_results/") != std::string::npos) {
+      EXPECT_EQ(results_only.read(relative), folder_->read(relative)) << relative;
+    }
+  }
+  std::sort(written.begin(), written.end());
+  const std::vector<std::string> expected = {
+      "Desktop/vesmar/Alignment_results/alignment.txt", "Desktop/vesmar/Feature_locations/cexons.txt",
+      "Desktop/vesmar/Feature_locations/cintergenic.txt", "Desktop/vesmar/Feature_locations/cintrons.txt",
+      "Desktop/vesmar/Feature_locations/exon_frames.txt", "Desktop/vesmar/Feature_locations/exon_sequences.txt",
+      "Desktop/vesmar/Feature_locations/genetic_code.txt", "manifest.txt"};
+  EXPECT_EQ(written, expected);
 }
 
 TEST(GenomeLayout, JoiningTheChromosomesWithTheirPaddingGivesTheScannersOffsets) {

@@ -21,6 +21,8 @@ TEST(GeneratorArguments, DefaultsToTheSmallScaleAndSeedOne) {
   EXPECT_EQ(settings.value().scale.name, "small");
   EXPECT_EQ(settings.value().seed, 1u);
   EXPECT_FALSE(settings.value().stress);
+  EXPECT_FALSE(settings.value().results_only);
+  EXPECT_TRUE(parse_generator_arguments({"--results-only", "--out", "d"}).value().results_only);
 }
 
 TEST(GeneratorArguments, RejectsWhatItCannotUse) {
