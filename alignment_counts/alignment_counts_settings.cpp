@@ -1,7 +1,6 @@
 #include "alignment_counts/alignment_counts_settings.h"
 
 #include "genome/package_paths.h"
-#include <sched.h>
 
 namespace vesmar {
 
@@ -9,13 +8,6 @@ AlignmentCountsSettings alignment_counts_settings(std::string_view alignment_nam
                                                   std::string_view results_name, CountingRules rules) {
   return {path_in(kDesktopFolder, alignment_name), path_in(kDesktopFolder, reference_name),
           path_in(kAlignmentResultsFolder, results_name), rules, usable_cores()};
-}
-
-int usable_cores() {
-  cpu_set_t cores;
-  CPU_ZERO(&cores);
-  if (sched_getaffinity(0, sizeof(cores), &cores) != 0) return 1;
-  return CPU_COUNT(&cores) > 0 ? CPU_COUNT(&cores) : 1;
 }
 
 }  // namespace vesmar

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "alignment_counts/genome_counting.h"
+#include "engine/parallel_tasks.h"
 
 namespace vesmar {
 
@@ -14,14 +15,10 @@ struct AlignmentCountsSettings {
   std::string reference_path;  // "Desktop/" + the reference FASTA file's name
   std::string results_path;    // Alignment_results/ + the results file's name
   CountingRules rules;
-  // The threads that decompress the alignment file beside the counting.
+  // The threads that decompress the alignment file beside the counting
+  // (unless told otherwise, usable_cores()).
   int threads = 1;
 };
-
-// The cores this process may run on (its affinity mask, which a batch
-// scheduler or taskset narrows), at least 1: the threads a run takes unless
-// told otherwise.
-int usable_cores();
 
 AlignmentCountsSettings alignment_counts_settings(std::string_view alignment_name, std::string_view reference_name,
                                                   std::string_view results_name, CountingRules rules);

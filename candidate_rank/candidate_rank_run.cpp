@@ -12,23 +12,46 @@
 #include "candidate_rank/strain_scan.h"
 #include "engine/line_reader.h"
 #include "engine/output_file.h"
+#include "engine/parallel_tasks.h"
 #include "genome/package_paths.h"
 
 namespace vesmar {
 
 namespace {
 
+// The strains' files are read side by side, one a core: each read is a
+// pass over a file as long as the genome, and no strain waits on another.
 Result<std::vector<StrainScan>> scan_batch(const CandidateRankSettings& settings, Console& console) {
-  std::vector<StrainScan> batch;
-  for (const StrainFile& strain : settings.strains) {
-    console.print("Reading " + strain.alignment_path + "...\n");
-    Result<LineReader> reader = LineReader::open(strain.alignment_path, LineReader::Decoding::GzipByMagic);
-    if (!reader.ok()) return reader.failure();
-    Result<StrainScan> scan = scan_strain(reader.value());
-    if (!scan.ok()) return scan.failure();
-    batch.push_back(std::move(scan.value()));
-  }
+  std::vector<StrainScan> batch(settings.strains.size());
+  Status read = run_ordered_tasks(
+      settings.strains.size(), usable_cores(),
+      [&](std::size_t s) { console.print("Reading " + settings.strains[s].alignment_path + "...\n"); },
+      [&](std::size_t s) -> Status {
+        Result<LineReader> reader =
+            LineReader::open(settings.strains[s].alignment_path, LineReader::Decoding::GzipByMagic);
+        if (!reader.ok()) return reader.failure();
+        Result<StrainScan> scan = scan_strain(reader.value());
+        if (!scan.ok()) return scan.failure();
+        batch[s] = std::move(scan.value());
+        return {};
+      });
+  if (!read.ok()) return read.failure();
   return batch;
+}
+
+// Each ranked strain's own changes and stretches, the strains side by side:
+// every one is a walk beside all the others' lists.
+std::vector<OwnFindings> own_findings_of_ranked(const CandidateRankSettings& settings,
+                                                std::span<const StrainScan> batch, const ChangeThresholds& thresholds) {
+  std::vector<OwnFindings> own(settings.strains.size());
+  Status found = run_ordered_tasks(
+      settings.strains.size(), usable_cores(), [](std::size_t) {},
+      [&](std::size_t s) -> Status {
+        if (settings.strains[s].ranked) own[s] = own_findings(batch, s, thresholds);
+        return {};
+      });
+  (void)found;  // the tasks cannot fail
+  return own;
 }
 
 }  // namespace
@@ -48,12 +71,13 @@ Result<RunOutcome> run_candidate_rank(const CandidateRankSettings& settings, Con
   console.print("Ranking candidates...\n");
   Annotator annotator(tables.value());
   const ChangeThresholds thresholds{settings.min_mut_reads, settings.min_depth};
+  std::vector<OwnFindings> own_of_strain = own_findings_of_ranked(settings, batch.value(), thresholds);
   std::vector<StrainRanking> rankings;
   std::vector<std::vector<Candidate>> candidates;
   std::vector<std::string> names;
   for (std::size_t s = 0; s < settings.strains.size(); ++s) {
     if (!settings.strains[s].ranked) continue;
-    OwnFindings own = own_findings(batch.value(), s, thresholds);
+    const OwnFindings& own = own_of_strain[s];
     StrainRanking ranking;
     ranking.strain = &settings.strains[s];
     ranking.spans = &spans;
