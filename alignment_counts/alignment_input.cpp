@@ -88,7 +88,14 @@ Result<AlignmentInput> AlignmentInput::open(const std::string& path, const std::
   const bool compressed_records = hts_get_format(file.get())->format != sam;
   if (threads > 1 && compressed_records) {
     pool.reset(hts_tpool_init(threads));
-    htsThreadPool shared{pool.get(), 0};
+    // htslib's own queue (a few blocks a thread) leaves the pool's threads
+    // waiting on the counting thread and waking again for every few blocks
+    // of a BAM file; 128 blocks a thread (at most 64 KiB each, read and
+    // decompressed: some 16 MiB a thread) keeps them working while the
+    // counting catches up. A CRAM file's containers are far larger: htslib's
+    // queue is kept for those.
+    constexpr int kBamBlocksAheadPerThread = 128;
+    htsThreadPool shared{pool.get(), cram ? 0 : kBamBlocksAheadPerThread * threads};
     if (!pool || hts_set_thread_pool(file.get(), &shared) != 0) {
       return Failure{"cannot start " + std::to_string(threads) + " threads to read " + path};
     }

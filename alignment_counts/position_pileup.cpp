@@ -1,5 +1,7 @@
 #include "alignment_counts/position_pileup.h"
 
+#include <emmintrin.h>
+
 #include <algorithm>
 
 #include "genome/genome_padding.h"
@@ -13,6 +15,20 @@ constexpr std::size_t kFirstRingSize = 1024;
 // The base a 4-bit code of a read's sequence calls, in lowercase: one of a,
 // c, g, t, or 0 for "=" (code 0) and for codes that call no single base.
 constexpr std::array<char, 16> kSingleBase = {0, 'a', 'c', 0, 'g', 0, 0, 0, 't', 0, 0, 0, 0, 0, 0, 0};
+// The 4-bit code of a reference letter; a letter that is no one base gets a
+// code that no read base has, so that it matches none.
+constexpr std::uint8_t kNoReadCode = 0x10;
+std::uint8_t reference_code(char letter) {
+  switch (letter) {
+    case 'a': return 1;
+    case 'c': return 2;
+    case 'g': return 4;
+    case 't': return 8;
+    default: return kNoReadCode;
+  }
+}
+constexpr std::size_t kCodesAtOnce = 16;
+
 // Every code as a window shows it ("=" is replaced by the reference's base).
 constexpr std::string_view kCodeLetters = "=acmgrsvtwyhkdbn";
 
@@ -44,10 +60,13 @@ void for_each_aligned_stretch(const bam1_t& read, Use&& use) {
 
 ChromosomePileup::ChromosomePileup(std::string_view reference, int min_base_quality)
     : reference_(reference),
+      reference_codes_(reference.size() + kCodesAtOnce, kNoReadCode),
       length_(static_cast<std::int64_t>(reference.size())),
       min_base_quality_(min_base_quality),
       ring_(kFirstRingSize),
-      mask_(kFirstRingSize - 1) {}
+      mask_(kFirstRingSize - 1) {
+  std::transform(reference.begin(), reference.end(), reference_codes_.begin(), reference_code);
+}
 
 char ChromosomePileup::reference_base(std::int64_t position) const {
   return position >= 1 && position <= length_ ? reference_[static_cast<std::size_t>(position - 1)] : kPaddingBase;
@@ -85,25 +104,55 @@ void ChromosomePileup::count_bases(const bam1_t& read, std::int64_t read_end, st
   }
   const std::uint8_t* sequence = bam_get_seq(&read);
   const std::uint8_t* qualities = bam_get_qual(&read);
-  for (std::int32_t i = 0; i < count; ++i) {
-    const std::int32_t at = query + i;
-    if (min_base_quality_ > 0 && qualities[at] < min_base_quality_) continue;
-    const int code = bam_seqi(sequence, at);
-    const std::int64_t here = position + i;
-    Slot& slot = ring_[static_cast<std::size_t>(here) & mask_];
-    if (code == 0) {
-      ++slot.wt_reads;
+  constexpr auto kBlock = static_cast<std::int32_t>(kCodesAtOnce);
+  std::int32_t i = 0;
+  while (i < count) {
+    // Most bases are the reference's: 16 of them are told so at once, and
+    // only a block with another base is counted base by base.
+    std::int32_t block_end = std::min(i + kBlock, count);
+    if (block_end - i == kBlock && min_base_quality_ == 0 && sixteen_reference_bases(read, position + i, query + i)) {
+      for (std::int32_t k = i; k < block_end; ++k) ++ring_[static_cast<std::size_t>(position + k) & mask_].wt_reads;
+      i = block_end;
       continue;
     }
-    const char base = kSingleBase[static_cast<std::size_t>(code)];
-    if (base == 0) continue;
-    if (base == reference_[static_cast<std::size_t>(here - 1)]) {
-      ++slot.wt_reads;
-    } else {
-      ++slot.mut_reads;
-      offer_windows(read, read_end, here, slot);
+    for (; i < block_end; ++i) {
+      const std::int32_t at = query + i;
+      if (min_base_quality_ > 0 && qualities[at] < min_base_quality_) continue;
+      const int code = bam_seqi(sequence, at);
+      const std::int64_t here = position + i;
+      Slot& slot = ring_[static_cast<std::size_t>(here) & mask_];
+      if (code == 0) {
+        ++slot.wt_reads;
+        continue;
+      }
+      const char base = kSingleBase[static_cast<std::size_t>(code)];
+      if (base == 0) continue;
+      if (base == reference_[static_cast<std::size_t>(here - 1)]) {
+        ++slot.wt_reads;
+      } else {
+        ++slot.mut_reads;
+        offer_windows(read, read_end, here, slot);
+      }
     }
   }
+}
+
+bool ChromosomePileup::sixteen_reference_bases(const bam1_t& read, std::int64_t position, std::int32_t query) const {
+  // 16 bases take 8 or 9 bytes of the sequence; 16 are loaded, which the
+  // qualities after the sequence leave room for in all but the shortest reads.
+  const std::uint8_t* bytes = bam_get_seq(&read) + query / 2;
+  if (bytes - read.data + 16 > read.l_data) return false;
+  const __m128i low_nibbles = _mm_set1_epi8(0x0F);
+  const __m128i packed = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+  const __m128i high = _mm_and_si128(_mm_srli_epi16(packed, 4), low_nibbles);
+  const __m128i low = _mm_and_si128(packed, low_nibbles);
+  // The first base of a byte is its high nibble.
+  __m128i codes = _mm_unpacklo_epi8(high, low);
+  if (query % 2 != 0) codes = _mm_or_si128(_mm_srli_si128(codes, 1), _mm_slli_si128(_mm_unpackhi_epi8(high, low), 15));
+  const __m128i reference = _mm_loadu_si128(
+      reinterpret_cast<const __m128i*>(reference_codes_.data() + static_cast<std::size_t>(position - 1)));
+  const __m128i wt = _mm_or_si128(_mm_cmpeq_epi8(codes, reference), _mm_cmpeq_epi8(codes, _mm_setzero_si128()));
+  return _mm_movemask_epi8(wt) == 0xFFFF;
 }
 
 void ChromosomePileup::offer_windows(const bam1_t& read, std::int64_t read_end, std::int64_t position, Slot& slot) {

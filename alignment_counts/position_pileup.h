@@ -83,12 +83,19 @@ class ChromosomePileup {
   // bases: the windows' choice weighs it at every change.
   void count_bases(const bam1_t& read, std::int64_t read_end, std::int64_t position, std::int32_t query,
                    std::int32_t count);
+  // Whether the 16 bases from `query` on, aligned from `position` on, are
+  // all the reference's ("=" or its letter).
+  bool sixteen_reference_bases(const bam1_t& read, std::int64_t position, std::int32_t query) const;
   void offer_windows(const bam1_t& read, std::int64_t read_end, std::int64_t position, Slot& slot);
   void fill_windows(const bam1_t& read, std::int64_t first, PositionWindows& windows) const;
   char reference_base(std::int64_t position) const;
   void release(Slot& slot);
 
   std::string_view reference_;
+  // The reference as the read's 4-bit codes (a 1, c 2, g 4, t 8; any other
+  // letter a code no read base has), with room past the end, so that 16 of
+  // a read's bases are compared with it at once.
+  std::vector<std::uint8_t> reference_codes_;
   std::int64_t length_;
   int min_base_quality_;
   std::vector<Slot> ring_;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <limits>
 #include <string>
 #include <vector>
@@ -140,6 +141,84 @@ TEST(ChromosomePileup, HoldsReadsThatSpanMoreThanItsFirstRing) {
   pileup.take_until(5001, take);
   const decltype(covered) expected = {{1, {1, 0}}, {2, {2, 0}}, {3003, {2, 0}}, {3004, {2, 0}}};
   EXPECT_EQ(covered, expected);
+}
+
+// Long stretches of a read are compared with the reference 16 bases at a
+// time; wherever a block of 16 holds another base, its bases are counted one
+// by one. Each read alone, against the rule base by base: the reference's
+// letter in either case or "=" is WT, another of A, C, G, T mutant, any
+// other code (N) neither; a reference letter that is no base (n) matches
+// no read base.
+TEST(ChromosomePileup, LongStretchesCountAsBaseByBase) {
+  // No period, so that bases compared at the wrong place would differ.
+  std::string reference;
+  for (std::uint32_t i = 0, state = 7; i < 100; ++i, state = state * 1103515245u + 12345u) {
+    reference += "acgt"[(state >> 16) % 4];
+  }
+  reference[44] = 'n';  // position 45
+  const testing::SamReads sam("@SQ\tSN:I\tLN:100\n");
+  const auto same_bases = [&](long start, int length) {
+    std::string bases = reference.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(length));
+    for (char& base : bases) base = base == 'n' ? 'A' : static_cast<char>(base - 'a' + 'A');
+    return bases;
+  };
+  const auto changed = [](std::string bases, std::size_t at, char base) {
+    bases[at] = base;
+    return bases;
+  };
+  struct Case {
+    const char* what;
+    long start;
+    std::string cigar;
+    std::string bases;
+  };
+  const std::string forty = same_bases(1, 40);
+  const Case cases[] = {
+      {"all the reference's", 1, "40M", forty},
+      {"a change in the first block", 1, "40M", changed(forty, 3, 'T')},
+      {"a change at a block's last base and the next one's first", 1, "40M", changed(changed(forty, 15, 'A'), 16, 'A')},
+      {"a change in the last, short block", 1, "40M", changed(forty, 38, 'C')},
+      {"= inside a block", 1, "40M", changed(forty, 20, '=')},
+      {"N inside a block", 1, "40M", changed(forty, 25, 'N')},
+      {"lowercase bases", 1, "40M", reference.substr(0, 40)},
+      {"an odd number of clipped bases first", 3, "1S40M", "T" + same_bases(3, 40)},
+      {"an odd clip and a change", 3, "3S40M", "TTT" + changed(same_bases(3, 40), 17, 'G')},
+      {"over the reference's n", 30, "40M", same_bases(30, 40)},
+      {"stretches split by an insertion and a deletion", 2, "17M1I20M2D18M",
+       same_bases(2, 17) + "G" + same_bases(19, 20) + same_bases(41, 18)},
+      {"to the chromosome's end and beyond", 70, "36M", same_bases(70, 31) + "ACGTA"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ChromosomePileup pileup(reference, 0);
+    const BamRecord read = sam.read(c.start, c.cigar, c.bases);
+    pileup.add(*read);
+    std::vector<std::pair<int, int>> counted;
+    pileup.take_until(101, [&](const PositionCounts& p) { counted.emplace_back(p.wt_reads, p.mut_reads); });
+    std::vector<std::pair<int, int>> expected(100, {0, 0});
+    std::int64_t position = c.start;
+    std::size_t query = 0;
+    const std::uint32_t* cigar = bam_get_cigar(read.get());
+    for (const std::uint32_t operation : std::vector<std::uint32_t>(cigar, cigar + read->core.n_cigar)) {
+      const int length = static_cast<int>(bam_cigar_oplen(operation));
+      const char kind = BAM_CIGAR_STR[bam_cigar_op(operation)];
+      for (int k = 0; k < length; ++k) {
+        if (kind == 'M' && position <= 100) {
+          const char base = static_cast<char>(std::tolower(static_cast<unsigned char>(c.bases[query])));
+          const char ref = reference[static_cast<std::size_t>(position - 1)];
+          auto& [wt, mut] = expected[static_cast<std::size_t>(position - 1)];
+          if (base == '=' || base == ref) {
+            ++wt;
+          } else if (std::string_view("acgt").find(base) != std::string_view::npos) {
+            ++mut;
+          }
+        }
+        if (kind == 'M' || kind == 'I' || kind == 'S') ++query;
+        if (kind == 'M' || kind == 'D') ++position;
+      }
+    }
+    EXPECT_EQ(counted, expected);
+  }
 }
 
 // A read that reaches beyond the ring while earlier reads' counts are held
