@@ -37,7 +37,7 @@ const std::string& uncovered_block() {
 
 }  // namespace
 
-void AlignmentResultsWriter::add(std::int32_t wt_reads, std::int32_t mut_reads, std::string_view read_window,
+void AlignmentResultsWriter::add_any(std::int32_t wt_reads, std::int32_t mut_reads, std::string_view read_window,
                                  std::string_view reference_window) {
   if (wt_reads > kLargestCount || mut_reads > kLargestCount) {
     ++summary_.capped_positions;
