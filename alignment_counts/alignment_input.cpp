@@ -1,5 +1,10 @@
 #include "alignment_counts/alignment_input.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <thread>
+
 #include <htslib/bgzf.h>
 #include <htslib/hts_log.h>
 
@@ -68,6 +73,27 @@ AlignmentInput::AlignmentInput(std::string path, std::unique_ptr<hts_tpool, Pool
   }
 }
 
+// Every read passes through the counting thread, in order: that is the part
+// of the work that cannot be shared. The pool's threads decompress ahead of
+// it at a lower priority, so that where there are no more cores than
+// threads they take the time the counting thread leaves, instead of taking
+// turns with it (on two cores a genome's BAM file took 7.9 s, and 7.0 s with
+// the pool at nice 5). Linux keeps a nice value per thread, and a thread
+// inherits that of the thread that starts it: the pool is started from a
+// thread of its own, which lowers only its own priority.
+std::unique_ptr<hts_tpool, AlignmentInput::PoolFree> AlignmentInput::start_pool(int threads) {
+  constexpr int kPoolNiceIncrement = 5;
+  std::unique_ptr<hts_tpool, AlignmentInput::PoolFree> pool;
+  std::thread starter([&] {
+    // If the priority cannot be lowered, the pool runs at the caller's.
+    errno = 0;
+    (void)nice(kPoolNiceIncrement);
+    pool.reset(hts_tpool_init(threads));
+  });
+  starter.join();
+  return pool;
+}
+
 Result<AlignmentInput> AlignmentInput::open(const std::string& path, const std::string& reference_path,
                                             int threads) {
   quiet_htslib();
@@ -87,7 +113,7 @@ Result<AlignmentInput> AlignmentInput::open(const std::string& path, const std::
   std::unique_ptr<hts_tpool, PoolFree> pool;
   const bool compressed_records = hts_get_format(file.get())->format != sam;
   if (threads > 1 && compressed_records) {
-    pool.reset(hts_tpool_init(threads));
+    pool = start_pool(threads);
     // htslib's own queue (a few blocks a thread) leaves the pool's threads
     // waiting on the counting thread and waking again for every few blocks
     // of a BAM file; 128 blocks a thread (at most 64 KiB each, read and

@@ -54,6 +54,9 @@ class AlignmentInput {
     void operator()(sam_hdr_t* header) const { sam_hdr_destroy(header); }
   };
 
+  // htslib's pool of `threads` threads, below the caller's priority.
+  static std::unique_ptr<hts_tpool, PoolFree> start_pool(int threads);
+
   AlignmentInput(std::string path, std::unique_ptr<hts_tpool, PoolFree> pool, std::unique_ptr<htsFile, FileClose> file,
                  std::unique_ptr<sam_hdr_t, HeaderFree> header, bool cram);
 

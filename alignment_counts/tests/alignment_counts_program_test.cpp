@@ -3,10 +3,16 @@
 // warnings and how it ends.
 #include <gtest/gtest.h>
 #include <htslib/sam.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include <string>
 #include <vector>
 
+#include "alignment_counts/alignment_input.h"
 #include "testing/command_line_check.h"
 #include "testing/program_run.h"
 
@@ -249,6 +255,30 @@ TEST(AlignmentCountsOptions, AnyNumberOfThreadsWritesTheSameFile) {
       EXPECT_EQ(written, first);
     }
   }
+}
+
+// The pool's threads decompress at a lower priority than the counting
+// thread's, which stays the caller's.
+TEST(AlignmentCountsOptions, ThePoolRunsBelowTheCallersPriorityAndLeavesTheCallersAlone) {
+  ScratchFolder folder;
+  folder.write("Desktop/many.sam", many_reads_sam());
+  const std::string bam = as_bam(folder, "many.sam");
+  const int before = getpriority(PRIO_PROCESS, 0);
+  Result<AlignmentInput> input = AlignmentInput::open(folder.root() + "/Desktop/" + bam, "", 2);
+  ASSERT_TRUE(input.ok()) << input.failure().message;
+  EXPECT_EQ(getpriority(PRIO_PROCESS, 0), before);
+  int lowered = 0;
+  for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+    std::ifstream stat(task.path() / "stat");
+    std::string line;
+    std::getline(stat, line);
+    // The nice value is the 17th field after the command's closing parenthesis.
+    std::istringstream fields(line.substr(line.rfind(')') + 2));
+    std::string field;
+    for (int i = 0; i < 17 && fields >> field;) ++i;
+    if (std::stoi(field) == std::min(before + 5, 19)) ++lowered;
+  }
+  EXPECT_GE(lowered, 2);
 }
 
 TEST(AlignmentCountsOptions, APathOfTheUsersOwnIsTakenAsItIs) {
