@@ -1,5 +1,6 @@
 #include "alignment_counts/alignment_counts_settings.h"
 
+#include "engine/parallel_tasks.h"
 #include "genome/package_paths.h"
 
 namespace vesmar {

@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "alignment_counts/genome_counting.h"
-#include "engine/parallel_tasks.h"
 
 namespace vesmar {
 

@@ -25,7 +25,6 @@ Result<std::vector<StrainScan>> scan_batch(const CandidateRankSettings& settings
   std::vector<StrainScan> batch(settings.strains.size());
   Status read = run_ordered_tasks(
       settings.strains.size(), usable_cores(),
-      [&](std::size_t s) { console.print("Reading " + settings.strains[s].alignment_path + "...\n"); },
       [&](std::size_t s) -> Status {
         Result<LineReader> reader =
             LineReader::open(settings.strains[s].alignment_path, LineReader::Decoding::GzipByMagic);
@@ -34,7 +33,8 @@ Result<std::vector<StrainScan>> scan_batch(const CandidateRankSettings& settings
         if (!scan.ok()) return scan.failure();
         batch[s] = std::move(scan.value());
         return {};
-      });
+      },
+      [&](std::size_t s) { console.print("Reading " + settings.strains[s].alignment_path + "...\n"); });
   if (!read.ok()) return read.failure();
   return batch;
 }
@@ -44,13 +44,11 @@ Result<std::vector<StrainScan>> scan_batch(const CandidateRankSettings& settings
 std::vector<OwnFindings> own_findings_of_ranked(const CandidateRankSettings& settings,
                                                 std::span<const StrainScan> batch, const ChangeThresholds& thresholds) {
   std::vector<OwnFindings> own(settings.strains.size());
-  Status found = run_ordered_tasks(
-      settings.strains.size(), usable_cores(), [](std::size_t) {},
-      [&](std::size_t s) -> Status {
-        if (settings.strains[s].ranked) own[s] = own_findings(batch, s, thresholds);
-        return {};
-      });
-  (void)found;  // the tasks cannot fail
+  // The tasks cannot fail.
+  (void)run_ordered_tasks(settings.strains.size(), usable_cores(), [&](std::size_t s) -> Status {
+    if (settings.strains[s].ranked) own[s] = own_findings(batch, s, thresholds);
+    return {};
+  });
   return own;
 }
 

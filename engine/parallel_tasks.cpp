@@ -17,8 +17,8 @@ int usable_cores() {
   return CPU_COUNT(&cores) > 0 ? CPU_COUNT(&cores) : 1;
 }
 
-Status run_ordered_tasks(std::size_t count, int threads, const std::function<void(std::size_t)>& start,
-                         const std::function<Status(std::size_t)>& task) {
+Status run_ordered_tasks(std::size_t count, int threads, const std::function<Status(std::size_t)>& task,
+                         const std::function<void(std::size_t)>& start) {
   std::mutex lock;
   std::size_t next = 0;
   std::optional<std::size_t> failed_index;
@@ -30,7 +30,7 @@ Status run_ordered_tasks(std::size_t count, int threads, const std::function<voi
         const std::lock_guard<std::mutex> guard(lock);
         if (next == count || failed_index) return;
         index = next++;
-        start(index);
+        if (start) start(index);
       }
       Status done = task(index);
       if (done.ok()) continue;

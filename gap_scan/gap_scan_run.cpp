@@ -22,27 +22,23 @@ Result<RunOutcome> run_gap_scan(const GapScanSettings& settings, Console& consol
   console.print("Reading exon data...\n");
   WindowsLineEndFiles region_windows_line_ends;
   Result<RegionTable> regions = load_region_table(region_path, &region_windows_line_ends);
-  // The input files with Windows line ends, as their reading found them:
-  // once the alignment results file has been read (it is named first),
-  // whether the run goes on or fails.
-  auto warn_of_windows_line_ends = [&](const LineReader* alignment_reader) {
-    const bool alignment_has_them = alignment_reader != nullptr && alignment_reader->windows_line_ends();
-    vesmar::warn_of_windows_line_ends(console, settings.alignment_path, alignment_has_them, region_windows_line_ends);
-  };
+  // The input files with Windows line ends are warned of as their reading
+  // found them: once the alignment results file has been read (it is named
+  // first), whether the run goes on or fails.
   if (!regions.ok()) {
-    warn_of_windows_line_ends(nullptr);
+    warn_of_windows_line_ends(console, settings.alignment_path, nullptr, region_windows_line_ends);
     return regions.failure();
   }
 
   console.print("Mapping deletions...\n");
   Result<LineReader> alignment = LineReader::open(settings.alignment_path, LineReader::Decoding::GzipByMagic);
   if (!alignment.ok()) {
-    warn_of_windows_line_ends(nullptr);
+    warn_of_windows_line_ends(console, settings.alignment_path, nullptr, region_windows_line_ends);
     return alignment.failure();
   }
   std::int64_t positions = 0;
   Result<GapTable> gaps = detect_gaps(alignment.value(), &positions);
-  warn_of_windows_line_ends(&alignment.value());
+  warn_of_windows_line_ends(console, settings.alignment_path, &alignment.value(), region_windows_line_ends);
   if (!gaps.ok()) return gaps.failure();
   if (std::optional<std::string> short_or_long = results_length_warning(layout.value(), positions, settings.alignment_path)) {
     console.warn(*short_or_long);

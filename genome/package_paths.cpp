@@ -58,14 +58,14 @@ std::string rows_not_in(std::int64_t rows, std::string_view companion) {
          std::string(companion);
 }
 
-void warn_of_windows_line_ends(Console& console, std::string_view alignment_path, bool alignment_has_them,
+void warn_of_windows_line_ends(Console& console, std::string_view alignment_path, const LineReader* alignment,
                                const std::vector<std::string>& tables) {
   const auto warn = [&](std::string_view path) {
     console.warn(std::string(path) +
                  " has Windows line ends (a carriage return before each line feed); they are read as part of "
                  "the lines, where names and chromosomes then match nothing (convert the file with dos2unix)");
   };
-  if (alignment_has_them) warn(alignment_path);
+  if (alignment != nullptr && alignment->windows_line_ends()) warn(alignment_path);
   for (const std::string& path : tables) warn(path);
 }
 

@@ -8,6 +8,7 @@
 
 #include "engine/console.h"
 #include "engine/failure.h"
+#include "engine/line_reader.h"
 
 namespace vesmar {
 
@@ -81,9 +82,10 @@ std::string rows_not_in(std::int64_t rows, std::string_view companion);
 // (LineReader::windows_line_ends()). They read it as it stands, so a
 // carriage return ends each of its lines, where it makes names and
 // chromosomes match nothing and ends windows and sequences with a character
-// that is no base. Warns of the alignment results file first (when its
-// reader saw them), then of each of `tables`, in their order.
-void warn_of_windows_line_ends(Console& console, std::string_view alignment_path, bool alignment_has_them,
+// that is no base. Warns of the alignment results file first (when it was
+// read, `alignment` is its reader, which saw them), then of each of
+// `tables`, in their order.
+void warn_of_windows_line_ends(Console& console, std::string_view alignment_path, const LineReader* alignment,
                                const std::vector<std::string>& tables);
 
 }  // namespace vesmar

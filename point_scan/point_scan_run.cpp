@@ -123,18 +123,14 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
     tables.emplace(loading.get());
     return announce_match_tables(*tables, console);
   };
-  // The input files with Windows line ends, as their reading found them:
-  // once the alignment results file has been read (it is named first) and
-  // the tables are there, whether the run goes on or fails.
-  auto warn_of_windows_line_ends = [&](const LineReader* alignment_reader) {
-    const bool alignment_has_them = alignment_reader != nullptr && alignment_reader->windows_line_ends();
-    vesmar::warn_of_windows_line_ends(console, settings.alignment_path, alignment_has_them, tables->windows_line_ends);
-  };
 
+  // The input files with Windows line ends are warned of as their reading
+  // found them: once the alignment results file has been read (it is named
+  // first) and the tables are there, whether the run goes on or fails.
   Result<LineReader> alignment = LineReader::open(settings.alignment_path, LineReader::Decoding::GzipByMagic);
   if (!alignment.ok()) {
     const Status loaded = take_tables();
-    warn_of_windows_line_ends(nullptr);
+    warn_of_windows_line_ends(console, settings.alignment_path, nullptr, tables->windows_line_ends);
     if (!loaded.ok()) return loaded.failure();
     return alignment.failure();
   }
@@ -182,7 +178,7 @@ Result<RunOutcome> run_point_scan(const PointScanSettings& settings, Console& co
       },
       &positions);
   if (!tables && !tables_failure) start_matching();
-  warn_of_windows_line_ends(&alignment.value());
+  warn_of_windows_line_ends(console, settings.alignment_path, &alignment.value(), tables->windows_line_ends);
   if (tables_failure) return *tables_failure;
   if (!read.ok()) return read.failure();
   if (std::optional<std::string> short_or_long = results_length_warning(layout.value(), positions, settings.alignment_path)) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <algorithm>
+#include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "engine/output_file.h"
@@ -27,13 +30,33 @@ class AlignmentResultsWriter {
   explicit AlignmentResultsWriter(OutputFile& file) : file_(file) {}
 
   // The record of the next position; the windows are written only when
-  // mut_reads is not 0.
+  // mut_reads is not 0. In line: a genome has a hundred million positions.
   void add(std::int32_t wt_reads, std::int32_t mut_reads, std::string_view read_window,
            std::string_view reference_window) {
-    if (mut_reads == 0 && wt_reads >= 0 && wt_reads < 100) {
-      add_few_wt_reads(wt_reads);
-    } else {
-      add_any(wt_reads, mut_reads, read_window, reference_window);
+    if (wt_reads > kLargestCount || mut_reads > kLargestCount) [[unlikely]] {
+      ++summary_.capped_positions;
+      wt_reads = std::min(wt_reads, kLargestCount);
+      mut_reads = std::min(mut_reads, kLargestCount);
+    }
+    ++summary_.positions;
+    summary_.lines += 2;
+    if (wt_reads == 0 && mut_reads == 0) ++summary_.uncovered_positions;
+    // The longest record: two count lines and the two windows, each with its
+    // line feed.
+    const std::size_t longest = 2 * (kLongestCountLine + 1) + read_window.size() + reference_window.size() + 2;
+    file_.put_in_place(longest, [&](char* const begin) {
+      char* out = put_count_line(begin, wt_reads);
+      out = put_count_line(out, mut_reads);
+      if (mut_reads != 0) {
+        out = put_window_line(out, read_window);
+        out = put_window_line(out, reference_window);
+      }
+      summary_.bytes += out - begin;
+      return out;
+    });
+    if (mut_reads != 0) {
+      ++summary_.records_with_windows;
+      summary_.lines += 2;
     }
   }
   // `count` positions that no read covers (or padding): the counts 0 and 0.
@@ -46,25 +69,24 @@ class AlignmentResultsWriter {
   const AlignmentResultsSummary& summary() const { return summary_; }
 
  private:
-  // Nearly every position of a genome: fewer than 100 WT reads and no mutant
-  // one. Written here, in line, since a genome has a hundred million of them.
-  void add_few_wt_reads(std::int32_t wt_reads) {
-    ++summary_.positions;
-    summary_.lines += 2;
-    if (wt_reads == 0) ++summary_.uncovered_positions;
-    file_.put_in_place(5, [&](char* const begin) {
-      char* out = begin;
-      if (wt_reads >= 10) *out++ = static_cast<char>('0' + wt_reads / 10);
-      *out++ = static_cast<char>('0' + wt_reads % 10);
-      out[0] = '\n';
-      out[1] = '0';
-      out[2] = '\n';
-      summary_.bytes += out + 3 - begin;
-      return out + 3;
-    });
+  // Most counts have one or two digits.
+  static char* put_count_line(char* out, std::int32_t count) {
+    if (count < 10) {
+      *out++ = static_cast<char>('0' + count);
+    } else if (count < 100) {
+      *out++ = static_cast<char>('0' + count / 10);
+      *out++ = static_cast<char>('0' + count % 10);
+    } else {
+      out = std::to_chars(out, out + kLongestCountLine, count).ptr;
+    }
+    *out = '\n';
+    return out + 1;
   }
-  void add_any(std::int32_t wt_reads, std::int32_t mut_reads, std::string_view read_window,
-               std::string_view reference_window);
+  static char* put_window_line(char* out, std::string_view window) {
+    std::memcpy(out, window.data(), window.size());
+    out[window.size()] = '\n';
+    return out + window.size() + 1;
+  }
 
   OutputFile& file_;
   AlignmentResultsSummary summary_;
