@@ -1,9 +1,7 @@
 #pragma once
 
-#include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <cstring>
 #include <string_view>
 
 #include "engine/output_file.h"
@@ -30,33 +28,13 @@ class AlignmentResultsWriter {
   explicit AlignmentResultsWriter(OutputFile& file) : file_(file) {}
 
   // The record of the next position; the windows are written only when
-  // mut_reads is not 0. In line: a genome has a hundred million positions.
+  // mut_reads is not 0.
   void add(std::int32_t wt_reads, std::int32_t mut_reads, std::string_view read_window,
            std::string_view reference_window) {
-    if (wt_reads > kLargestCount || mut_reads > kLargestCount) [[unlikely]] {
-      ++summary_.capped_positions;
-      wt_reads = std::min(wt_reads, kLargestCount);
-      mut_reads = std::min(mut_reads, kLargestCount);
-    }
-    ++summary_.positions;
-    summary_.lines += 2;
-    if (wt_reads == 0 && mut_reads == 0) ++summary_.uncovered_positions;
-    // The longest record: two count lines and the two windows, each with its
-    // line feed.
-    const std::size_t longest = 2 * (kLongestCountLine + 1) + read_window.size() + reference_window.size() + 2;
-    file_.put_in_place(longest, [&](char* const begin) {
-      char* out = put_count_line(begin, wt_reads);
-      out = put_count_line(out, mut_reads);
-      if (mut_reads != 0) {
-        out = put_window_line(out, read_window);
-        out = put_window_line(out, reference_window);
-      }
-      summary_.bytes += out - begin;
-      return out;
-    });
-    if (mut_reads != 0) {
-      ++summary_.records_with_windows;
-      summary_.lines += 2;
+    if (mut_reads == 0 && wt_reads <= kLargestCount) [[likely]] {
+      add_without_mutant_reads(wt_reads);
+    } else {
+      add_any(wt_reads, mut_reads, read_window, reference_window);
     }
   }
   // `count` positions that no read covers (or padding): the counts 0 and 0.
@@ -82,11 +60,22 @@ class AlignmentResultsWriter {
     *out = '\n';
     return out + 1;
   }
-  static char* put_window_line(char* out, std::string_view window) {
-    std::memcpy(out, window.data(), window.size());
-    out[window.size()] = '\n';
-    return out + window.size() + 1;
+  // Nearly every position of a genome has no mutant read: its record is
+  // written here, in line, since a genome has a hundred million of them.
+  void add_without_mutant_reads(std::int32_t wt_reads) {
+    ++summary_.positions;
+    summary_.lines += 2;
+    if (wt_reads == 0) ++summary_.uncovered_positions;
+    file_.put_in_place(kLongestCountLine + 3, [&](char* const begin) {
+      char* out = put_count_line(begin, wt_reads);
+      out[0] = '0';
+      out[1] = '\n';
+      summary_.bytes += out + 2 - begin;
+      return out + 2;
+    });
   }
+  void add_any(std::int32_t wt_reads, std::int32_t mut_reads, std::string_view read_window,
+               std::string_view reference_window);
 
   OutputFile& file_;
   AlignmentResultsSummary summary_;
